@@ -1,0 +1,155 @@
+#include "dds_header.h"
+
+namespace {
+
+// Byte layout of a DDS file: the magic, then a 124-byte header whose pixel format
+// is a 32-byte record at file offset 76. All values are little-endian.
+constexpr std::size_t kMagicBytes = 4;
+constexpr std::uint32_t kHeaderBytes = 124;
+constexpr std::uint32_t kPixelFormatBytes = 32;
+constexpr std::size_t kHeaderSizeOffset = 4;
+constexpr std::size_t kHeightOffset = 12;
+constexpr std::size_t kWidthOffset = 16;
+constexpr std::size_t kPixelFormatSizeOffset = 76;
+constexpr std::size_t kPixelFormatFlagsOffset = 80;
+constexpr std::size_t kFourCcOffset = 84;
+constexpr std::size_t kLegacyDataOffset = kMagicBytes + kHeaderBytes; // 128
+
+// The "DX10" extended header follows at 128 and is 20 bytes long; its first
+// field is the DXGI format.
+constexpr std::size_t kDxgiFormatOffset = kLegacyDataOffset;
+constexpr std::size_t kExtendedHeaderBytes = 20;
+constexpr std::size_t kExtendedDataOffset = kLegacyDataOffset + kExtendedHeaderBytes; // 148
+
+// Pixel-format flag saying the four-character code is meaningful.
+constexpr std::uint32_t kPixelFormatFourCc = 0x4;
+
+// DXGI formats of BC1-BC3 blocks (typeless variants are not images we can sample).
+constexpr std::uint32_t kDxgiBc1Unorm = 71;
+constexpr std::uint32_t kDxgiBc1UnormSrgb = 72;
+constexpr std::uint32_t kDxgiBc2Unorm = 74;
+constexpr std::uint32_t kDxgiBc2UnormSrgb = 75;
+constexpr std::uint32_t kDxgiBc3Unorm = 77;
+constexpr std::uint32_t kDxgiBc3UnormSrgb = 78;
+
+constexpr std::uint32_t kDxt1BlockBytes = 8;
+constexpr std::uint32_t kDxt35BlockBytes = 16;
+constexpr std::uint32_t kBlockTexels = 4;
+
+constexpr std::uint32_t fourCc(const char (&code)[5])
+{
+    return std::uint32_t(std::uint8_t(code[0])) | std::uint32_t(std::uint8_t(code[1])) << 8 |
+           std::uint32_t(std::uint8_t(code[2])) << 16 | std::uint32_t(std::uint8_t(code[3])) << 24;
+}
+
+std::uint32_t readU32(const std::uint8_t* data, std::size_t offset)
+{
+    const std::uint8_t* p = data + offset;
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
+}
+
+DdsParseResult failed(DdsFailure why)
+{
+    DdsParseResult result;
+    result.failure = why;
+    return result;
+}
+
+// The GL format and block size of a block format; false for anything else.
+bool acceptBlockFormat(std::uint32_t glFormat, DdsParseResult& result)
+{
+    result.glFormat = glFormat;
+    result.blockBytes = glFormat == kGlCompressedRgbaDxt1 ? kDxt1BlockBytes : kDxt35BlockBytes;
+    return true;
+}
+
+// Legacy four-character codes. DXT2 and DXT4 (premultiplied alpha) are not taken.
+bool formatFromFourCc(std::uint32_t code, DdsParseResult& result)
+{
+    if (code == fourCc("DXT1"))
+        return acceptBlockFormat(kGlCompressedRgbaDxt1, result);
+    if (code == fourCc("DXT3"))
+        return acceptBlockFormat(kGlCompressedRgbaDxt3, result);
+    if (code == fourCc("DXT5"))
+        return acceptBlockFormat(kGlCompressedRgbaDxt5, result);
+    return false;
+}
+
+// sRGB blocks are uploaded with the linear formats: the game samples them as stored.
+bool formatFromDxgi(std::uint32_t dxgiFormat, DdsParseResult& result)
+{
+    switch (dxgiFormat) {
+    case kDxgiBc1Unorm:
+    case kDxgiBc1UnormSrgb:
+        return acceptBlockFormat(kGlCompressedRgbaDxt1, result);
+    case kDxgiBc2Unorm:
+    case kDxgiBc2UnormSrgb:
+        return acceptBlockFormat(kGlCompressedRgbaDxt3, result);
+    case kDxgiBc3Unorm:
+    case kDxgiBc3UnormSrgb:
+        return acceptBlockFormat(kGlCompressedRgbaDxt5, result);
+    default:
+        return false;
+    }
+}
+
+bool hasMagic(const std::uint8_t* data, std::size_t size)
+{
+    return size >= kMagicBytes && data[0] == 'D' && data[1] == 'D' && data[2] == 'S' && data[3] == ' ';
+}
+
+bool extentIsSane(std::uint32_t width, std::uint32_t height)
+{
+    return width > 0 && height > 0 && width <= kDdsMaxExtentTexels && height <= kDdsMaxExtentTexels;
+}
+
+// Reads the format either from the legacy pixel format or from the DX10 header,
+// and records where the image data starts.
+DdsFailure readFormat(const std::uint8_t* data, std::size_t size, DdsParseResult& result)
+{
+    if ((readU32(data, kPixelFormatFlagsOffset) & kPixelFormatFourCc) == 0)
+        return DdsFailure::unsupportedFormat;
+    const std::uint32_t code = readU32(data, kFourCcOffset);
+    if (code != fourCc("DX10")) {
+        result.dataOffset = kLegacyDataOffset;
+        return formatFromFourCc(code, result) ? DdsFailure::none : DdsFailure::unsupportedFormat;
+    }
+    if (size < kExtendedDataOffset)
+        return DdsFailure::unrecognised;
+    result.dataOffset = kExtendedDataOffset;
+    return formatFromDxgi(readU32(data, kDxgiFormatOffset), result) ? DdsFailure::none
+                                                                     : DdsFailure::unsupportedFormat;
+}
+
+} // namespace
+
+std::uint32_t compressedLevelSize(std::uint32_t width, std::uint32_t height, std::uint32_t blockBytes)
+{
+    const std::uint32_t blocksWide = (width + kBlockTexels - 1) / kBlockTexels;
+    const std::uint32_t blocksHigh = (height + kBlockTexels - 1) / kBlockTexels;
+    return blocksWide * blocksHigh * blockBytes;
+}
+
+DdsParseResult parseDds(const std::uint8_t* data, std::size_t size)
+{
+    if (data == nullptr || !hasMagic(data, size))
+        return failed(DdsFailure::wrongMagic);
+    if (size < kLegacyDataOffset || readU32(data, kHeaderSizeOffset) != kHeaderBytes ||
+        readU32(data, kPixelFormatSizeOffset) != kPixelFormatBytes)
+        return failed(DdsFailure::unrecognised);
+
+    DdsParseResult result;
+    result.width = readU32(data, kWidthOffset);
+    result.height = readU32(data, kHeightOffset);
+    if (!extentIsSane(result.width, result.height))
+        return failed(DdsFailure::unrecognised);
+    const DdsFailure formatFailure = readFormat(data, size, result);
+    if (formatFailure != DdsFailure::none)
+        return failed(formatFailure);
+
+    result.baseLevelSize = compressedLevelSize(result.width, result.height, result.blockBytes);
+    if (size - result.dataOffset < result.baseLevelSize)
+        return failed(DdsFailure::truncated);
+    return result;
+}

@@ -1,0 +1,141 @@
+// loadDDS on files written to a temporary folder: what it hands back, and the one
+// console line (or silence) for each kind of unusable file.
+#include "dds_bytes.h"
+#include "framework/dds.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+class LoadDds : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = std::filesystem::temp_directory_path() /
+                 ("korvel_load_dds_" + std::to_string(::getpid()) + "_" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::string write(const std::vector<std::uint8_t>& bytes)
+    {
+        const std::string path = (folder / "texture.dds").string();
+        writeFile(path, bytes);
+        return path;
+    }
+
+    // Loads `path` and returns what was printed.
+    std::string loadQuietly(const std::string& path, DDSImage& image)
+    {
+        testing::internal::CaptureStdout();
+        image = loadDDS(path);
+        return testing::internal::GetCapturedStdout();
+    }
+
+    std::filesystem::path folder;
+};
+
+DdsBytesOptions file(std::uint32_t w, std::uint32_t h, const char* code, std::uint32_t payload)
+{
+    DdsBytesOptions options;
+    options.width = w;
+    options.height = h;
+    options.fourCc = code;
+    options.payloadBytes = payload;
+    return options;
+}
+
+void expectEmpty(const DDSImage& image)
+{
+    EXPECT_FALSE(image.isLoaded());
+    EXPECT_EQ(image.width, 0);
+    EXPECT_EQ(image.height, 0);
+    EXPECT_EQ(image.size, 0);
+    EXPECT_EQ(image.format, 0u);
+}
+
+TEST_F(LoadDds, HandsBackOnlyTheBaseLevel)
+{
+    // 8x8 DXT5 with two stored mip levels behind the 64-byte base level.
+    DdsBytesOptions options = file(8, 8, "DXT5", 64 + 16 + 16);
+    options.linearSize = 96;
+    DDSImage image;
+    EXPECT_EQ(loadQuietly(write(makeDdsBytes(options)), image), "");
+    ASSERT_TRUE(image.isLoaded());
+    EXPECT_EQ(image.width, 8);
+    EXPECT_EQ(image.height, 8);
+    EXPECT_EQ(image.size, 64);
+    EXPECT_EQ(image.format, 0x83F3u);
+    ASSERT_EQ(image.data.size(), 64u);
+    for (std::size_t i = 0; i < image.data.size(); ++i)
+        ASSERT_EQ(image.data[i], payloadByte(i)) << "byte " << i;
+}
+
+TEST_F(LoadDds, ReadsExtendedHeaderImageFrom148)
+{
+    DdsBytesOptions options = file(4, 4, "DX10", 16);
+    options.dxgiFormat = 75;
+    DDSImage image;
+    EXPECT_EQ(loadQuietly(write(makeDdsBytes(options)), image), "");
+    ASSERT_EQ(image.data.size(), 16u);
+    EXPECT_EQ(image.format, 0x83F2u);
+    EXPECT_EQ(image.data.front(), payloadByte(0));
+    EXPECT_EQ(image.data.back(), payloadByte(15));
+}
+
+TEST_F(LoadDds, UncompressedFileGetsTheUnsupportedLine)
+{
+    DdsBytesOptions options = file(4, 4, "", 64);
+    options.uncompressed = true;
+    const std::string path = write(makeDdsBytes(options));
+    DDSImage image;
+    EXPECT_EQ(loadQuietly(path, image),
+              "Unable to load DDS image file [" + path + "] due to an unsupported format.\n");
+    expectEmpty(image);
+}
+
+TEST_F(LoadDds, MissingFileGetsTheUnableToLoadLine)
+{
+    const std::string path = (folder / "absent.dds").string();
+    DDSImage image;
+    EXPECT_EQ(loadQuietly(path, image), "Unable to load DDS image file from path[" + path + "]\n");
+    expectEmpty(image);
+}
+
+TEST_F(LoadDds, DamagedHeaderGetsTheUnableToLoadLine)
+{
+    const std::string path = write(makeDdsBytes(file(0, 4, "DXT1", 8)));
+    DDSImage image;
+    EXPECT_EQ(loadQuietly(path, image), "Unable to load DDS image file from path[" + path + "]\n");
+    expectEmpty(image);
+}
+
+TEST_F(LoadDds, OtherContainerIsPassedOverSilently)
+{
+    std::vector<std::uint8_t> bytes = makeDdsBytes(file(4, 4, "DXT1", 8));
+    const std::uint8_t ktx[] = {0xAB, 'K', 'T', 'X'};
+    std::copy(std::begin(ktx), std::end(ktx), bytes.begin());
+    DDSImage image;
+    EXPECT_EQ(loadQuietly(write(bytes), image), "");
+    expectEmpty(image);
+}
+
+TEST_F(LoadDds, FilesEndingInsideTheBaseLevelAreRejectedWithOneLine)
+{
+    const std::uint32_t payloads[] = {0, 7, 15};
+    for (const std::uint32_t payload : payloads) {
+        const std::string path = write(makeDdsBytes(file(5, 3, "DXT1", payload)));
+        DDSImage image;
+        const std::string printed = loadQuietly(path, image);
+        EXPECT_NE(printed.find("Unable to load DDS image file [" + path + "]"), std::string::npos) << printed;
+        EXPECT_NE(printed.find(std::to_string(128 + payload) + " bytes"), std::string::npos) << printed;
+        EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+        expectEmpty(image);
+    }
+}
+
+} // namespace
