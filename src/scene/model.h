@@ -114,11 +114,27 @@ public:
     // Loads, scales and measures the model; no collision.
     Model(const std::string& path, bool gamma, float scale);
 
+    // Multiplies every vertex position by `factor` (normals untouched) and
+    // re-uploads each vertex buffer that exists (vbo != 0).
     void scaleVertices(float factor);
+
+    // Sets extentX/Y/Z to max - min of the positions over all meshes; with no
+    // vertex at all they come out as negative infinity.
+    void computeExtents();
+
+    // Gives the model collision in `collisionScene`: with no controller manager
+    // one static triangle mesh per mesh, otherwise one capsule controller at
+    // (5, 2, 5). Prints the set-up lines; never throws.
+    void setupPhysics(CollisionScene* collisionScene, ControllerManager* controllerManager);
+
+    // Draws every mesh in order with the current program of `shader`.
     void draw(const std::shared_ptr<Shader>& shader) const;
 
 private:
     void loadModel(const std::string& path, bool gamma);
-    void computeExtents();
-    void setupPhysics(CollisionScene* collisionScene, ControllerManager* controllerManager);
 };
+
+// Sets "modelMatrix" (world from model, column-major) on the current program
+// of `shader`, then draws `model`: how a creature draws itself.
+void drawWithMatrix(const std::shared_ptr<Shader>& shader, const Model& model,
+                    const glm::mat4& modelMatrix);

@@ -1,0 +1,5 @@
+#version 410 core
+// Shadow pass: only the depth buffer is written.
+void main()
+{
+}

@@ -1,0 +1,84 @@
+#include "scene/texture_image.h"
+
+#include <algorithm>
+
+#include <stb/stb_image.h>
+
+namespace {
+
+// The GL enum values used below, as glcorearb.h defines them.
+constexpr unsigned GlRed = 0x1903;
+constexpr unsigned GlRgb = 0x1907;
+constexpr unsigned GlRgba = 0x1908;
+constexpr unsigned GlSrgb = 0x8C40;
+constexpr unsigned GlSrgbAlpha = 0x8C42;
+
+// Frees stb_image's buffer when the copy is done or decoding throws.
+struct StbPixels {
+    unsigned char* data = nullptr;
+    ~StbPixels() { stbi_image_free(data); }
+};
+
+}  // namespace
+
+std::optional<TextureFormat> chooseTextureFormat(int channels, bool gamma)
+{
+    switch (channels) {
+    case 1:
+        return TextureFormat{GlRed, GlRed};
+    case 3:
+        return TextureFormat{gamma ? GlSrgb : GlRgb, GlRgb};
+    case 4:
+        return TextureFormat{gamma ? GlSrgbAlpha : GlRgba, GlRgba};
+    default:
+        return std::nullopt;
+    }
+}
+
+std::vector<std::uint8_t> expandGreyAlpha(const std::vector<std::uint8_t>& greyAlpha)
+{
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(greyAlpha.size() * 2);
+    for (std::size_t i = 0; i + 1 < greyAlpha.size(); i += 2) {
+        const std::uint8_t grey = greyAlpha[i];
+        rgba.insert(rgba.end(), {grey, grey, grey, greyAlpha[i + 1]});
+    }
+    return rgba;
+}
+
+std::optional<std::string> rejectImageSize(int width, int height, int driverLimit)
+{
+    const int limit = driverLimit > 0 ? std::min(driverLimit, MaxTextureSide) : MaxTextureSide;
+    if (width <= 0 || height <= 0)
+        return "image has no pixels";
+    if (width > limit || height > limit)
+        return "image is " + std::to_string(width) + " x " + std::to_string(height) +
+               ", larger than " + std::to_string(limit);
+    return std::nullopt;
+}
+
+std::optional<std::pair<int, int>> readImageSize(const std::string& filename)
+{
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    if (!stbi_info(filename.c_str(), &width, &height, &channels))
+        return std::nullopt;
+    return std::make_pair(width, height);
+}
+
+std::optional<DecodedImage> decodeImageFile(const std::string& filename)
+{
+    DecodedImage image;
+    StbPixels pixels;
+    pixels.data = stbi_load(filename.c_str(), &image.width, &image.height, &image.channels, 0);
+    if (!pixels.data)
+        return std::nullopt;
+    const std::size_t size = static_cast<std::size_t>(image.width) * image.height * image.channels;
+    image.pixels.assign(pixels.data, pixels.data + size);
+    if (image.channels == 2) {
+        image.pixels = expandGreyAlpha(image.pixels);
+        image.channels = 4;
+    }
+    return image;
+}

@@ -1,0 +1,49 @@
+// Decoding a material's image file and choosing how it goes to the GPU.
+//
+// Pure CPU work with stb_image: the file keeps its own channel count and row
+// order. Grey-and-alpha images (two channels) are widened to RGBA here, so the
+// GPU side only ever sees one, three or four channels and a grey image with
+// alpha still shows grey, not red-and-green. Sizes past a hard limit are
+// refused before anything is uploaded.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Largest width or height accepted for a model texture, whatever the driver allows.
+constexpr int MaxTextureSide = 8192;
+
+// Pixel data of one decoded image, rows top to bottom as stored in the file.
+struct DecodedImage {
+    int width = 0;
+    int height = 0;
+    int channels = 0;  // 1, 3 or 4 after decoding (2 is widened to 4)
+    std::vector<std::uint8_t> pixels;
+};
+
+// OpenGL enum values for one upload (kept as plain integers: no GL header here).
+struct TextureFormat {
+    unsigned internalFormat = 0;
+    unsigned pixelFormat = 0;
+};
+
+// Internal and pixel format for a channel count (1, 3 or 4); `gamma` picks the
+// sRGB internal formats for colour images. Nullopt for any other count.
+std::optional<TextureFormat> chooseTextureFormat(int channels, bool gamma);
+
+// Grey+alpha pairs to RGBA quadruples (grey copied into red, green and blue).
+std::vector<std::uint8_t> expandGreyAlpha(const std::vector<std::uint8_t>& greyAlpha);
+
+// Why an image of this size is refused, or nullopt when it may be uploaded.
+// `driverLimit` is the GL's maximum texture size (0 when unknown).
+std::optional<std::string> rejectImageSize(int width, int height, int driverLimit);
+
+// Width and height from the file's header, without decoding; nullopt when
+// stb_image does not recognise the file.
+std::optional<std::pair<int, int>> readImageSize(const std::string& filename);
+
+// Decodes `filename`; nullopt when stb_image cannot read it.
+std::optional<DecodedImage> decodeImageFile(const std::string& filename);

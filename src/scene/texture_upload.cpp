@@ -1,0 +1,57 @@
+#include "scene/texture_upload.h"
+
+#include <GL/glew.h>
+
+#include "framework/console.h"
+#include "scene/texture_image.h"
+
+namespace {
+
+int driverTextureLimit()
+{
+    GLint limit = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &limit);
+    return limit;
+}
+
+void uploadImage(const DecodedImage& image, const TextureFormat& format)
+{
+    // One- and three-channel rows are not 4-byte aligned for most widths.
+    GLint previousAlignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format.internalFormat), image.width,
+                 image.height, 0, format.pixelFormat, GL_UNSIGNED_BYTE, image.pixels.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
+    glGenerateMipmap(GL_TEXTURE_2D);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+}
+
+}  // namespace
+
+std::uint32_t loadTextureFromFile(const std::string& path, const std::string& directory, bool gamma)
+{
+    const std::string filename = directory + "/" + path;
+    GLuint id = 0;
+    glGenTextures(1, &id);
+
+    const auto size = readImageSize(filename);
+    if (size) {
+        if (const auto reason = rejectImageSize(size->first, size->second, driverTextureLimit())) {
+            printLine("Texture too large to load at path: " + path + " (" + *reason + ")");
+            return id;
+        }
+    }
+    const auto image = size ? decodeImageFile(filename) : std::nullopt;
+    const auto format = image ? chooseTextureFormat(image->channels, gamma) : std::nullopt;
+    if (!image || !format) {
+        printLine("Texture failed to load at path: " + path);
+        return id;
+    }
+    glBindTexture(GL_TEXTURE_2D, id);
+    uploadImage(*image, *format);
+    return id;
+}

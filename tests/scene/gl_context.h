@@ -1,0 +1,42 @@
+// An OpenGL 4.1 core context for the tests labelled "gl" (run them under
+// xvfb-run), with an offscreen colour + depth target to read pixels back from.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+struct GLFWwindow;
+
+class GlTestContext {
+public:
+    // Hidden window, 4.1 core context made current, GLEW initialised.
+    // Check ready() before using GL: false when no display is available.
+    GlTestContext();
+    ~GlTestContext();
+    GlTestContext(const GlTestContext&) = delete;
+    GlTestContext& operator=(const GlTestContext&) = delete;
+
+    bool ready() const { return window != nullptr; }
+
+private:
+    GLFWwindow* window = nullptr;
+};
+
+// A size x size RGBA8 framebuffer with a depth buffer, bound while it lives.
+class OffscreenTarget {
+public:
+    explicit OffscreenTarget(int size);
+    ~OffscreenTarget();
+    OffscreenTarget(const OffscreenTarget&) = delete;
+    OffscreenTarget& operator=(const OffscreenTarget&) = delete;
+
+    // Clears colour to black and depth to 1.
+    void clear() const;
+    // RGB of the pixel at (x, y), origin bottom left.
+    std::array<int, 3> pixel(int x, int y) const;
+
+private:
+    unsigned framebuffer = 0;
+    unsigned colour = 0;
+    unsigned depth = 0;
+};
