@@ -1,0 +1,140 @@
+#include "app/level.h"
+
+#include <GL/glew.h>
+#include <glm/gtc/matrix_transform.hpp>
+
+#include "app/game_clock.h"
+#include "app/lighting.h"
+#include "framework/asset_search.h"
+#include "game/physics/physics_world.h"
+
+namespace {
+
+// OBJ files are written at twice the world's size.
+constexpr float ObjScale = 0.5f;
+constexpr float SkeletonScale = 1.0f;
+// The skeleton's capsule is a fraction of its (raw, five times too large) mesh.
+constexpr float SkeletonRadiusFactor = 0.1f;
+constexpr float SkeletonHeightFactor = 0.15f;
+constexpr float SpiderPatrolDistance = 40.0f;
+
+const char* const SkeletonModelPath = "assets/geometry/magicSkeleton/scene.gltf";
+const char* const SpiderModelPath = "assets/geometry/spiders/Spider.obj";
+
+const glm::vec3 SpiderStarts[] = {
+    {56.135f, 1.5f, -42.508f},
+    {161.625f, 1.5f, -42.339f},
+    {212.445f, 1.5f, -100.04f},
+    {212.44f, 1.5f, -199.82f},
+};
+const glm::vec3 SkeletonStart{-7.0f, 3.0f, -8.1f};
+const glm::vec3 PlayerStart{4.0f, 2.5f, 4.0f};
+
+std::shared_ptr<Shader> loadProgram(const std::string& name)
+{
+    const std::string stem = "assets/shaders/" + name;
+    return std::make_shared<Shader>(stem + ".vert", stem + ".frag");
+}
+
+ControllerManager* noControllers() { return nullptr; }
+
+// A level model with one static collider per mesh.
+Model loadStaticModel(const std::string& path)
+{
+    return Model(findAssetFile(path), PhysicsWorld::scene.get(), noControllers(), false, ObjScale,
+                 1.0f, 1.0f);
+}
+
+// A model that is only drawn.
+Model loadScenery(const std::string& path)
+{
+    return Model(findAssetFile(path), false, ObjScale);
+}
+
+Model loadSpiderModel(ControllerManager& manager)
+{
+    return Model(findAssetFile(SpiderModelPath), PhysicsWorld::scene.get(), &manager, false,
+                 ObjScale, 1.0f, 1.0f);
+}
+
+Model loadSkeletonModel(ControllerManager& manager)
+{
+    return Model(findAssetFile(SkeletonModelPath), PhysicsWorld::scene.get(), &manager, false,
+                 SkeletonScale, SkeletonRadiusFactor, SkeletonHeightFactor);
+}
+
+// Spiders are loaded one by one, each model followed by its spider, and each
+// load gets its own capsule. The models are kept beside their spiders.
+std::vector<Spider> loadSpiders(ControllerManager& manager, std::vector<Model>& models)
+{
+    std::vector<Spider> spiders;
+    models.reserve(std::size(SpiderStarts));
+    spiders.reserve(std::size(SpiderStarts));
+    for (const glm::vec3& start : SpiderStarts) {
+        models.push_back(loadSpiderModel(manager));
+        spiders.emplace_back(models.back(), start, SpiderPatrolDistance);
+    }
+    return spiders;
+}
+
+}  // namespace
+
+const std::vector<glm::vec3>& spiderPatrolAxes()
+{
+    static const std::vector<glm::vec3> axes{
+        {1.0f, 0.0f, 0.0f}, {1.0f, 0.0f, 0.0f}, {0.0f, 0.0f, -1.0f}, {0.0f, 0.0f, -1.0f}};
+    return axes;
+}
+
+Level::Level(const StartupSettings& settings, GameClock& clock)
+    : textureProgram(loadProgram("texture")),
+      modelProgram(loadProgram("model")),
+      depthProgram(loadProgram("depth")),
+      quadProgram(loadProgram("quad")),
+      skinningProgram(loadProgram("skinning")),
+      controllerManager(std::make_unique<ControllerManager>(*PhysicsWorld::scene)),
+      woodTexture(std::make_shared<Texture>("assets/textures/wood_texture.dds")),
+      tilesTexture(std::make_shared<Texture>("assets/textures/tiles_diffuse.dds")),
+      map(loadStaticModel("assets/geometry/map/Map.obj")),
+      torches(loadScenery("assets/geometry/torches/Torches.obj")),
+      door(loadStaticModel("assets/geometry/door/Door.obj")),
+      lava(loadScenery("assets/geometry/lava/Lava.obj")),
+      spiderModels(),
+      spiders(loadSpiders(*controllerManager, spiderModels)),
+      skeletonModel(loadSkeletonModel(*controllerManager)),
+      skeleton(skeletonModel, SkeletonStart),
+      animationClip(findAssetFile(SkeletonModelPath), skeletonModel),
+      animationPlayer(&animationClip),
+      podium(loadStaticModel("assets/geometry/podium/Podium.obj")),
+      riddle(loadStaticModel("assets/geometry/riddle/Riddle.obj")),
+      player(*controllerManager, PlayerStart, clock.steadyNanoseconds()),
+      torchLights(::torchLights()),
+      lightGrid(buildLightGrid(torchLights)),
+      lightGridTexture(std::make_unique<LightGridTexture>(lightGrid)),
+      shadowMap(createShadowMap())
+{
+    modelProgram->use();
+    uploadLightingConstants(*modelProgram, torchLights);
+    uploadLightGridUniforms(*modelProgram, lightGrid);
+    // The skinning program gets the lighting constants every frame; the grid
+    // never changes, so once is enough.
+    skinningProgram->use();
+    uploadLightGridUniforms(*skinningProgram, lightGrid);
+
+    camera.setup(settings.camera.fovDegrees, aspectRatio(settings.window), settings.camera.nearPlane,
+                 settings.camera.farPlane, settings.camera.yaw, settings.camera.pitch);
+
+    // The first frame's time step counts from here; its forward direction is the
+    // camera's eye, still the origin, so the first frame walks nowhere.
+    previousTime = static_cast<float>(clock.frameSeconds());
+    forward = camera.eyePosition;
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+
+    spiders[2].turn(90.0f);
+    spiders[3].turn(90.0f);
+    skeleton.turn(90.0f);
+
+    const glm::dvec3 skeletonCentre =
+        skeleton.model.controller ? skeleton.model.controller->getPosition() : glm::dvec3(SkeletonStart);
+    skeletonPlacement = glm::translate(glm::mat4(1.0f), glm::vec3(skeletonCentre));
+}

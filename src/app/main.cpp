@@ -1,0 +1,139 @@
+// KORVEL 2024: the entry point.
+//
+// main() owns the whole run: settings, window and context, framework, physics,
+// the level, the frame loop and the shutdown, in that order. Everything the
+// level holds is released before the window system goes away.
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include "app/cursor_callback.h"
+#include "app/diagnostics.h"
+#include "app/frame_loop.h"
+#include "app/key_callback.h"
+#include "app/level.h"
+#include "app/render_flags.h"
+#include "app/run_options.h"
+#include "app/startup_settings.h"
+#include "framework/console.h"
+#include "framework/framework.h"
+#include "framework/framework_arguments.h"
+#include "game/physics/physics_world.h"
+
+namespace {
+
+// Start-up failures end the run here: terminate GLFW, report, wait for Enter.
+int failStartup(const std::string& message)
+{
+    glfwTerminate();
+    printLine("ERROR: " + message);
+    waitForKeypress();
+    return 1;
+}
+
+void setWindowHints(const WindowSettings& window)
+{
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
+    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    glfwWindowHint(GLFW_OPENGL_DEBUG_CONTEXT, GLFW_TRUE);
+    glfwWindowHint(GLFW_REFRESH_RATE, window.refreshRate);
+    glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
+    glfwWindowHint(GLFW_SAMPLES, 4);
+}
+
+void enableDebugOutput()
+{
+    // The debug context provides GL_DEBUG_OUTPUT; synchronous delivery keeps each
+    // message next to the call that raised it.
+    if (glDebugMessageCallback == nullptr)
+        return;
+    glDebugMessageCallback(openGlDebugCallback, nullptr);
+    glEnable(GL_DEBUG_OUTPUT_SYNCHRONOUS);
+}
+
+void setInitialGlState()
+{
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glClearColor(0.1f, 0.1f, 0.1f, 1.0f);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glFrontFace(GL_CCW);
+    printLine("OpenGL initialized successfully.");
+}
+
+// The renderer settings can switch the depth test off and wireframe on; culling
+// was enabled above and the settings only ever enable it again.
+void applyRendererSettings(const RendererStartSettings& renderer)
+{
+    glClearColor(0.2f, 0.2f, 0.2f, 1.0f);
+    if (renderer.depthTest)
+        glEnable(GL_DEPTH_TEST);
+    else
+        glDisable(GL_DEPTH_TEST);
+    if (renderFlags.backfaceCulling)
+        glEnable(GL_CULL_FACE);
+    if (renderFlags.wireframe)
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    printLine(":::::: WELCOME TO KORVEL 2024 ::::::");
+
+    FrameworkArguments arguments;
+    parseFrameworkArguments(arguments, argc, argv);
+
+    RunOptions runOptions;
+    if (!prepareRunOptions(arguments, runOptions))
+        return 2;
+
+    const StartupSettings settings = readStartupSettings(arguments);
+
+    glfwSetErrorCallback(glfwErrorCallback);
+    if (!glfwInit())
+        return failStartup("Failed to init GLFW");
+    printLine("GLFW was initialized.");
+
+    setWindowHints(settings.window);
+    GLFWmonitor* monitor = settings.window.fullscreen ? glfwGetPrimaryMonitor() : nullptr;
+    GLFWwindow* window = glfwCreateWindow(settings.window.width, settings.window.height,
+                                          settings.window.title.c_str(), monitor, nullptr);
+    if (window == nullptr)
+        return failStartup("Failed to create window");
+    glfwMakeContextCurrent(window);
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+
+    glewExperimental = GL_TRUE;
+    const GLenum glewResult = glewInit();
+    if (glewResult != GLEW_OK)
+        return failStartup(std::string("Failed to init GLEW: ") +
+                           reinterpret_cast<const char*>(glewGetErrorString(glewResult)));
+    printLine("GLEW was initialized.");
+    enableDebugOutput();
+
+    if (!initFramework())
+        return failStartup("Failed to init framework");
+    printLine("Framework was initialized.");
+
+    setInitialGlState();
+    initPhysics();
+    glfwSetKeyCallback(window, keyCallback);
+    glfwSetCursorPosCallback(window, cursorPositionCallback);
+    applyRendererSettings(settings.renderer);
+
+    {
+        Level level(settings, runOptions.clock());
+        if (!glfwWindowShouldClose(window))
+            runFrameLoop(window, level, settings, arguments, runOptions);
+    }
+
+    shutdownFramework();
+    glfwTerminate();
+    return 0;
+}

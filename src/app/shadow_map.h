@@ -1,0 +1,31 @@
+// The depth texture the shadow pass renders into and the fixed light it sees from.
+//
+// The shadow light is not one of the torches: it stands above the lava pit's west
+// edge and looks west across the podium and the riddle at the door.
+#pragma once
+
+#include <cstdint>
+
+#include <glm/mat4x4.hpp>
+#include <glm/vec3.hpp>
+
+constexpr int ShadowMapSize = 1024;           // texels per side
+constexpr int ShadowMapTextureUnit = 9;       // unit the visible pass samples it from
+
+const glm::vec3 ShadowLightPosition{-3.2f, 2.5f, 5.4f};
+const glm::vec3 ShadowLightTarget{-4.2f, 3.0f, 5.4f};
+const glm::vec3 ShadowLightUp{0.0f, 1.0f, 0.0f};
+
+// Orthographic box of the shadow light: +-10 across, 0.1 to 75 deep.
+glm::mat4 shadowLightProjection();
+// Light projection times the light's view.
+glm::mat4 shadowLightSpaceMatrix();
+
+// Depth framebuffer and its 1024 x 1024 depth texture. Like the rest of the GL
+// objects of the level they live until the context goes away.
+struct ShadowMap {
+    std::uint32_t framebuffer = 0;
+    std::uint32_t depthTexture = 0;
+};
+
+ShadowMap createShadowMap();

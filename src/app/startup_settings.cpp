@@ -1,0 +1,65 @@
+#include "app/startup_settings.h"
+
+#include "app/render_flags.h"
+#include "app/settings.h"
+#include "framework/framework_arguments.h"
+
+namespace {
+
+const char* const WindowSettingsPath = "assets/settings/window.ini";
+const char* const CameraSettingsPath = "assets/settings/camera_front.ini";
+const char* const RendererSettingsPath = "assets/settings/renderer_standard.ini";
+
+WindowSettings readWindowSettings()
+{
+    const SettingsFile file(WindowSettingsPath);
+    const WindowSettings defaults;
+    WindowSettings window;
+    window.width = file.getInt("window", "width", defaults.width);
+    window.height = file.getInt("window", "height", defaults.height);
+    window.refreshRate = file.getInt("window", "refresh_rate", defaults.refreshRate);
+    window.fullscreen = file.getBool("window", "fullscreen", defaults.fullscreen);
+    window.title = file.getString("window", "title", defaults.title);
+    return window;
+}
+
+CameraSettings readCameraSettings(const std::string& path)
+{
+    const SettingsFile file(path);
+    const CameraSettings defaults;
+    CameraSettings camera;
+    // The near default is 0.1f widened to double, so that it narrows back exactly.
+    camera.fovDegrees = static_cast<float>(file.getReal("camera", "fov", defaults.fovDegrees));
+    camera.nearPlane = static_cast<float>(file.getReal("camera", "near", defaults.nearPlane));
+    camera.farPlane = static_cast<float>(file.getReal("camera", "far", defaults.farPlane));
+    camera.yaw = static_cast<float>(file.getReal("camera", "yaw", defaults.yaw));
+    camera.pitch = static_cast<float>(file.getReal("camera", "pitch", defaults.pitch));
+    return camera;
+}
+
+RendererStartSettings readRendererSettings(const std::string& path)
+{
+    const SettingsFile file(path);
+    readRenderFlags(renderFlags, file);
+    RendererStartSettings renderer;
+    renderer.depthTest = file.getBool("renderer", "depthtest", true);
+    return renderer;
+}
+
+}  // namespace
+
+StartupSettings readStartupSettings(const FrameworkArguments& arguments)
+{
+    StartupSettings settings;
+    settings.window = readWindowSettings();
+    settings.camera = readCameraSettings(arguments.hasInitCamera ? arguments.initCamera
+                                                                 : CameraSettingsPath);
+    settings.renderer = readRendererSettings(arguments.hasInitRenderer ? arguments.initRenderer
+                                                                       : RendererSettingsPath);
+    return settings;
+}
+
+float aspectRatio(const WindowSettings& window)
+{
+    return static_cast<float>(window.width) / static_cast<float>(window.height);
+}
