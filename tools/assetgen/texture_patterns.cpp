@@ -95,7 +95,7 @@ void drawGlyph(Image& image, int left, int top, int cellSize, uint32_t glyph) {
     const int margin = cellSize / 5, step = (cellSize - 2 * margin) / 2;
     for (int s = 0; s < strokes; ++s) {
         const uint32_t h = hash3(glyph, s + 1, 58);
-        const int a = h % 9, b = (h / 9) % 9;
+        const int a = h % 9, pick = (h / 9) % 8, b = pick < a ? pick : pick + 1;  // never a dot
         const double ax = left + margin + (a % 3) * step, ay = top + margin + (a / 3) * step;
         const double bx = left + margin + (b % 3) * step, by = top + margin + (b / 3) * step;
         const int samples = cellSize * 2;
