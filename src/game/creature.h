@@ -34,10 +34,9 @@ public:
     void drawWithMatrix(const std::shared_ptr<Shader>& shader) const;
 
 protected:
-    // Creatures are only made as spiders or skeletons.
-    Creature() = default;
-    // Takes the model, places its controller at `start` (when there is one) and
-    // keeps `start` as the place an inert creature is drawn at.
+    // Creatures are only made as spiders or skeletons. Takes the model, places
+    // its controller at `start` (when there is one) and keeps `start` as the
+    // place an inert creature is drawn at.
     Creature(Model creatureModel, const glm::vec3& start);
     // The controller centre in game precision, or the start position when the
     // model has no controller.

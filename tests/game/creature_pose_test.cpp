@@ -38,7 +38,7 @@ struct PatrolRun {
     std::vector<float> headings;      // heading after each turn
 };
 
-PatrolRun runPatrol(const glm::vec3& axis, float startHeading, float dt, int frames)
+static PatrolRun runPatrol(const glm::vec3& axis, float startHeading, float dt, int frames)
 {
     const glm::vec3 start(56.135f, 1.5f, -42.508f);
     glm::vec3 position = start;

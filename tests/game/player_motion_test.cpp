@@ -14,7 +14,7 @@
 
 constexpr float Tolerance = 1e-5f;
 
-void expectFinite(const glm::vec3& v)
+static void expectFinite(const glm::vec3& v)
 {
     EXPECT_TRUE(std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z));
 }
@@ -119,7 +119,7 @@ struct JumpRun {
     std::vector<float> heights;
 };
 
-JumpRun simulateJump(float dt, int frames, bool holdJump)
+static JumpRun simulateJump(float dt, int frames, bool holdJump)
 {
     VerticalMotion motion;
     JumpRun run;

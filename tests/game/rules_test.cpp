@@ -1,0 +1,90 @@
+#include "game/rules.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "controller_world.h"
+#include "game/game_position.h"
+#include "game/player.h"
+#include "game/zones.h"
+
+constexpr std::int64_t Millisecond = 1'000'000;
+
+static glm::vec3 centreOf(const Player& player)
+{
+    return toGamePosition(player.controller->getPosition());
+}
+
+TEST(SpiderDamage, CooldownGraceGameOverAndRespawn)
+{
+    struct Contact {
+        std::int64_t atMilliseconds;
+        std::string output;
+        float health;
+    };
+    const std::vector<Contact> contacts = {
+        {100, "", 3.0f},                           // grace period
+        {5100, "", 3.0f},                          // still within 5 s + 0.2 s
+        {5200, "Health: 2\n", 2.0f},               // grace over exactly
+        {5300, "", 2.0f},                          // 0.1 s later: cool-down
+        {5500, "Health: 1\n", 1.0f},               // 0.3 s after the last hit
+        {5800, "Health: 0\nGame Over!\n", 3.0f},   // death respawns with full health
+        {5900, "", 3.0f},                          // the fatal hit restarted the cool-down
+    };
+    ControllerWorld world;
+    const std::int64_t spawn = 42 * Millisecond;
+    Player player(world.manager, glm::vec3(4.0f, 2.5f, 4.0f), spawn);
+    player.checkpoint = glm::vec3(1.0f, 2.0f, 3.0f);
+    for (const Contact& contact : contacts) {
+        SCOPED_TRACE(contact.atMilliseconds);
+        testing::internal::CaptureStdout();
+        applySpiderDamage(player, spawn + contact.atMilliseconds * Millisecond);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), contact.output);
+        EXPECT_EQ(player.health, contact.health);
+    }
+    EXPECT_EQ(centreOf(player), glm::vec3(1.0f, 2.0f, 3.0f));
+}
+
+TEST(Rules, GoalWinsKeepsHealthAndCheckpoint)
+{
+    ControllerWorld world;
+    Player player(world.manager, glm::vec3(4.0f, 2.5f, 4.0f), 0);
+    player.health = 1.0f;
+    player.controller->setPosition(glm::dvec3(170.0, 30.0, -252.0));
+    testing::internal::CaptureStdout();
+    applyRules(player);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "You won!\n");
+    EXPECT_EQ(centreOf(player), WinTeleportPosition);
+    EXPECT_EQ(player.health, 1.0f);
+    EXPECT_EQ(player.checkpoint, glm::vec3(4.0f, 2.5f, 4.0f));
+}
+
+TEST(Rules, HazardAndFloorRespawnSilently)
+{
+    struct Case {
+        const char* name;
+        glm::dvec3 where;
+        bool respawns;
+    };
+    const std::vector<Case> cases = {
+        {"jumping over hazard 1", {-30.0, 8.0, -42.0}, true},
+        {"on hazard 6 edge", {235.6, 2.0, -40.5}, true},
+        {"just off hazard 6", {235.5, 2.0, -40.5}, false},
+        {"fallen below the floor", {50.0, -0.5, 50.0}, true},
+        {"safe", {50.0, 0.5, 50.0}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ControllerWorld world;
+        Player player(world.manager, glm::vec3(4.0f, 2.5f, 4.0f), 0);
+        player.health = 2.0f;
+        player.controller->setPosition(c.where);
+        testing::internal::CaptureStdout();
+        applyRules(player);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+        EXPECT_EQ(centreOf(player) == player.checkpoint, c.respawns);
+        EXPECT_EQ(player.health, c.respawns ? PlayerFullHealth : 2.0f);
+    }
+}
