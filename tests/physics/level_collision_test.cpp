@@ -89,12 +89,14 @@ protected:
 
     void TearDown() override { manager.reset(); }
 
-    Walker addPlayer(double x, double y, double z)
+    Walker addPlayer(double x, double y, double z) { return addCapsule({x, y, z}, 0.5f, 0.5f); }
+
+    Walker addCapsule(const glm::dvec3& centre, float radius, float height)
     {
         CapsuleControllerDesc desc;
-        desc.position = {x, y, z};
-        desc.radius = 0.5f;
-        desc.height = 0.5f;
+        desc.position = centre;
+        desc.radius = radius;
+        desc.height = height;
         return Walker{manager->createController(desc)};
     }
 
@@ -226,6 +228,39 @@ TEST_F(LevelTest, WallsStopThePlayerOneSkinAway)
         EXPECT_NEAR(end.y, RestY, 0.002);
         player.controller->setPosition({push.start.x, -1000.0, push.start.y});
     }
+}
+
+// The spiders' capsule (r 0.2, h 0.3, centre 1.5) is gravity-free and must hover.
+TEST_F(LevelTest, SpiderPatrolsWithoutTouchingAndIsStoppedByAWall)
+{
+    const float patrolStep = 10.0f * FrameTime;
+    Walker spider = addCapsule({56.135, 1.5, -42.508}, 0.2f, 0.3f);
+    int touches = 0;
+    for (int frame = 0; frame < int(40.0f / patrolStep); ++frame) {
+        touches += spider.controller->move({patrolStep, 0.0f, 0.0f}, MinDistance, FrameTime) ? 1 : 0;
+    }
+    EXPECT_EQ(touches, 0);
+    EXPECT_EQ(spider.controller->getPosition().y, 1.5);
+    EXPECT_NEAR(spider.controller->getPosition().x, 96.135, 0.01);
+
+    CollisionFlags last = 0;
+    for (int frame = 0; frame < 30; ++frame) {
+        last = spider.controller->move({0.0f, 0.0f, -patrolStep}, MinDistance, FrameTime);
+    }
+    EXPECT_TRUE(last & CollisionSides);
+    EXPECT_NEAR(spider.controller->getPosition().z, -44.7 + 0.3, WallTolerance);
+}
+
+// The skeleton's capsule (r 0.2, h 1.8) falls at a constant 13.81 per second.
+TEST_F(LevelTest, SkeletonFallsOntoTheStartRoomFloor)
+{
+    Walker skeleton = addCapsule({-7.0, 3.0, -8.1}, 0.2f, 1.8f);
+    CollisionFlags flags = 0;
+    for (int frame = 0; frame < 30 && !(flags & CollisionDown); ++frame) {
+        flags = skeleton.controller->move({0.0f, -Gravity * FrameTime, 0.0f}, MinDistance, FrameTime);
+    }
+    EXPECT_TRUE(flags & CollisionDown);
+    EXPECT_NEAR(skeleton.controller->getPosition().y, FloorY + 0.1 + 0.2 + 0.9, 0.002);
 }
 
 TEST_F(LevelTest, ChasmDropsThePlayerBelowTheFloorRule)
