@@ -33,6 +33,48 @@ bool isZero(const glm::dvec3& v)
     return v == glm::dvec3(0.0);
 }
 
+bool hasCollided(const PassResult& pass)
+{
+    return pass.ran && pass.collisions > 0;
+}
+
+// An upward move never reports DOWN: its down pass has nothing but the step to undo.
+CollisionFlags passFlags(const PassResult& up, const PassResult& side, const PassResult& down,
+                         double dy)
+{
+    CollisionFlags flags = 0;
+    flags |= hasCollided(up) ? CollisionUp : 0;
+    flags |= hasCollided(side) ? CollisionSides : 0;
+    flags |= hasCollided(down) && dy <= 0.0 ? CollisionDown : 0;
+    return flags;
+}
+
+// Direction that carries on along the surface after a hit: the part of the
+// motion tangential to the response normal, not renormalised unless asked, so a
+// head-on hit keeps nothing and a grazing one nearly all. Nothing when the
+// surface leaves no direction to go.
+std::optional<glm::dvec3> slideDirection(const glm::dvec3& direction, glm::dvec3 normal,
+                                         const PassOptions& options)
+{
+    if (options.flattenNormals) {
+        normal.y = 0.0;
+        const double normalLength = glm::length(normal);
+        if (normalLength <= 0.0) {
+            return std::nullopt;
+        }
+        normal /= normalLength;
+    }
+    glm::dvec3 slide = direction - glm::dot(direction, normal) * normal;
+    if (options.renormaliseSlide) {
+        const double slideLength = glm::length(slide);
+        if (slideLength <= 0.0) {
+            return std::nullopt;
+        }
+        slide /= slideLength;
+    }
+    return slide;
+}
+
 } // namespace
 
 double CharacterController::Impl::halfExtent() const
@@ -89,15 +131,7 @@ AttemptResult CharacterController::Impl::normalAttempt(const glm::dvec3& displac
     }
 
     AttemptResult result;
-    if (upPass.ran && upPass.collisions > 0) {
-        result.flags |= CollisionUp;
-    }
-    if (sidePass.ran && sidePass.collisions > 0) {
-        result.flags |= CollisionSides;
-    }
-    if (downPass.ran && downPass.collisions > 0 && dy <= 0.0) {
-        result.flags |= CollisionDown;
-    }
+    result.flags = passFlags(upPass, sidePass, downPass, dy);
     result.isNonWalkable = desc.slopeLimit > 0.0f && dy <= 0.0 &&
                            endsOnSteepHighTriangle(downPass, startBottom);
     return result;
@@ -181,24 +215,11 @@ PassResult CharacterController::Impl::runPass(const glm::dvec3& pass, const Pass
         if (hit->distance > skin) {
             centre += direction * std::min(hit->distance - skin, length);
         }
-        glm::dvec3 normal = hit->normal;
-        if (options.flattenNormals) {
-            normal.y = 0.0;
-            const double normalLength = glm::length(normal);
-            if (normalLength <= 0.0) {
-                break;
-            }
-            normal /= normalLength;
+        const std::optional<glm::dvec3> slide = slideDirection(direction, hit->normal, options);
+        if (!slide) {
+            break;
         }
-        glm::dvec3 slide = direction - glm::dot(direction, normal) * normal;
-        if (options.renormaliseSlide) {
-            const double slideLength = glm::length(slide);
-            if (slideLength <= 0.0) {
-                break;
-            }
-            slide /= slideLength;
-        }
-        target = centre + slide * glm::length(target - centre);
+        target = centre + *slide * glm::length(target - centre);
     }
     return result;
 }
