@@ -1,4 +1,5 @@
 #include "game/rules.h"
+#include "game/spider.h"
 
 #include <string>
 #include <vector>
@@ -15,6 +16,11 @@ constexpr std::int64_t Millisecond = 1'000'000;
 static glm::vec3 centreOf(const Player& player)
 {
     return toGamePosition(player.controller->getPosition());
+}
+
+static glm::vec3 centreOf(const Creature& creature)
+{
+    return toGamePosition(creature.model.controller->getPosition());
 }
 
 TEST(SpiderDamage, CooldownGraceGameOverAndRespawn)
@@ -87,4 +93,28 @@ TEST(Rules, HazardAndFloorRespawnSilently)
         EXPECT_EQ(centreOf(player) == player.checkpoint, c.respawns);
         EXPECT_EQ(player.health, c.respawns ? PlayerFullHealth : 2.0f);
     }
+}
+
+// One frame loop's worth of the spider path: a spider walking into the player
+// reports the contact, and the damage follows once the grace period is over.
+TEST(SpiderDamage, SpiderWalkingIntoThePlayerHurts)
+{
+    ControllerWorld world;
+    Player player(world.manager, glm::vec3(3.0f, 1.5f, 0.0f), 0);
+    std::vector<Spider> spiders;
+    spiders.emplace_back(world.capsuleModel(0.5f, 0.5f), glm::vec3(0.0f, 1.5f, 0.0f), 40.0f);
+    const std::vector<glm::vec3> axes = {glm::vec3(1.0f, 0.0f, 0.0f)};
+    const float frame = 1.0f / 60.0f;
+    const std::int64_t frameNanoseconds = 16'666'667;
+    std::int64_t now = 5'000'000'000;
+    std::string output;
+    for (int i = 0; i < 30; ++i, now += frameNanoseconds) {
+        testing::internal::CaptureStdout();
+        if (updateSpiders(spiders, axes, frame))
+            applySpiderDamage(player, now);
+        output += testing::internal::GetCapturedStdout();
+    }
+    // Contact every frame from about 0.18 s on; hits at 5.2 s and one cool-down later.
+    EXPECT_EQ(output, "Health: 2\nHealth: 1\n");
+    EXPECT_LT(centreOf(spiders[0]).x, 2.0f);
 }
