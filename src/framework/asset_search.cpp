@@ -1,0 +1,126 @@
+#include "framework/asset_search.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "framework/console.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+const char* const projectRootMarker = "CMakeLists.txt";
+
+namespace {
+
+// The system writes the executable's path into a buffer of this many characters; a
+// result that fills it may have been cut short.
+constexpr std::size_t executablePathCapacity = 1337;
+
+// A path counts as present when it opens for reading as a file; an ifstream on a
+// directory opens on Linux, so directories are ruled out explicitly.
+bool isReadableFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return false;
+    std::ifstream stream(path);
+    return stream.good();
+}
+
+} // namespace
+
+std::vector<std::string> findCandidatesUpwards(const std::string& startDir,
+                                               const std::string& relativePath)
+{
+    std::vector<std::string> candidates;
+    std::filesystem::path dir(startDir);
+    while (true) {
+        const std::filesystem::path candidate = dir / relativePath;
+        if (isReadableFile(candidate))
+            candidates.push_back(candidate.string());
+        if (isReadableFile(dir / projectRootMarker))
+            break;
+        const std::filesystem::path parent = dir.parent_path();
+        if (parent == dir || parent.empty())
+            break;
+        dir = parent;
+    }
+    return candidates;
+}
+
+std::vector<std::string> ambiguityReport(const std::string& relativePath,
+                                         const std::vector<std::string>& candidates)
+{
+    std::vector<std::string> lines;
+    lines.push_back("Ambiguous asset file path: '" + relativePath
+                    + "'Found this path at multiple locations. Don't know which one shall be "
+                      "used. Candidates are:");
+    for (const std::string& candidate : candidates)
+        lines.push_back("  - " + candidate);
+    lines.push_back("Remove all duplicates to fix this!");
+    return lines;
+}
+
+std::string chooseCandidate(const std::string& relativePath,
+                            const std::vector<std::string>& candidates)
+{
+    if (candidates.empty())
+        return "";
+    if (candidates.size() > 1)
+        fatalError(ambiguityReport(relativePath, candidates));
+    return candidates.front();
+}
+
+std::string findFileUpwardsFrom(const std::string& startDir, const std::string& relativePath)
+{
+    return chooseCandidate(relativePath, findCandidatesUpwards(startDir, relativePath));
+}
+
+#ifdef _WIN32
+std::string executablePath()
+{
+    char buffer[executablePathCapacity] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, executablePathCapacity);
+    if (length == 0 || length >= executablePathCapacity)
+        fatalError("Error retrieving executable path on Windows!");
+    return std::string(buffer, length);
+}
+#else
+std::string executablePath()
+{
+    char buffer[executablePathCapacity] = {};
+    const ssize_t length = readlink("/proc/self/exe", buffer, executablePathCapacity);
+    if (length <= 0 || static_cast<std::size_t>(length) >= executablePathCapacity)
+        fatalError("Error retrieving executable path on Linux!");
+    return std::string(buffer, static_cast<std::size_t>(length));
+}
+#endif
+
+std::string executableDirectory()
+{
+    return std::filesystem::path(executablePath()).parent_path().string();
+}
+
+std::string findFileUpwards(const std::string& relativePath)
+{
+    return findFileUpwardsFrom(executableDirectory(), relativePath);
+}
+
+std::string findAssetFile(const std::string& relativePath)
+{
+    const std::string found = findFileUpwards(relativePath);
+    if (found.empty())
+        fatalError("Could not find texture file: " + relativePath);
+    return found;
+}
+
+std::string findShaderFile(const std::string& relativePath)
+{
+    const std::string found = findFileUpwards(relativePath);
+    if (found.empty())
+        fatalError("Could not find shader file: " + relativePath);
+    return found;
+}

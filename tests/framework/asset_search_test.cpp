@@ -1,0 +1,178 @@
+// Upward asset search over directory trees built in a temporary folder.
+#include "framework/asset_search.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "fatal_test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every tree has the executable in <root>/build/bin; paths are relative to <root>,
+// and a trailing "/" makes a directory instead of a file.
+struct SearchCase {
+    const char* name;
+    std::vector<std::string> entries;
+    std::string relativePath;
+    std::vector<std::string> expected;  // candidates relative to <root>, nearest first
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const SearchCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const SearchCase searchCases[] = {
+    {"BesideExecutable", {"CMakeLists.txt", "build/bin/assets/a.ini"}, "assets/a.ini",
+     {"build/bin/assets/a.ini"}},
+    {"InMarkerFolder", {"CMakeLists.txt", "assets/a.ini"}, "assets/a.ini", {"assets/a.ini"}},
+    {"OnlyAboveMarker", {"build/CMakeLists.txt", "assets/a.ini"}, "assets/a.ini", {}},
+    {"MarkerBesideExecutable", {"build/bin/CMakeLists.txt", "build/assets/a.ini"},
+     "assets/a.ini", {}},
+    {"TwoLevelsNearestFirst",
+     {"CMakeLists.txt", "assets/a.ini", "build/bin/assets/a.ini"},
+     "assets/a.ini",
+     {"build/bin/assets/a.ini", "assets/a.ini"}},
+    {"DirectoryIsNoCandidate", {"CMakeLists.txt", "build/bin/assets/a.ini/"}, "assets/a.ini", {}},
+    {"DirectoryIsNoMarker", {"build/CMakeLists.txt/", "CMakeLists.txt", "assets/a.ini"},
+     "assets/a.ini", {"assets/a.ini"}},
+    {"ParentComponentsKept", {"CMakeLists.txt", "build/x.ini"}, "../x.ini", {"build/bin/../x.ini"}},
+    {"Missing", {"CMakeLists.txt"}, "assets/a.ini", {}},
+};
+
+class AssetSearchTree : public ::testing::TestWithParam<SearchCase> {
+protected:
+    void SetUp() override
+    {
+        root = fs::temp_directory_path()
+               / ("korvel_assets_" + std::to_string(::getpid()) + "_" + GetParam().name);
+        fs::remove_all(root);
+        fs::create_directories(root / "build" / "bin");
+        for (const std::string& entry : GetParam().entries)
+            create(entry);
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    void create(const std::string& entry) const
+    {
+        if (entry.back() == '/') {
+            fs::create_directories(root / entry);
+            return;
+        }
+        fs::create_directories((root / entry).parent_path());
+        std::ofstream(root / entry) << "x";
+    }
+    std::string at(const std::string& relative) const { return (root / relative).string(); }
+
+    fs::path root;
+};
+
+} // namespace
+
+TEST_P(AssetSearchTree, FindsExpectedCandidates)
+{
+    std::vector<std::string> expected;
+    for (const std::string& relative : GetParam().expected)
+        expected.push_back(at(relative));
+    EXPECT_EQ(findCandidatesUpwards(at("build/bin"), GetParam().relativePath), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Trees, AssetSearchTree, ::testing::ValuesIn(searchCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class AssetSearch : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = fs::temp_directory_path() / ("korvel_search_" + std::to_string(::getpid()));
+        fs::remove_all(root);
+        fs::create_directories(root / "build" / "bin");
+        fs::create_directories(root / "assets");
+        std::ofstream(root / "CMakeLists.txt") << "marker";
+        std::ofstream(root / "assets" / "a.ini") << "x";
+    }
+    void TearDown() override { fs::remove_all(root); }
+    std::string at(const std::string& relative) const { return (root / relative).string(); }
+
+    fs::path root;
+};
+
+TEST_F(AssetSearch, AbsolutePathIsCollectedOncePerVisitedFolder)
+{
+    const std::string absolute = at("assets/a.ini");
+    EXPECT_EQ(findCandidatesUpwards(at("build/bin"), absolute),
+              std::vector<std::string>(3, absolute));
+    EXPECT_EQ(findFileUpwardsFrom(root.string(), absolute), absolute);
+}
+
+TEST_F(AssetSearch, AmbiguityReportListsEveryCandidateInOrder)
+{
+    const std::vector<std::string> lines = ambiguityReport("assets/a.ini", {"/x/a", "/y/a"});
+    const std::vector<std::string> expected = {
+        "Ambiguous asset file path: 'assets/a.ini'Found this path at multiple locations. "
+        "Don't know which one shall be used. Candidates are:",
+        "  - /x/a",
+        "  - /y/a",
+        "Remove all duplicates to fix this!"};
+    EXPECT_EQ(lines, expected);
+}
+
+TEST_F(AssetSearch, AmbiguousPathEndsTheGame)
+{
+    std::ofstream(root / "build" / "bin" / "dup.ini") << "x";
+    std::ofstream(root / "dup.ini") << "x";
+    const std::string report = "  - " + at("build/bin/dup.ini") + "\n  - " + at("dup.ini")
+                               + "\nRemove all duplicates to fix this!";
+    EXPECT_EXIT(
+        {
+            prepareFatalChild();
+            findFileUpwardsFrom(at("build/bin"), "dup.ini");
+        },
+        ::testing::ExitedWithCode(1), literalPattern(report));
+}
+
+TEST_F(AssetSearch, MissingFileIsEmptyAndSilent)
+{
+    ::testing::internal::CaptureStdout();
+    const std::string found = findFileUpwards("assets/korvel_no_such_file.ini");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(found, "");
+}
+
+TEST(AssetSearchStrict, MissingTextureEndsTheGame)
+{
+    EXPECT_EXIT(
+        {
+            prepareFatalChild();
+            findAssetFile("assets/korvel_no_such_file.dds");
+        },
+        ::testing::ExitedWithCode(1),
+        "^" + literalPattern("Could not find texture file: assets/korvel_no_such_file.dds\n")
+            + "$");
+}
+
+TEST(AssetSearchStrict, MissingShaderEndsTheGame)
+{
+    EXPECT_EXIT(
+        {
+            prepareFatalChild();
+            findShaderFile("assets/shaders/korvel_no_such.vert");
+        },
+        ::testing::ExitedWithCode(1),
+        "^" + literalPattern("Could not find shader file: assets/shaders/korvel_no_such.vert\n")
+            + "$");
+}
+
+TEST(AssetSearchStrict, ExecutableFolderHoldsTheRunningTest)
+{
+    const fs::path self = executablePath();
+    EXPECT_TRUE(fs::is_regular_file(self));
+    EXPECT_EQ(fs::path(executableDirectory()), self.parent_path());
+}

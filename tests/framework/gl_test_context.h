@@ -1,0 +1,55 @@
+// A hidden GLFW window with an OpenGL 4.1 core context and GLEW loaded, shared by
+// the tests of one binary. Runs under Xvfb; without a display the tests are skipped.
+#pragma once
+
+#include <cstdlib>
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+#include <gtest/gtest.h>
+
+class GlTest : public ::testing::Test {
+protected:
+    static constexpr int windowSize = 64;
+
+    static void SetUpTestSuite()
+    {
+        if (std::getenv("DISPLAY") == nullptr || window != nullptr || !glfwInit())
+            return;
+        glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
+        glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
+        glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+        glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+        window = glfwCreateWindow(windowSize, windowSize, "korvel test", nullptr, nullptr);
+        if (window == nullptr)
+            return;
+        glfwMakeContextCurrent(window);
+        glewExperimental = GL_TRUE;
+        if (glewInit() != GLEW_OK) {
+            glfwDestroyWindow(window);
+            window = nullptr;
+        }
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (window != nullptr)
+            glfwDestroyWindow(window);
+        window = nullptr;
+        glfwTerminate();
+    }
+
+    void SetUp() override
+    {
+        if (std::getenv("DISPLAY") == nullptr)
+            GTEST_SKIP() << "no display: run the \"gl\" tests under xvfb-run";
+        ASSERT_NE(window, nullptr) << "no OpenGL 4.1 core context";
+        glfwMakeContextCurrent(window);
+        glUseProgram(0);
+        while (glGetError() != GL_NO_ERROR) {
+        }
+    }
+
+    static inline GLFWwindow* window = nullptr;
+};

@@ -1,0 +1,67 @@
+// PPM text from bottom-up RGB rows, and the unwritable-file path.
+#include "framework/screenshot.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PpmCase {
+    const char* name;
+    std::uint32_t width;
+    std::uint32_t height;
+    std::vector<std::uint8_t> bottomUpRgb;
+    std::string expected;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const PpmCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const PpmCase ppmCases[] = {
+    {"WhiteThenBlack", 2, 1, {255, 255, 255, 0, 0, 0},
+     "P3\n2 1\n255\n255 255 255   0   0   0 \n"},
+    {"TopRowFirst", 1, 2, {255, 0, 0, 0, 0, 255}, "P3\n1 2\n255\n  0   0 255 \n255   0   0 \n"},
+    {"OddWidthRowsStayApart", 3, 2,
+     {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18},
+     "P3\n3 2\n255\n 10  11  12  13  14  15  16  17  18 \n"
+     "  1   2   3   4   5   6   7   8   9 \n"},
+    {"EmptyImage", 0, 0, {}, "P3\n0 0\n255\n"},
+};
+
+class PpmEncoding : public ::testing::TestWithParam<PpmCase> {};
+
+} // namespace
+
+TEST_P(PpmEncoding, MatchesLayout)
+{
+    const PpmCase& c = GetParam();
+    EXPECT_EQ(encodePpm(c.bottomUpRgb, c.width, c.height), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Images, PpmEncoding, ::testing::ValuesIn(ppmCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ScreenshotFile, UnwritablePathReportsOneLineAndCreatesNothing)
+{
+    const std::string fileName = "/korvel_no_such_dir/shot.ppm";
+    ::testing::internal::CaptureStdout();
+    const bool written = writeScreenshotFile(fileName, "P3\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "ERROR: Could not write screenshot '" + fileName + "'\n");
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(std::filesystem::exists(fileName));
+}
+
+TEST(ScreenshotFile, WritesTextAndTruncates)
+{
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "korvel_screenshot_test.ppm";
+    ASSERT_TRUE(writeScreenshotFile(file.string(), "a much longer first text\n"));
+    ASSERT_TRUE(writeScreenshotFile(file.string(), "P3\n"));
+    EXPECT_EQ(std::filesystem::file_size(file), 3u);
+    std::filesystem::remove(file);
+}

@@ -1,0 +1,166 @@
+// Shader against a real context: location cache, unbinding on destruction, the
+// "Read shader" lines and the fatal compile and link paths.
+#include "framework/shader.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include <glm/vec3.hpp>
+
+#include "fatal_test_support.h"
+#include "framework/asset_search.h"
+#include "gl_test_context.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* testShaderFolder = "korvel_shader_test_files";
+
+const char* const passVertex =
+    "#version 410\nlayout(location = 0) in vec3 position;\n"
+    "void main() { gl_Position = vec4(position, 1); }\n";
+const char* const tintFragment =
+    "#version 410\nuniform vec3 tint;\nuniform float alpha;\nout vec4 color;\n"
+    "void main() { color = vec4(tint, alpha); }\n";
+const char* const brokenFragment = "#version 410\nout vec4 color;\nvoid main() { color = ; }\n";
+// Compiles on its own, but a program needs a main in every stage.
+const char* const unlinkableFragment =
+    "#version 410\nout vec4 color;\nvoid paint() { color = vec4(1); }\n";
+
+// Stage files live beside the test executable, where the asset search starts.
+class ShaderGl : public GlTest {
+protected:
+    void SetUp() override
+    {
+        GlTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        folder = fs::path(executableDirectory()) / testShaderFolder;
+        fs::create_directories(folder);
+    }
+    void TearDown() override
+    {
+        if (!folder.empty())
+            fs::remove_all(folder);
+    }
+
+    std::string writeStage(const std::string& name, const char* source) const
+    {
+        std::ofstream(folder / name) << source;
+        return std::string(testShaderFolder) + "/" + name;
+    }
+
+    fs::path folder;
+};
+
+} // namespace
+
+TEST_F(ShaderGl, BuiltInProgramIsSilentAndLinked)
+{
+    ::testing::internal::CaptureStdout();
+    Shader shader;
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_TRUE(shader.inlineSources);
+    EXPECT_EQ(glIsProgram(shader.program), GL_TRUE);
+}
+
+TEST_F(ShaderGl, FilesPrintTheirRelativePaths)
+{
+    const std::string vertex = writeStage("pass.vert", passVertex);
+    const std::string fragment = writeStage("tint.frag", tintFragment);
+    ::testing::internal::CaptureStdout();
+    Shader shader(vertex, fragment);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Read shader: " + vertex + "\nRead shader: " + fragment + "\n");
+    EXPECT_FALSE(shader.inlineSources);
+}
+
+TEST_F(ShaderGl, UnknownUniformIsCachedAsMinusOneAndSkipped)
+{
+    Shader shader;
+    shader.use();
+    EXPECT_EQ(shader.uniformLocation("noSuchUniform"), -1);
+    ASSERT_EQ(shader.uniformLocations.count("noSuchUniform"), 1u);
+    EXPECT_EQ(shader.uniformLocations.at("noSuchUniform"), -1);
+    shader.setUniform("noSuchUniform", 1.0f);
+    shader.setUniform("noSuchUniform", glm::mat4(1.0f));
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST_F(ShaderGl, CachedLocationIsAnsweredWithoutAskingTheDriver)
+{
+    Shader shader;
+    // A planted entry proves the lookup: the driver would say -1 for this name.
+    shader.uniformLocations["planted"] = 4321;
+    EXPECT_EQ(shader.uniformLocation("planted"), 4321);
+}
+
+TEST_F(ShaderGl, SettersReachTheBoundProgram)
+{
+    Shader shader(writeStage("pass.vert", passVertex), writeStage("tint.frag", tintFragment));
+    shader.use();
+    shader.setUniform("tint", glm::vec3(0.25f, 0.5f, 0.75f));
+    shader.setUniform("alpha", 0.125f);
+    GLfloat tint[3] = {};
+    GLfloat alpha = 0.0f;
+    glGetUniformfv(shader.program, shader.uniformLocation("tint"), tint);
+    glGetUniformfv(shader.program, shader.uniformLocation("alpha"), &alpha);
+    EXPECT_FLOAT_EQ(tint[0], 0.25f);
+    EXPECT_FLOAT_EQ(tint[2], 0.75f);
+    EXPECT_FLOAT_EQ(alpha, 0.125f);
+}
+
+TEST_F(ShaderGl, TwoShadersKeepSeparateCaches)
+{
+    Shader first;
+    Shader second;
+    const int firstLocation = first.uniformLocation("fragColor");
+    EXPECT_GE(firstLocation, 0);
+    EXPECT_EQ(second.uniformLocations.count("fragColor"), 0u);
+    EXPECT_EQ(second.uniformLocation("fragColor"), glGetUniformLocation(second.program, "fragColor"));
+    EXPECT_EQ(first.uniformLocations.size(), 1u);
+    EXPECT_EQ(second.uniformLocations.size(), 1u);
+}
+
+TEST_F(ShaderGl, DestroyingAnyShaderLeavesNoProgramCurrent)
+{
+    auto current = std::make_shared<Shader>();
+    auto other = std::make_shared<Shader>();
+    current->use();
+    const unsigned otherProgram = other->program;
+    other.reset();
+    GLint bound = -1;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &bound);
+    EXPECT_EQ(bound, 0);
+    EXPECT_EQ(glIsProgram(otherProgram), GL_FALSE);
+}
+
+TEST_F(ShaderGl, CompileFailureNamesTheFileAndEndsTheGame)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string vertex = writeStage("pass.vert", passVertex);
+    const std::string fragment = writeStage("broken.frag", brokenFragment);
+    const std::string expected = "Read shader: " + vertex + "\nFailed to compile shader: "
+                                 + fragment + "\n";
+    EXPECT_EXIT(
+        {
+            prepareFatalChild();
+            Shader shader(vertex, fragment);
+        },
+        ::testing::ExitedWithCode(1), literalPattern(expected) + ".+");
+}
+
+TEST_F(ShaderGl, LinkFailurePrintsTheLogAndEndsTheGame)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string vertex = writeStage("pass.vert", passVertex);
+    const std::string fragment = writeStage("unlinkable.frag", unlinkableFragment);
+    EXPECT_EXIT(
+        {
+            prepareFatalChild();
+            Shader shader(vertex, fragment);
+        },
+        ::testing::ExitedWithCode(1), "Read shader: .*\nFailed to link shader program:\n");
+}
