@@ -1,0 +1,31 @@
+// The key callback: render toggles on N, T, F1-F4 and Escape to quit, each acting
+// when the key is released. The decision is a pure function of the flags so it is
+// testable; the callback applies its GL and window side effects. Movement keys are
+// polled by the player, not handled here.
+#pragma once
+
+#include <string>
+
+#include "app/render_flags.h"
+
+struct GLFWwindow;
+
+// What one key event asks for besides the flag change already made.
+struct KeyEffect {
+    bool closeWindow = false;
+    bool changesPolygonMode = false;
+    bool linePolygonMode = false;   // when changesPolygonMode: lines, else fill
+    bool changesCulling = false;
+    bool cullingEnabled = false;    // when changesCulling: enable, else disable
+    std::string consoleLine;        // printed when not empty
+};
+
+// Toggles the flag bound to key (a GLFW_KEY_* code) when action is GLFW_RELEASE and
+// says what else to do. Presses, repeats and unbound keys change nothing.
+KeyEffect handleKeyEvent(RenderFlags& flags, int key, int action);
+
+// Carries out an effect: polygon mode, face culling, window close, console line.
+void applyKeyEffect(GLFWwindow* window, const KeyEffect& effect);
+
+// GLFW key callback over the process-wide renderFlags; scancode and modifiers unused.
+void keyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
