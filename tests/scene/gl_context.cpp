@@ -3,33 +3,48 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
-GlTestContext::GlTestContext()
-{
-    if (!glfwInit())
-        return;
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
-    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    window = glfwCreateWindow(64, 64, "scene test", nullptr, nullptr);
-    if (!window)
-        return;
-    glfwMakeContextCurrent(window);
-    glewExperimental = GL_TRUE;
-    if (glewInit() != GLEW_OK) {
-        glfwDestroyWindow(window);
-        window = nullptr;
-        return;
-    }
-    glGetError();  // GLEW's probing can leave an error behind
-}
+namespace {
 
-GlTestContext::~GlTestContext()
+// Owns the window for the whole run; GLFW is terminated at exit.
+struct SharedWindow {
+    GLFWwindow* window = nullptr;
+
+    SharedWindow()
+    {
+        if (!glfwInit())
+            return;
+        glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
+        glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
+        glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+        glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+        window = glfwCreateWindow(64, 64, "scene test", nullptr, nullptr);
+        if (!window)
+            return;
+        glfwMakeContextCurrent(window);
+        glewExperimental = GL_TRUE;
+        if (glewInit() != GLEW_OK) {
+            glfwDestroyWindow(window);
+            window = nullptr;
+            return;
+        }
+        glGetError();  // GLEW's probing can leave an error behind
+    }
+
+    ~SharedWindow()
+    {
+        if (window)
+            glfwDestroyWindow(window);
+        glfwTerminate();
+    }
+};
+
+}  // namespace
+
+bool ensureGlContext()
 {
-    if (window)
-        glfwDestroyWindow(window);
-    glfwTerminate();
+    static SharedWindow shared;
+    return shared.window != nullptr;
 }
 
 OffscreenTarget::OffscreenTarget(int size)

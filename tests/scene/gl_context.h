@@ -5,22 +5,11 @@
 #include <array>
 #include <cstdint>
 
-struct GLFWwindow;
-
-class GlTestContext {
-public:
-    // Hidden window, 4.1 core context made current, GLEW initialised.
-    // Check ready() before using GL: false when no display is available.
-    GlTestContext();
-    ~GlTestContext();
-    GlTestContext(const GlTestContext&) = delete;
-    GlTestContext& operator=(const GlTestContext&) = delete;
-
-    bool ready() const { return window != nullptr; }
-
-private:
-    GLFWwindow* window = nullptr;
-};
+// Makes the process's one hidden window with a 4.1 core context current
+// (created on the first call, kept until exit: making and dropping a context
+// per test is slow and not reliable under Xvfb) and initialises GLEW.
+// False when no display is available; tests then skip.
+bool ensureGlContext();
 
 // A size x size RGBA8 framebuffer with a depth buffer, bound while it lives.
 class OffscreenTarget {

@@ -16,8 +16,7 @@ class ShaderPrograms : public testing::TestWithParam<const char*> {};
 
 TEST_P(ShaderPrograms, CompileAndLink)
 {
-    GlTestContext context;
-    if (!context.ready())
+    if (!ensureGlContext())
         GTEST_SKIP() << "no display";
     const std::string name = GetParam();
     Shader shader("assets/shaders/" + name + ".vert", "assets/shaders/" + name + ".frag");
@@ -38,8 +37,7 @@ class FrameUniforms : public testing::TestWithParam<UniformCase> {};
 
 TEST_P(FrameUniforms, AreActive)
 {
-    GlTestContext context;
-    if (!context.ready())
+    if (!ensureGlContext())
         GTEST_SKIP() << "no display";
     const std::string name = GetParam().program;
     Shader shader("assets/shaders/" + name + ".vert", "assets/shaders/" + name + ".frag");

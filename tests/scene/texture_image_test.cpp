@@ -1,0 +1,112 @@
+// Format choice, grey+alpha widening and the size limit for material images.
+#include <gtest/gtest.h>
+
+#include <GL/glew.h>
+
+#include "scene/texture_image.h"
+#include "test_files.h"
+
+namespace {
+
+struct FormatCase {
+    const char* name;
+    int channels;
+    bool gamma;
+    unsigned internalFormat;
+    unsigned pixelFormat;
+};
+
+class TextureFormatChoice : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(TextureFormatChoice, MatchesTheChannelCount)
+{
+    const auto format = chooseTextureFormat(GetParam().channels, GetParam().gamma);
+    ASSERT_TRUE(format.has_value());
+    EXPECT_EQ(format->internalFormat, GetParam().internalFormat);
+    EXPECT_EQ(format->pixelFormat, GetParam().pixelFormat);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Channels, TextureFormatChoice,
+    testing::Values(FormatCase{"grey", 1, false, GL_RED, GL_RED},
+                    FormatCase{"greyIgnoresGamma", 1, true, GL_RED, GL_RED},
+                    FormatCase{"rgb", 3, false, GL_RGB, GL_RGB},
+                    FormatCase{"srgb", 3, true, GL_SRGB, GL_RGB},
+                    FormatCase{"rgba", 4, false, GL_RGBA, GL_RGBA},
+                    FormatCase{"srgbAlpha", 4, true, GL_SRGB_ALPHA, GL_RGBA}),
+    [](const testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
+
+TEST(TextureFormatChoice, OtherChannelCountsHaveNoFormat)
+{
+    EXPECT_FALSE(chooseTextureFormat(2, false).has_value());
+    EXPECT_FALSE(chooseTextureFormat(0, false).has_value());
+    EXPECT_FALSE(chooseTextureFormat(5, true).has_value());
+}
+
+TEST(GreyAlpha, WidensToGreyRgbWithItsAlpha)
+{
+    const std::vector<std::uint8_t> widened = expandGreyAlpha({10, 200, 255, 0});
+    EXPECT_EQ(widened, (std::vector<std::uint8_t>{10, 10, 10, 200, 255, 255, 255, 0}));
+}
+
+TEST(GreyAlpha, TwoChannelFileDecodesAsFourChannels)
+{
+    ScratchFolder folder;
+    writeSolidPng(folder.path("ga.png"), 3, 2, {90, 40});
+    const auto image = decodeImageFile(folder.path("ga.png"));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->channels, 4);
+    EXPECT_EQ(image->width, 3);
+    EXPECT_EQ(image->height, 2);
+    ASSERT_EQ(image->pixels.size(), 3u * 2u * 4u);
+    EXPECT_EQ(image->pixels[20], 90);
+    EXPECT_EQ(image->pixels[23], 40);
+}
+
+TEST(ImageDecoding, UndecodableAndMissingFilesGiveNothing)
+{
+    ScratchFolder folder;
+    writeTextFile(folder.path("broken.png"), "this is not a picture");
+    EXPECT_FALSE(decodeImageFile(folder.path("broken.png")).has_value());
+    EXPECT_FALSE(readImageSize(folder.path("broken.png")).has_value());
+    EXPECT_FALSE(decodeImageFile(folder.path("missing.png")).has_value());
+}
+
+TEST(ImageDecoding, SizeIsReadFromTheHeader)
+{
+    ScratchFolder folder;
+    writeSolidPng(folder.path("rgb.png"), 5, 7, {1, 2, 3});
+    const auto size = readImageSize(folder.path("rgb.png"));
+    ASSERT_TRUE(size.has_value());
+    EXPECT_EQ(size->first, 5);
+    EXPECT_EQ(size->second, 7);
+}
+
+struct SizeCase {
+    const char* name;
+    int width;
+    int height;
+    int driverLimit;
+    bool accepted;
+};
+
+class ImageSizeLimit : public testing::TestWithParam<SizeCase> {};
+
+TEST_P(ImageSizeLimit, RefusesWhatCannotOrShouldNotBeUploaded)
+{
+    const SizeCase& c = GetParam();
+    EXPECT_EQ(!rejectImageSize(c.width, c.height, c.driverLimit).has_value(), c.accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, ImageSizeLimit,
+    testing::Values(SizeCase{"usual", 256, 256, 16384, true},
+                    SizeCase{"atOwnLimit", 8192, 1, 16384, true},
+                    SizeCase{"pastOwnLimit", 8193, 1, 16384, false},
+                    SizeCase{"pastDriverLimit", 4096, 4097, 4096, false},
+                    SizeCase{"atDriverLimit", 4096, 4096, 4096, true},
+                    SizeCase{"unknownDriverLimit", 8192, 8192, 0, true},
+                    SizeCase{"empty", 0, 16, 16384, false}),
+    [](const testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
+
+}  // namespace
