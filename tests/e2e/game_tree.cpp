@@ -1,0 +1,92 @@
+#include "game_tree.h"
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isLeftOut(const std::string& relative, const std::set<std::string>& leftOut)
+{
+    for (const std::string& entry : leftOut) {
+        if (relative == entry || relative.rfind(entry + "/", 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+fs::path makeUniqueFolder()
+{
+    std::random_device seed;
+    const fs::path path = fs::temp_directory_path() / ("korvel-e2e-" + std::to_string(seed()));
+    fs::create_directories(path);
+    return path;
+}
+
+}  // namespace
+
+GameTree::GameTree(const std::set<std::string>& leftOut) : rootPath(makeUniqueFolder())
+{
+    const fs::path source = KORVEL_SOURCE_DIR;
+    writeFile("CMakeLists.txt", "# marks the root of this copy of the game\n");
+    for (const auto& entry : fs::recursive_directory_iterator(source / "assets")) {
+        if (!entry.is_regular_file())
+            continue;
+        const std::string relative = fs::relative(entry.path(), source).generic_string();
+        if (isLeftOut(relative, leftOut))
+            continue;
+        fs::create_directories((rootPath / relative).parent_path());
+        fs::create_symlink(entry.path(), rootPath / relative);
+    }
+    // A copy, not a link: the game finds its assets from its own resolved path.
+    fs::create_directories(rootPath / "build");
+    fs::copy_file(KORVEL_EXECUTABLE, rootPath / "build" / "korvel");
+}
+
+GameTree::~GameTree()
+{
+    std::error_code ignored;
+    fs::remove_all(rootPath, ignored);
+}
+
+void GameTree::writeFile(const std::string& relativePath, const std::string& content) const
+{
+    const fs::path path = rootPath / relativePath;
+    fs::create_directories(path.parent_path());
+    fs::remove(path);
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+GameRun GameTree::run(const std::string& arguments) const
+{
+    const std::string command = "cd '" + rootPath.string() + "' && ./build/korvel " + arguments +
+                                " </dev/null 2>&1";
+    GameRun result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return result;
+    std::array<char, 4096> buffer{};
+    std::size_t count = 0;
+    while ((count = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.output.append(buffer.data(), count);
+    const int status = pclose(pipe);
+    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+int lineIndex(const std::string& output, const std::string& line)
+{
+    std::istringstream lines(output);
+    std::string current;
+    for (int index = 0; std::getline(lines, current); ++index) {
+        if (current == line)
+            return index;
+    }
+    return -1;
+}

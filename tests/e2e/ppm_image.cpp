@@ -1,0 +1,43 @@
+#include "ppm_image.h"
+
+#include <fstream>
+
+PpmImage readPpm(const std::string& path)
+{
+    PpmImage image;
+    std::ifstream file(path);
+    std::string magic;
+    int maximum = 0;
+    if (!(file >> magic >> image.width >> image.height >> maximum) || magic != "P3" ||
+        maximum != 255 || image.width <= 0 || image.height <= 0)
+        return image;
+    const std::size_t count = static_cast<std::size_t>(image.width) * image.height * 3;
+    image.rgb.reserve(count);
+    int value = 0;
+    while (image.rgb.size() < count && file >> value)
+        image.rgb.push_back(static_cast<std::uint8_t>(value));
+    image.valid = image.rgb.size() == count;
+    return image;
+}
+
+double PpmImage::meanBrightness() const
+{
+    if (rgb.empty())
+        return 0.0;
+    double sum = 0.0;
+    for (std::uint8_t value : rgb)
+        sum += value;
+    return sum / static_cast<double>(rgb.size());
+}
+
+double PpmImage::shareBrighterThan(int threshold) const
+{
+    if (rgb.empty())
+        return 0.0;
+    std::size_t bright = 0;
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
+        if (rgb[i] > threshold || rgb[i + 1] > threshold || rgb[i + 2] > threshold)
+            ++bright;
+    }
+    return static_cast<double>(bright) / static_cast<double>(rgb.size() / 3);
+}

@@ -1,0 +1,20 @@
+// Reads the plain-text screenshots the game writes, for checks on their pixels.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct PpmImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;  // top row first, three bytes a pixel
+    bool valid = false;
+
+    // Mean of the three channels over the whole image (0..255).
+    double meanBrightness() const;
+    // Share of pixels brighter than `threshold` in any channel.
+    double shareBrighterThan(int threshold) const;
+};
+
+PpmImage readPpm(const std::string& path);

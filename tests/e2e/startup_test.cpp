@@ -1,0 +1,105 @@
+// End-to-end runs of the game's start-up and shutdown through the real executable.
+#include <gtest/gtest.h>
+
+#include "game_tree.h"
+#include "ppm_image.h"
+
+namespace {
+
+// A small window keeps each run quick on a software renderer.
+const char* const SmallWindow = "[window]\nwidth = 160\nheight = 120\n";
+
+TEST(Startup, HeadlessRunPrintsTheStartLinesInOrderAndWritesTheScreenshot)
+{
+    GameTree tree;
+    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    const GameRun run = tree.run("--run_headless --filename shot");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+
+    const char* const inOrder[] = {
+        ":::::: WELCOME TO KORVEL 2024 ::::::", "GLFW was initialized.", "GLEW was initialized.",
+        "Framework was initialized.", "OpenGL initialized successfully.",
+        "Read shader: assets/shaders/texture.vert", "Read shader: assets/shaders/skinning.frag"};
+    int previous = -1;
+    for (const char* line : inOrder) {
+        const int index = lineIndex(run.output, line);
+        EXPECT_GT(index, previous) << "missing or out of order: " << line << "\n" << run.output;
+        previous = index;
+    }
+    EXPECT_EQ(run.output.find("ERROR"), std::string::npos) << run.output;
+
+    const PpmImage shot = readPpm((tree.root() / "shot.ppm").string());
+    ASSERT_TRUE(shot.valid);
+    EXPECT_EQ(shot.width, 160);
+    EXPECT_EQ(shot.height, 120);
+}
+
+TEST(Startup, WithoutSettingsFilesTheDefaultsGiveAnEightHundredSquareFrame)
+{
+    GameTree tree({"assets/settings"});
+    const GameRun run = tree.run("--run_headless");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    const int window = lineIndex(run.output,
+        "ERROR: Failed to load 'assets/settings/window.ini'. Using default values instead.");
+    const int camera = lineIndex(run.output,
+        "ERROR: Failed to load 'assets/settings/camera_front.ini'. Using default values instead.");
+    const int renderer = lineIndex(run.output,
+        "ERROR: Failed to load 'assets/settings/renderer_standard.ini'. Using default values instead.");
+    EXPECT_GE(window, 0) << run.output;
+    EXPECT_GT(camera, window);
+    EXPECT_GT(renderer, camera);
+
+    const PpmImage shot = readPpm((tree.root() / "screenshot.ppm").string());
+    ASSERT_TRUE(shot.valid);
+    EXPECT_EQ(shot.width, 800);
+    EXPECT_EQ(shot.height, 800);
+}
+
+TEST(Startup, AMissingCameraFileNamedOnTheCommandLineIsReportedByItsOwnName)
+{
+    GameTree tree;
+    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    const GameRun run = tree.run("--run_headless --init_camera other.ini");
+    EXPECT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_GE(lineIndex(run.output, "ERROR: Failed to load 'other.ini'. Using default values instead."), 0)
+        << run.output;
+}
+
+TEST(Startup, AWindowWidthOfZeroFailsWithGlfwsReasonAndStatusOne)
+{
+    GameTree tree;
+    tree.writeFile("assets/settings/window.ini", "[window]\nwidth = 0\n");
+    const GameRun run = tree.run("--run_headless");
+    EXPECT_EQ(run.exitStatus, 1) << run.output;
+    const int glfwLine = lineIndex(run.output, "GLFW error 65540: Invalid window size 0x800");
+    const int failure = lineIndex(run.output, "ERROR: Failed to create window");
+    EXPECT_GE(glfwLine, 0) << run.output;
+    EXPECT_GT(failure, glfwLine) << run.output;
+}
+
+TEST(Startup, AMissingShaderFileEndsTheRunDuringAssembly)
+{
+    GameTree tree({"assets/shaders/quad.frag"});
+    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    const GameRun run = tree.run("--run_headless");
+    EXPECT_EQ(run.exitStatus, 1) << run.output;
+    EXPECT_GE(lineIndex(run.output, "Read shader: assets/shaders/quad.vert"), 0) << run.output;
+    EXPECT_GE(lineIndex(run.output, "Could not find shader file: assets/shaders/quad.frag"), 0)
+        << run.output;
+}
+
+TEST(Startup, AMissingRiddleModelEndsTheRunAfterTheEarlierModelsLoaded)
+{
+    GameTree tree({"assets/geometry/riddle/Riddle.obj"});
+    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    const GameRun run = tree.run("--run_headless");
+    EXPECT_EQ(run.exitStatus, 1) << run.output;
+    const int missing =
+        lineIndex(run.output, "Could not find texture file: assets/geometry/riddle/Riddle.obj");
+    ASSERT_GE(missing, 0) << run.output;
+    // The map, door and podium made their colliders before the riddle was looked for.
+    const std::string before = run.output.substr(0, run.output.find("Could not find texture file"));
+    EXPECT_NE(before.find("Triangle mesh created successfully"), std::string::npos) << run.output;
+}
+
+}  // namespace
