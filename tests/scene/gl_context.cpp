@@ -1,15 +1,31 @@
 #include "gl_context.h"
 
+#include <chrono>
+#include <thread>
+
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
 namespace {
+
+constexpr int ConnectionAttempts = 5;
+constexpr int RetryDelayMs = 200;
 
 // Owns the window for the whole run; GLFW is terminated at exit.
 struct SharedWindow {
     GLFWwindow* window = nullptr;
 
     SharedWindow()
+    {
+        // A busy X server now and then refuses a connection; try again briefly.
+        for (int attempt = 0; attempt < ConnectionAttempts && !window; ++attempt) {
+            if (attempt > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(RetryDelayMs));
+            open();
+        }
+    }
+
+    void open()
     {
         if (!glfwInit())
             return;
@@ -19,8 +35,10 @@ struct SharedWindow {
         glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
         glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
         window = glfwCreateWindow(64, 64, "scene test", nullptr, nullptr);
-        if (!window)
+        if (!window) {
+            glfwTerminate();
             return;
+        }
         glfwMakeContextCurrent(window);
         glewExperimental = GL_TRUE;
         if (glewInit() != GLEW_OK) {

@@ -2,6 +2,7 @@
 // and skinning programs expose the uniforms the frame sets.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
 #include <string>
 
@@ -66,6 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
                     UniformCase{"skinning", "finalBonesMatrices[99]"},
                     UniformCase{"skinning", "normalMatrix"}, UniformCase{"skinning", "viewProjMatrix"},
                     UniformCase{"skinning", "lightPositions[59]"}, UniformCase{"skinning", "shadowMap"},
-                    UniformCase{"skinning", "enableHaze"}, UniformCase{"skinning", "materialColor"}));
+                    UniformCase{"skinning", "enableHaze"}, UniformCase{"skinning", "materialColor"}),
+    [](const testing::TestParamInfo<UniformCase>& info) {
+        std::string name = std::string(info.param.program) + "_" + info.param.uniform;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    });
 
 }  // namespace

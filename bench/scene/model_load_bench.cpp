@@ -1,0 +1,74 @@
+// Prints how long each model under assets/geometry/ takes to load (import,
+// images, GPU upload, scaling), and the total. Figures only; nothing asserted.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include "scene/model.h"
+
+namespace {
+
+// Loads per model, so one slow first load (caches, driver warm-up) shows up.
+constexpr int LoadsPerModel = 3;
+
+bool openContext()
+{
+    if (!glfwInit())
+        return false;
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    GLFWwindow* window = glfwCreateWindow(64, 64, "model load bench", nullptr, nullptr);
+    if (!window)
+        return false;
+    glfwMakeContextCurrent(window);
+    glewExperimental = GL_TRUE;
+    return glewInit() == GLEW_OK;
+}
+
+double millisecondsToLoad(const std::string& path, std::size_t& meshCount)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const Model model(path, false, 1.0f);
+    glFinish();
+    meshCount = model.meshes.size();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+int main()
+{
+    if (!openContext()) {
+        std::printf("no OpenGL 4.1 context (run under xvfb-run -a)\n");
+        return 1;
+    }
+    const std::filesystem::path root = std::filesystem::path(KORVEL_PROJECT_DIR) / "assets/geometry";
+    std::vector<std::string> paths;
+    if (std::filesystem::exists(root))
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+            if (entry.path().extension() == ".obj" || entry.path().extension() == ".gltf")
+                paths.push_back(entry.path().generic_string());
+    double total = 0.0;
+    std::printf("%-48s %8s %10s %10s\n", "model", "meshes", "first ms", "best ms");
+    for (const std::string& path : paths) {
+        std::size_t meshes = 0;
+        const double first = millisecondsToLoad(path, meshes);
+        double best = first;
+        for (int i = 1; i < LoadsPerModel; ++i)
+            best = std::min(best, millisecondsToLoad(path, meshes));
+        total += first;
+        const std::string name = std::filesystem::relative(path, root).generic_string();
+        std::printf("%-48s %8zu %10.1f %10.1f\n", name.c_str(), meshes, first, best);
+    }
+    std::printf("total of first loads: %.1f ms for %zu models\n", total, paths.size());
+    glfwTerminate();
+    return 0;
+}
