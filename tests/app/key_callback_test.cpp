@@ -1,6 +1,10 @@
 // Key toggles: what a key event changes and asks for, without a window.
 #include "app/key_callback.h"
 
+#include <unistd.h>
+
+#include <cstdio>
+
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
@@ -108,7 +112,7 @@ TEST(KeyEffects, EscapeClosesAndOtherKeysDoNothing)
 
 TEST(RenderFlagsFromSettings, ReadsTheFourRendererKeys)
 {
-    const std::string file = ::testing::TempDir() + "korvel_renderer_flags.ini";
+    const std::string file = ::testing::TempDir() + "korvel_renderer_flags_" + std::to_string(::getpid()) + ".ini";
     FILE* out = std::fopen(file.c_str(), "w");
     ASSERT_NE(out, nullptr);
     std::fputs("[Renderer]\nwireframe = on\nbackface_culling = yes\ntexcoords = 1\nnormals = x\n", out);

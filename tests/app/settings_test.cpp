@@ -201,10 +201,11 @@ TEST(SettingsFileLookup, MissingFilePrintsOneLineAndUsesDefaults)
 
 TEST(SettingsFileLookup, FileBesideExecutableIsFoundBySearch)
 {
-    const fs::path file = fs::path(executableDirectory()) / "korvel_lookup_test.ini";
+    const fs::path file = fs::path(executableDirectory())
+                           / ("korvel_lookup_test_" + std::to_string(::getpid()) + ".ini");
     std::ofstream(file) << "[camera]\nfov = 75\n";
     ::testing::internal::CaptureStdout();
-    const SettingsFile settings("korvel_lookup_test.ini");
+    const SettingsFile settings(file.filename().string());
     const std::string output = ::testing::internal::GetCapturedStdout();
     fs::remove(file);
     EXPECT_EQ(output, "");

@@ -2,6 +2,8 @@
 // real context.
 #include "framework/framework.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -116,7 +118,7 @@ TEST_F(FrameworkGl, ScreenshotOfOddWidthReadsTheClearColour)
     constexpr std::uint32_t height = 2;
     glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    const fs::path base = fs::temp_directory_path() / "korvel_clear_shot";
+    const fs::path base = fs::temp_directory_path() / ("korvel_clear_shot_" + std::to_string(::getpid()));
     ASSERT_TRUE(saveScreenshot(base.string(), width, height));
 
     std::string row;

@@ -1,6 +1,8 @@
 // PPM text from bottom-up RGB rows, and the unwritable-file path.
 #include "framework/screenshot.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -59,7 +61,8 @@ TEST(ScreenshotFile, UnwritablePathReportsOneLineAndCreatesNothing)
 TEST(ScreenshotFile, WritesTextAndTruncates)
 {
     const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / "korvel_screenshot_test.ppm";
+        std::filesystem::temp_directory_path()
+        / ("korvel_screenshot_test_" + std::to_string(::getpid()) + ".ppm");
     ASSERT_TRUE(writeScreenshotFile(file.string(), "a much longer first text\n"));
     ASSERT_TRUE(writeScreenshotFile(file.string(), "P3\n"));
     EXPECT_EQ(std::filesystem::file_size(file), 3u);

@@ -2,6 +2,9 @@
 // "Read shader" lines and the fatal compile and link paths.
 #include "framework/shader.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -16,7 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* testShaderFolder = "korvel_shader_test_files";
 
 const char* const passVertex =
     "#version 410\nlayout(location = 0) in vec3 position;\n"
@@ -29,7 +31,20 @@ const char* const brokenFragment = "#version 410\nout vec4 color;\nvoid main() {
 const char* const unlinkableFragment =
     "#version 410\nout vec4 color;\nvoid paint() { color = vec4(1); }\n";
 
-// Stage files live beside the test executable, where the asset search starts.
+// A death-test child is this binary run again; it inherits the variable and so
+// writes into its parent's folder, which the parent removes afterwards.
+std::string processFolderName()
+{
+    constexpr const char* variable = "KORVEL_SHADER_TEST_FOLDER";
+    if (const char* inherited = std::getenv(variable))
+        return inherited;
+    const std::string name = "korvel_shader_test_" + std::to_string(::getpid());
+    ::setenv(variable, name.c_str(), 1);
+    return name;
+}
+
+// Stage files live beside the test executable, where the asset search starts, in a
+// folder per process so that tests running in parallel do not share it.
 class ShaderGl : public GlTest {
 protected:
     void SetUp() override
@@ -37,7 +52,8 @@ protected:
         GlTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        folder = fs::path(executableDirectory()) / testShaderFolder;
+        folderName = processFolderName();
+        folder = fs::path(executableDirectory()) / folderName;
         fs::create_directories(folder);
     }
     void TearDown() override
@@ -49,9 +65,10 @@ protected:
     std::string writeStage(const std::string& name, const char* source) const
     {
         std::ofstream(folder / name) << source;
-        return std::string(testShaderFolder) + "/" + name;
+        return folderName + "/" + name;
     }
 
+    std::string folderName;
     fs::path folder;
 };
 
