@@ -1,18 +1,20 @@
 #include "app/cursor_callback.h"
 
-#include "game/camera.h"
+#include "app/run_options.h"
 
 namespace {
-Camera* cursorTarget = nullptr;
+RunOptions* targetRun = nullptr;
+Camera* targetCamera = nullptr;
 }
 
-void setCursorTarget(Camera* camera)
+void setCursorTarget(RunOptions* run, Camera* camera)
 {
-    cursorTarget = camera;
+    targetRun = run;
+    targetCamera = camera;
 }
 
 void cursorPositionCallback(GLFWwindow*, double x, double y)
 {
-    if (cursorTarget != nullptr)
-        cursorTarget->onCursorPos(x, y);
+    if (targetRun != nullptr && targetCamera != nullptr)
+        targetRun->onCursor(*targetCamera, x, y);
 }

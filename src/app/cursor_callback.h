@@ -1,10 +1,11 @@
-// The GLFW cursor callback: mouse motion turns the camera.
+// The GLFW cursor callback: mouse motion turns the camera during live play.
 #pragma once
 
 struct GLFWwindow;
 class Camera;
+class RunOptions;
 
-// The camera that cursor events reach; events before one is set are ignored.
-void setCursorTarget(Camera* camera);
+// Where cursor events go; events while none is set are ignored.
+void setCursorTarget(RunOptions* run, Camera* camera);
 
 void cursorPositionCallback(GLFWwindow* window, double x, double y);

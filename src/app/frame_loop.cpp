@@ -4,7 +4,6 @@
 #include <GLFW/glfw3.h>
 
 #include "app/cursor_callback.h"
-#include "app/glfw_key_input.h"
 #include "app/level.h"
 #include "app/render_flags.h"
 #include "app/render_passes.h"
@@ -41,17 +40,18 @@ std::string screenshotName(const FrameworkArguments& arguments)
 void runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& settings,
                   const FrameworkArguments& arguments, RunOptions& run)
 {
-    GameClock& clock = run.clock();
-    const GlfwKeyInput keys(window);
-    setCursorTarget(&level.camera);
+    FrameSource& source = run.source();
+    GameClock& clock = source.clock();
+    setCursorTarget(&run, &level.camera);
     const glm::mat4 projection = level.camera.projection();
     const int width = settings.window.width;
     const int height = settings.window.height;
 
-    while (true) {
+    run.startTiming();
+    while (source.beginFrame()) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         const float now = static_cast<float>(clock.frameSeconds());
-        const float deltaTime = now - level.previousTime;
+        const float deltaTime = source.frameTime(now - level.previousTime);
 
         // 1. Depth from the shadow light.
         const glm::mat4 lightSpace = shadowLightSpaceMatrix();
@@ -60,7 +60,8 @@ void runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
 
         // 2. Input, then the player and the camera, so this frame shows their new state.
         glfwPollEvents();
-        level.player.update(keys, deltaTime, level.forward);
+        run.frameInput(source.collectInput(level.camera, level.player, deltaTime));
+        level.player.update(source.keys(), deltaTime, level.forward);
         const glm::mat4 view = level.camera.computeView(level.player);
         level.forward = viewForward(view);
 
@@ -78,15 +79,18 @@ void runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         // 4. The game advances; what it changes shows in the next frame.
         updateGame(level, deltaTime, clock.steadyNanoseconds());
 
-        // The back buffer is only defined until the swap, so a headless frame
-        // is read back just before it.
-        if (arguments.runHeadless)
+        // The back buffer is only defined until the swap, so the last headless
+        // frame is read back just before it.
+        const bool lastFrame = source.endsAfterThisFrame(arguments.runHeadless);
+        if (arguments.runHeadless && lastFrame)
             saveScreenshot(screenshotName(arguments), static_cast<std::uint32_t>(width),
                            static_cast<std::uint32_t>(height));
         glfwSwapBuffers(window);
-        if (arguments.runHeadless || glfwWindowShouldClose(window))
+        run.frameFinished();
+        if (lastFrame || glfwWindowShouldClose(window))
             break;
         level.previousTime = now;
     }
-    setCursorTarget(nullptr);
+    setCursorTarget(nullptr, nullptr);
+    run.finish();
 }

@@ -17,6 +17,7 @@
 #include "framework/console.h"
 #include "framework/framework.h"
 #include "framework/framework_arguments.h"
+#include "game/camera_math.h"
 #include "game/physics/physics_world.h"
 
 namespace {
@@ -89,8 +90,10 @@ int main(int argc, char** argv)
     FrameworkArguments arguments;
     parseFrameworkArguments(arguments, argc, argv);
 
-    RunOptions runOptions;
-    if (!prepareRunOptions(arguments, runOptions))
+    // A demo, a route or a recording that cannot be used stops the run before
+    // any window opens.
+    RunOptions run;
+    if (!run.prepare(arguments))
         return 2;
 
     const StartupSettings settings = readStartupSettings(arguments);
@@ -108,6 +111,7 @@ int main(int argc, char** argv)
         return failStartup("Failed to create window");
     glfwMakeContextCurrent(window);
     glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+    run.attachWindow(window, MouseSensitivity);
 
     glewExperimental = GL_TRUE;
     const GLenum glewResult = glewInit();
@@ -128,9 +132,9 @@ int main(int argc, char** argv)
     applyRendererSettings(settings.renderer);
 
     {
-        Level level(settings, runOptions.clock());
+        Level level(settings, run.clock());
         if (!glfwWindowShouldClose(window))
-            runFrameLoop(window, level, settings, arguments, runOptions);
+            runFrameLoop(window, level, settings, arguments, run);
     }
 
     shutdownFramework();

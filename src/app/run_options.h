@@ -1,21 +1,59 @@
-// How this run gets its input and its time: live from the window and the
-// system's clocks, or (later) replayed from a recorded demo.
+// How this run gets its input and its time, and what it records and measures.
+//
+// Live play reads the window and the real clocks; "--play_demo FILE" replays a
+// recorded demo and "--route FILE" steers the player along a route, both on
+// their own frame times. "--record_demo FILE" writes whatever is played into a
+// demo; "--timedemo" plays as fast as possible and prints frame-time figures.
 #pragma once
 
+#include <chrono>
 #include <memory>
+#include <optional>
+#include <vector>
 
-#include "app/game_clock.h"
+#include "app/demo_file.h"
+#include "app/demo_recorder.h"
+#include "app/frame_source.h"
+#include "app/route.h"
 
 struct FrameworkArguments;
+struct GLFWwindow;
+class Camera;
 
 class RunOptions {
 public:
-    GameClock& clock() { return liveClock; }
+    // Reads the demo or route and opens the recording. False when the run
+    // cannot start; the one line that says why has been printed.
+    bool prepare(const FrameworkArguments& arguments);
+
+    // Creates the frame source once the window exists.
+    void attachWindow(GLFWwindow* window, float mouseSensitivity);
+    FrameSource& source() { return *frameSource; }
+    GameClock& clock() { return frameSource->clock(); }
+
+    // Live cursor events reach the camera through here (replays ignore the mouse).
+    void onCursor(Camera& camera, double x, double y);
+
+    // Right before the first frame, so that every frame gets its time.
+    void startTiming();
+    // After a frame's input is known: records it when recording.
+    void frameInput(const DemoFrame& frame);
+    // After the buffer swap: frame timing, and real-time pacing of a watched replay.
+    void frameFinished();
+    // After the loop: the timedemo line.
+    void finish() const;
 
 private:
-    LiveClock liveClock;
-};
+    std::optional<Demo> demo;
+    std::optional<Route> route;
+    std::unique_ptr<DemoRecorder> recorder;
+    std::unique_ptr<FrameSource> frameSource;
+    LiveFrameSource* liveSource = nullptr;
+    bool timedemo = false;
+    bool headless = false;
 
-// Prepares the run from the command line. False when the run cannot start (the
-// reason has been printed); the caller then exits with status 2.
-bool prepareRunOptions(const FrameworkArguments& arguments, RunOptions& run);
+    using SteadyTime = std::chrono::steady_clock::time_point;
+    std::optional<SteadyTime> lastFrameEnd;
+    std::optional<SteadyTime> replayStart;
+    std::vector<double> frameSeconds;
+};

@@ -31,5 +31,6 @@ void parseFrameworkArguments(FrameworkArguments& arguments, int argc, const char
                   arguments.initRenderer);
         takeValue(argv, argc, i, "--play_demo", arguments.hasPlayDemo, arguments.playDemo);
         takeValue(argv, argc, i, "--record_demo", arguments.hasRecordDemo, arguments.recordDemo);
+        takeValue(argv, argc, i, "--route", arguments.hasRoute, arguments.route);
     }
 }

@@ -18,6 +18,8 @@ struct FrameworkArguments {
     bool hasRecordDemo = false;    // "--record_demo FILE"
     std::string recordDemo;
     bool timedemo = false;         // "--timedemo"
+    bool hasRoute = false;         // "--route FILE": steer the player along a route
+    std::string route;
 };
 
 // Scans argv[1..argc-1]. Every argument is compared with every option, values

@@ -1,0 +1,91 @@
+#include "app/frame_source.h"
+
+#include <cmath>
+
+#include <GLFW/glfw3.h>
+
+#include "game/camera.h"
+#include "game/player.h"
+#include "game/physics/character_controller.h"
+
+bool FrameKeys::isPressed(int key) const
+{
+    return (held & demoKeyBit(key)) != 0;
+}
+
+std::int64_t ReplayClock::steadyNanoseconds()
+{
+    return static_cast<std::int64_t>(std::llround(seconds * 1e9));
+}
+
+bool LiveFrameSource::beginFrame()
+{
+    frame.cursorEvents.clear();
+    return true;
+}
+
+void LiveFrameSource::onCursor(Camera& camera, double x, double y)
+{
+    camera.onCursorPos(x, y);
+    frame.cursorEvents.emplace_back(x, y);
+}
+
+const DemoFrame& LiveFrameSource::collectInput(Camera&, const Player&, float time)
+{
+    frame.frameTime = time;
+    frame.keys = 0;
+    for (const DemoKeyName& name : demoKeyNames()) {
+        if (glfwGetKey(window, name.glfwKey) == GLFW_PRESS)
+            frame.keys |= demoKeyBit(name.glfwKey);
+    }
+    frameKeys.held = frame.keys;
+    return frame;
+}
+
+bool DemoFrameSource::beginFrame()
+{
+    if (next >= demo.frames.size())
+        return false;
+    replayClock.advance(demo.frames[next].frameTime);
+    ++next;
+    return true;
+}
+
+float DemoFrameSource::frameTime(float) const
+{
+    return demo.frames[next - 1].frameTime;
+}
+
+const DemoFrame& DemoFrameSource::collectInput(Camera& camera, const Player&, float)
+{
+    const DemoFrame& frame = demo.frames[next - 1];
+    for (const glm::dvec2& cursor : frame.cursorEvents)
+        camera.onCursorPos(cursor.x, cursor.y);
+    frameKeys.held = frame.keys;
+    return frame;
+}
+
+bool DemoFrameSource::endsAfterThisFrame(bool) const
+{
+    return next >= demo.frames.size();
+}
+
+bool RouteFrameSource::beginFrame()
+{
+    if (started && autopilot.finished())
+        return false;
+    started = true;
+    replayClock.advance(RouteFrameTime);
+    return true;
+}
+
+const DemoFrame& RouteFrameSource::collectInput(Camera& camera, const Player& player, float)
+{
+    const glm::vec3 position =
+        player.controller ? glm::vec3(player.controller->getPosition()) : player.position;
+    frame = autopilot.nextFrame(position, camera.yaw);
+    for (const glm::dvec2& cursor : frame.cursorEvents)
+        camera.onCursorPos(cursor.x, cursor.y);
+    frameKeys.held = frame.keys;
+    return frame;
+}

@@ -1,0 +1,22 @@
+// Frame-time statistics of a timed demo run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct FrameStatistics {
+    std::size_t frames = 0;
+    double totalSeconds = 0.0;
+    double framesPerSecond = 0.0;
+    double p50Milliseconds = 0.0;
+    double p95Milliseconds = 0.0;
+    double p99Milliseconds = 0.0;
+};
+
+// The value below which `percent` of the samples lie (nearest rank); 0 for none.
+double percentile(std::vector<double> samples, double percent);
+
+FrameStatistics summarizeFrameTimes(const std::vector<double>& frameSeconds);
+
+// "Timedemo: 1234 frames, 20.51 s, 60.2 fps, frame time p50 14.10 ms, p95 ..."
+std::string formatTimedemoLine(const FrameStatistics& statistics);
