@@ -9,11 +9,13 @@ in vec2 texCoords;
 const int MAX_LIGHTS = 60;
 const int GRID_SLOTS = 8;
 // Torch falloff: full strength within a metre or so, half at about 3 units.
-const float TORCH_INTENSITY = 2.4;
+const float TORCH_INTENSITY = 3.2;
 const float TORCH_FALLOFF = 0.25;
 // A fragment this close to a torch is its flame and shows at full colour.
 const float FLAME_RADIUS = 0.3;
-const float LAVA_INTENSITY = 1.5;
+const float LAVA_INTENSITY = 3.5;
+// The lava glow wraps round surfaces a little, so that the floor it grazes reddens.
+const float LAVA_WRAP = 0.6;
 // Shadow acne guards: push the lookup off the surface, then compare with a margin.
 const float SHADOW_NORMAL_OFFSET = 0.04;
 const float SHADOW_DEPTH_BIAS = 0.0015;
@@ -152,7 +154,8 @@ vec3 lavaLight(vec3 n)
         return vec3(0.0);
     float fade = 1.0 - distance / lavaRadius;
     vec3 towards = distance > 0.0 ? offset / distance : vec3(0.0, 1.0, 0.0);
-    return lavaLightColor * LAVA_INTENSITY * fade * fade * facing(n, towards) * shadowLight(n);
+    float wrapped = dot(n, n) == 0.0 ? 1.0 : max((dot(n, towards) + LAVA_WRAP) / (1.0 + LAVA_WRAP), 0.0);
+    return lavaLightColor * LAVA_INTENSITY * fade * fade * wrapped * shadowLight(n);
 }
 
 vec3 applyHaze(vec3 colour)

@@ -1,5 +1,6 @@
 #include "ppm_image.h"
 
+#include <algorithm>
 #include <fstream>
 
 PpmImage readPpm(const std::string& path)
@@ -40,4 +41,18 @@ double PpmImage::shareBrighterThan(int threshold) const
             ++bright;
     }
     return static_cast<double>(bright) / static_cast<double>(rgb.size() / 3);
+}
+
+double PpmImage::redOverGreenBelow(int firstRow) const
+{
+    double red = 0.0;
+    double green = 0.0;
+    for (int row = std::max(firstRow, 0); row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const std::size_t index = (static_cast<std::size_t>(row) * width + column) * 3;
+            red += rgb[index];
+            green += rgb[index + 1];
+        }
+    }
+    return green > 0.0 ? red / green : 0.0;
 }

@@ -15,6 +15,8 @@ struct PpmImage {
     double meanBrightness() const;
     // Share of pixels brighter than `threshold` in any channel.
     double shareBrighterThan(int threshold) const;
+    // Sum of red over sum of green in the rows from `firstRow` (top = 0) down.
+    double redOverGreenBelow(int firstRow) const;
 };
 
 PpmImage readPpm(const std::string& path);

@@ -32,6 +32,11 @@ TEST(Startup, HeadlessRunPrintsTheStartLinesInOrderAndWritesTheScreenshot)
     ASSERT_TRUE(shot.valid);
     EXPECT_EQ(shot.width, 160);
     EXPECT_EQ(shot.height, 120);
+    // The start view: not a black frame, a torch-lit wall, and the lava's red
+    // glow on the floor in front of the player.
+    EXPECT_GT(shot.meanBrightness(), 6.0);
+    EXPECT_GT(shot.shareBrighterThan(60), 0.02);
+    EXPECT_GT(shot.redOverGreenBelow(shot.height * 4 / 5), 1.8);
 }
 
 TEST(Startup, WithoutSettingsFilesTheDefaultsGiveAnEightHundredSquareFrame)
