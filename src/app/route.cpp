@@ -28,10 +28,10 @@ std::string parseStep(const std::string& line, RouteStep& step)
     std::istringstream tokens(line);
     std::string word;
     tokens >> word;
-    if (word == "goto") {
-        step.kind = RouteStep::Kind::Goto;
+    if (word == "goto" || word == "face") {
+        step.kind = word == "goto" ? RouteStep::Kind::Goto : RouteStep::Kind::Face;
         if (!finiteNumbers(tokens, step.target.x) || !finiteNumbers(tokens, step.target.y))
-            return "expected 'goto <x> <z>'";
+            return "expected '" + word + " <x> <z>'";
     } else if (word == "jump") {
         step.kind = RouteStep::Kind::Jump;
     } else if (word == "wait" || word == "walk") {
@@ -160,6 +160,10 @@ DemoFrame RouteAutopilot::nextFrame(const glm::vec3& playerPosition, float camer
             frame.keys |= step.key;
             advanceStep();
             return frame;
+        case RouteStep::Kind::Face:
+            turnTowards(step.target, playerPosition, cameraYaw, frame);
+            advanceStep();
+            return frame;
         case RouteStep::Kind::Walk:
         case RouteStep::Kind::Wait:
             stepTime += RouteFrameTime;
@@ -193,15 +197,22 @@ DemoFrame RouteAutopilot::steerTowards(const RouteStep& step, const glm::vec3& p
         advanceStep();
         return frame;
     }
+    turnTowards(step.target, position, yaw, frame);
+    frame.keys = walkingKeys(distance);
+    return frame;
+}
+
+void RouteAutopilot::turnTowards(const glm::vec2& target, const glm::vec3& position, float yaw,
+                                 DemoFrame& frame)
+{
     // The camera looks along (sin yaw, -cos yaw) in x and z.
+    const glm::vec2 toTarget = target - glm::vec2(position.x, position.z);
     const float wantedYaw = std::atan2(toTarget.x, -toTarget.y);
     const float turn = wrapAngle(wantedYaw - yaw);
     if (std::fabs(turn) > 1e-4f) {
         cursor.x += static_cast<double>(turn / sensitivity);
         frame.cursorEvents.push_back(cursor);
     }
-    frame.keys = walkingKeys(distance);
-    return frame;
 }
 
 DemoKeys RouteAutopilot::walkingKeys(float distanceLeft) const

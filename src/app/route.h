@@ -8,13 +8,15 @@
 //     jump
 //     goto 44 -42.5
 //     walk 0.5
+//     face -7 -8.1
 //     wait 1.5
 //     press F10
 //
 // "goto" steers the camera towards the way point and holds W (with B while
 // sprinting, except close to the point) until the player is within reach;
 // "jump" holds W and Space for one frame; "walk" holds W (and B while
-// sprinting) straight on for a number of seconds; "wait" stands still for a
+// sprinting) straight on for a number of seconds; "face" turns the camera
+// towards a point without moving; "wait" stands still for a
 // number of seconds; "press" holds one key for one frame; "sprint" switches
 // sprinting on or off. A teleport (a win, a respawn, F9) ends a goto or a walk
 // at once, since the way point no longer makes sense from where the player is. The game runs a route like a demo (fixed frame time),
@@ -43,9 +45,9 @@ constexpr float RouteGotoTimeout = 60.0f;
 constexpr float RouteTeleportDistance = 5.0f;
 
 struct RouteStep {
-    enum class Kind { Goto, Jump, Walk, Wait, Press, Sprint };
+    enum class Kind { Goto, Jump, Walk, Face, Wait, Press, Sprint };
     Kind kind = Kind::Goto;
-    glm::vec2 target{0.0f};   // Goto: world (x, z)
+    glm::vec2 target{0.0f};   // Goto, Face: world (x, z)
     float seconds = 0.0f;     // Walk, Wait
     DemoKeys key = 0;         // Press
     bool sprint = false;      // Sprint
@@ -79,6 +81,8 @@ public:
 private:
     // Input of a goto step; reaching the point advances to the next step.
     DemoFrame steerTowards(const RouteStep& step, const glm::vec3& position, float yaw);
+    // A cursor event that turns the camera from `yaw` towards `target`, if it needs turning.
+    void turnTowards(const glm::vec2& target, const glm::vec3& position, float yaw, DemoFrame& frame);
     DemoKeys walkingKeys(float distanceLeft) const;
     void advanceStep();
 

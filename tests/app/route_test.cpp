@@ -83,6 +83,17 @@ TEST(RouteAutopilot, TurnsTheCameraTowardsTheWayPointAndWalks)
     EXPECT_NEAR(camera.yaw, 1.5707963f, 1e-3f);
 }
 
+TEST(RouteAutopilot, FacingTurnsWithoutWalking)
+{
+    RouteAutopilot autopilot(parseOk("korvel-route 1\nface 0 10\nwait 0.1\n"), Sensitivity);
+    CameraStandIn camera;
+    const DemoFrame frame = autopilot.nextFrame({0.0f, 1.85f, 0.0f}, camera.yaw);
+    camera.apply(frame);
+    EXPECT_EQ(frame.keys, 0);
+    // South (+z) is half a turn from north.
+    EXPECT_NEAR(std::fabs(camera.yaw), 3.1415927f, 1e-3f);
+}
+
 TEST(RouteAutopilot, SprintsOnlyFarFromTheWayPoint)
 {
     RouteAutopilot autopilot(parseOk("korvel-route 1\nsprint on\ngoto 0 -20\n"), Sensitivity);

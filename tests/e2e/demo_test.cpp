@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
 #include "game_tree.h"
+#include "ppm_image.h"
 
 namespace {
 
@@ -109,7 +111,7 @@ TEST(Demo, EveryRouteStillRecordsTheDemoCommittedBesideIt)
     // route plays: record the demos again with tests/demos/record-demos.sh.
     GameTree tree;
     tree.writeFile("assets/settings/window.ini", SmallWindow);
-    for (const char* name : {"goal", "hazard", "spider", "checkpoint"}) {
+    for (const char* name : {"goal", "hazard", "spider", "checkpoint", "skeleton"}) {
         const std::string recorded = (tree.root() / (std::string(name) + ".demo")).string();
         const GameRun run = tree.run("--run_headless --route '" + demoPath(std::string(name) + ".route") +
                                      "' --record_demo '" + recorded + "'");
@@ -154,5 +156,47 @@ INSTANTIATE_TEST_SUITE_P(
         BadDemoRun{"MalformedLine", "korvel-demo 1\n0.1 W\n0.1 W+Jump\n",
                    "ERROR: Bad demo file 'bad.demo' line 3: unknown keys 'W+Jump'"}),
     [](const testing::TestParamInfo<BadDemoRun>& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+TEST(Demo, TheSkeletonMovesWhileThePlayerWatchesIt)
+{
+    // The player stands still facing the skeleton for the last three seconds of
+    // the demo; a picture half a second before the end differs from the last
+    // one only because the skeleton is animated.
+    const std::string full = readFile(demoPath("skeleton.demo"));
+    const std::size_t cut = full.size() - 30 * std::string("0.0166666675 -\n").size();
+    ASSERT_EQ(full.substr(cut), [] {
+        std::string tail;
+        for (int i = 0; i < 30; ++i)
+            tail += "0.0166666675 -\n";
+        return tail;
+    }()) << "the skeleton demo should end with still frames";
+
+    GameTree tree;
+    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.writeFile("earlier.demo", full.substr(0, cut));
+    const GameRun earlier = tree.run("--run_headless --filename earlier --play_demo earlier.demo");
+    const GameRun later = tree.run("--run_headless --filename later --play_demo '" +
+                                   demoPath("skeleton.demo") + "'");
+    ASSERT_EQ(earlier.exitStatus, 0) << earlier.output;
+    ASSERT_EQ(later.exitStatus, 0) << later.output;
+
+    const PpmImage first = readPpm((tree.root() / "earlier.ppm").string());
+    const PpmImage second = readPpm((tree.root() / "later.ppm").string());
+    ASSERT_TRUE(first.valid && second.valid);
+    std::size_t changed = 0;
+    for (std::size_t i = 0; i + 2 < first.rgb.size(); i += 3) {
+        const int difference = std::abs(first.rgb[i] - second.rgb[i]) +
+                               std::abs(first.rgb[i + 1] - second.rgb[i + 1]) +
+                               std::abs(first.rgb[i + 2] - second.rgb[i + 2]);
+        if (difference > 24)
+            ++changed;
+    }
+    EXPECT_GT(changed, 20u) << "the skeleton did not move";
+    EXPECT_LT(changed, first.rgb.size() / 3 / 4) << "more than the skeleton changed";
+}
 
 }  // namespace
