@@ -159,22 +159,29 @@ vec3 lavaLight(vec3 n)
     return lavaLightColor * LAVA_INTENSITY * fade * fade * wrapped * shadowLight(n);
 }
 
-vec3 applyHaze(vec3 colour)
+// How far the haze has swallowed this fragment: 0 clear, 1 gone.
+float hazeAmount()
 {
     if (enableHaze != 1)
-        return colour;
+        return 0.0;
     float distance = length(worldPosition - cameraPos);
-    float amount = clamp((distance - hazeStart) / max(hazeEnd - hazeStart, 1e-4), 0.0, 1.0);
-    return mix(colour, hazeColor, amount);
+    return clamp((distance - hazeStart) / max(hazeEnd - hazeStart, 1e-4), 0.0, 1.0);
 }
 
 void main()
 {
+    // Beyond the haze's end nothing of the light shows: skip the lighting,
+    // which is most of a corridor view's far half.
+    float haze = hazeAmount();
+    if (haze >= 1.0) {
+        fragColor = vec4(hazeColor, 1.0);
+        return;
+    }
     vec3 base = baseColour();
     vec3 n = surfaceNormal();
     bool flame = false;
     vec3 torches = torchLight(n, flame);
     vec3 light = flame ? vec3(1.0)
                        : ambientLightColor * ambientStrength + torches + lavaLight(n);
-    fragColor = vec4(applyHaze(base * light), 1.0);
+    fragColor = vec4(mix(base * light, hazeColor, haze), 1.0);
 }

@@ -47,6 +47,10 @@ void runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     const int width = settings.window.width;
     const int height = settings.window.height;
 
+    const DrawMode drawMode = run.drawMode();
+    if (drawMode == DrawMode::NoMap)
+        renderFlags.showMap = false;
+
     run.startTiming();
     while (source.beginFrame()) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -54,9 +58,12 @@ void runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         const float deltaTime = source.frameTime(now - level.previousTime);
 
         // 1. Depth from the shadow light.
+        const bool drawing = drawMode != DrawMode::Clear;
         const glm::mat4 lightSpace = shadowLightSpaceMatrix();
-        renderShadowPass(level, lightSpace);
-        prepareVisiblePass(level, width, height);
+        if (drawing) {
+            renderShadowPass(level, lightSpace);
+            prepareVisiblePass(level, width, height);
+        }
 
         // 2. Input, then the player and the camera, so this frame shows their new state.
         glfwPollEvents();
@@ -71,10 +78,14 @@ void runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         frame.cameraPosition = level.camera.eyePosition;
         frame.lightSpace = lightSpace;
         frame.hazeEnabled = renderFlags.showHaze;
-        setModelProgramUniforms(level, frame);
-        setSkinningProgramUniforms(level, frame);
-        drawAnimatedSkeleton(level, deltaTime);
-        drawVisibleLevel(level, renderFlags.showMap);
+        if (drawing) {
+            setModelProgramUniforms(level, frame);
+            setSkinningProgramUniforms(level, frame);
+            drawAnimatedSkeleton(level, deltaTime);
+            drawVisibleLevel(level, renderFlags.showMap);
+        } else {
+            level.animationPlayer.advance(deltaTime);
+        }
 
         // 4. The game advances; what it changes shows in the next frame.
         updateGame(level, deltaTime, clock.steadyNanoseconds());

@@ -10,6 +10,16 @@ bool RunOptions::prepare(const FrameworkArguments& arguments)
 {
     timedemo = arguments.timedemo;
     headless = arguments.runHeadless;
+    if (arguments.hasDraw) {
+        if (arguments.draw == "no_map")
+            draw = DrawMode::NoMap;
+        else if (arguments.draw == "clear")
+            draw = DrawMode::Clear;
+        else if (arguments.draw != "full") {
+            printLine("ERROR: --draw takes full, no_map or clear, not '" + arguments.draw + "'");
+            return false;
+        }
+    }
     if (arguments.hasPlayDemo && arguments.hasRoute) {
         printLine("ERROR: --play_demo and --route cannot be used together");
         return false;

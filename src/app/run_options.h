@@ -20,6 +20,13 @@ struct FrameworkArguments;
 struct GLFWwindow;
 class Camera;
 
+// What the frames draw. Anything but Full is for measuring what drawing costs.
+enum class DrawMode {
+    Full,     // the game as it is played
+    NoMap,    // the map starts hidden, as after F3
+    Clear,    // no pass at all: clear and swap only; the game still runs
+};
+
 class RunOptions {
 public:
     // Reads the demo or route and opens the recording. False when the run
@@ -30,6 +37,7 @@ public:
     void attachWindow(GLFWwindow* window, float mouseSensitivity);
     FrameSource& source() { return *frameSource; }
     GameClock& clock() { return frameSource->clock(); }
+    DrawMode drawMode() const { return draw; }
 
     // Live cursor events reach the camera through here (replays ignore the mouse).
     void onCursor(Camera& camera, double x, double y);
@@ -51,6 +59,7 @@ private:
     LiveFrameSource* liveSource = nullptr;
     bool timedemo = false;
     bool headless = false;
+    DrawMode draw = DrawMode::Full;
 
     using SteadyTime = std::chrono::steady_clock::time_point;
     std::optional<SteadyTime> lastFrameEnd;

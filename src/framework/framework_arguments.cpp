@@ -32,5 +32,6 @@ void parseFrameworkArguments(FrameworkArguments& arguments, int argc, const char
         takeValue(argv, argc, i, "--play_demo", arguments.hasPlayDemo, arguments.playDemo);
         takeValue(argv, argc, i, "--record_demo", arguments.hasRecordDemo, arguments.recordDemo);
         takeValue(argv, argc, i, "--route", arguments.hasRoute, arguments.route);
+        takeValue(argv, argc, i, "--draw", arguments.hasDraw, arguments.draw);
     }
 }

@@ -20,6 +20,8 @@ struct FrameworkArguments {
     bool timedemo = false;         // "--timedemo"
     bool hasRoute = false;         // "--route FILE": steer the player along a route
     std::string route;
+    bool hasDraw = false;          // "--draw MODE": full, no_map or clear (for measurements)
+    std::string draw;
 };
 
 // Scans argv[1..argc-1]. Every argument is compared with every option, values
