@@ -37,9 +37,10 @@ std::string screenshotName(const FrameworkArguments& arguments)
 
 }  // namespace
 
-void runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& settings,
+bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& settings,
                   const FrameworkArguments& arguments, RunOptions& run)
 {
+    bool outputsWritten = true;
     FrameSource& source = run.source();
     GameClock& clock = source.clock();
     setCursorTarget(&run, &level.camera);
@@ -94,8 +95,8 @@ void runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         // frame is read back just before it.
         const bool lastFrame = source.endsAfterThisFrame(arguments.runHeadless);
         if (arguments.runHeadless && lastFrame)
-            saveScreenshot(screenshotName(arguments), static_cast<std::uint32_t>(width),
-                           static_cast<std::uint32_t>(height));
+            outputsWritten = saveScreenshot(screenshotName(arguments), static_cast<std::uint32_t>(width),
+                                            static_cast<std::uint32_t>(height));
         glfwSwapBuffers(window);
         run.frameFinished();
         if (lastFrame || glfwWindowShouldClose(window))
@@ -104,4 +105,5 @@ void runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     }
     setCursorTarget(nullptr, nullptr);
     run.finish();
+    return outputsWritten;
 }

@@ -127,17 +127,22 @@ int main(int argc, char** argv)
 
     setInitialGlState();
     initPhysics();
+    // Without a collision world no model could get its colliders: stop here
+    // rather than later inside the level.
+    if (!PhysicsWorld::scene)
+        return failStartup("Failed to init physics");
     glfwSetKeyCallback(window, keyCallback);
     glfwSetCursorPosCallback(window, cursorPositionCallback);
     applyRendererSettings(settings.renderer);
 
+    bool outputsWritten = true;
     {
         Level level(settings, run.clock());
         if (!glfwWindowShouldClose(window))
-            runFrameLoop(window, level, settings, arguments, run);
+            outputsWritten = runFrameLoop(window, level, settings, arguments, run);
     }
 
     shutdownFramework();
     glfwTerminate();
-    return 0;
+    return outputsWritten ? 0 : 1;
 }

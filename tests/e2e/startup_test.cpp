@@ -108,3 +108,17 @@ TEST(Startup, AMissingRiddleModelEndsTheRunAfterTheEarlierModelsLoaded)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Startup, AScreenshotThatCannotBeWrittenIsReportedAndFailsTheRun)
+{
+    GameTree tree;
+    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    const GameRun run = tree.run("--run_headless --filename no/such/folder/shot");
+    EXPECT_EQ(run.exitStatus, 1) << run.output;
+    EXPECT_GE(lineIndex(run.output, "ERROR: Could not write screenshot 'no/such/folder/shot.ppm'"), 0)
+        << run.output;
+}
+
+}  // namespace
