@@ -36,13 +36,10 @@ std::shared_ptr<Shader> loadProgram(const std::string& name)
     return std::make_shared<Shader>(stem + ".vert", stem + ".frag");
 }
 
-ControllerManager* noControllers() { return nullptr; }
-
-// A level model with one static collider per mesh.
+// A level model with one static collider per mesh (no controller manager).
 Model loadStaticModel(const std::string& path)
 {
-    return Model(findAssetFile(path), PhysicsWorld::scene.get(), noControllers(), false, ObjScale,
-                 1.0f, 1.0f);
+    return Model(findAssetFile(path), PhysicsWorld::scene.get(), nullptr, false, ObjScale, 1.0f, 1.0f);
 }
 
 // A model that is only drawn.
