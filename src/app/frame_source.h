@@ -7,10 +7,7 @@
 // run is the same on a slow and a fast machine. Any source can be recorded.
 #pragma once
 
-#include <fstream>
-#include <memory>
-#include <optional>
-#include <string>
+#include <cstddef>
 
 #include "app/demo_file.h"
 #include "app/game_clock.h"

@@ -11,7 +11,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/demo_file.h"
 #include "app/demo_recorder.h"
 #include "app/frame_source.h"
 #include "app/route.h"
