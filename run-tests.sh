@@ -6,3 +6,6 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j2 </dev/null
+# Second stage: the same tests again, built with the address and
+# undefined-behaviour sanitizers.
+scripts/sanitize.sh

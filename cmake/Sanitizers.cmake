@@ -3,7 +3,8 @@
 # KORVEL_SANITIZE=ON builds every target of the tree with AddressSanitizer and
 # UndefinedBehaviorSanitizer (GCC or Clang). scripts/sanitize.sh configures such
 # a build in build-asan and runs the whole test suite in it with the runtime
-# options and the leak suppressions of cmake/lsan.supp.
+# options, the leak suppressions of cmake/lsan.supp and the preload of
+# keep_libraries_loaded.c.
 #
 # KORVEL_BUILD_FUZZERS=ON (Clang only) instruments every target for libFuzzer
 # coverage as well and builds the fuzz targets under fuzz/.
@@ -20,6 +21,10 @@ if(KORVEL_BUILD_FUZZERS)
     add_compile_options(-fsanitize=fuzzer-no-link ${KORVEL_SANITIZER_FLAGS})
     add_link_options(${KORVEL_SANITIZER_FLAGS})
 elseif(KORVEL_SANITIZE)
+    # Made before the flags below so that it carries no instrumentation of its
+    # own: it is preloaded into the test runs (scripts/sanitize.sh).
+    add_library(korvel_keep_libraries_loaded MODULE ${CMAKE_CURRENT_LIST_DIR}/keep_libraries_loaded.c)
+    target_link_libraries(korvel_keep_libraries_loaded PRIVATE korvel_warnings)
     add_compile_options(${KORVEL_SANITIZER_FLAGS})
     add_link_options(${KORVEL_SANITIZER_FLAGS})
 endif()
