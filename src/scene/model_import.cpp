@@ -7,6 +7,7 @@
 #include <assimp/scene.h>
 
 #include "framework/console.h"
+#include "scene/obj_material_check.h"
 
 namespace {
 
@@ -95,6 +96,10 @@ std::vector<TextureRequest> readMaterialTextures(const aiMaterial& material)
 ImportedModel importModelFile(const std::string& path)
 {
     ImportedModel model;
+    if (const auto unsafe = findUnsafeMaterialLibrary(path)) {
+        printLine("ERROR::ASSIMP:: " + *unsafe);
+        return model;
+    }
     Assimp::Importer importer;
     const aiScene* scene = importer.ReadFile(path, ModelImportFlags);
     if (!scene || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) || !scene->mRootNode) {

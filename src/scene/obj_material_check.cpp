@@ -1,0 +1,111 @@
+#include "scene/obj_material_check.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string firstWord(const std::string& line)
+{
+    std::istringstream words(line);
+    std::string word;
+    words >> word;
+    return lowerCase(word);
+}
+
+// The importer matches keywords by their first letters, so "bumpy" counts as "bump".
+bool namesTexture(const std::string& keyword)
+{
+    for (const char* prefix : {"map_", "bump", "norm"}) {
+        if (keyword.rfind(prefix, 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The file's lines, split where the importer ends a line: at line feeds,
+// carriage returns, form feeds and zero bytes. Empty when it cannot be read.
+std::vector<std::string> importerLines(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::replace_if(text.begin(), text.end(),
+                    [](char c) { return c == '\0' || c == '\r' || c == '\f'; }, '\n');
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Line number (from 1) of a texture statement that comes before any "newmtl", or 0.
+int textureBeforeMaterial(const std::vector<std::string>& lines)
+{
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        const std::string& line = lines[index];
+        const int number = static_cast<int>(index) + 1;
+        const std::string keyword = firstWord(line);
+        if (keyword == "newmtl")
+            return 0;
+        if (namesTexture(keyword))
+            return number;
+    }
+    return 0;
+}
+
+// The text after "mtllib" on each such line of the OBJ file, trimmed.
+std::vector<std::string> materialLibraryNames(const std::string& objPath)
+{
+    std::vector<std::string> names;
+    for (const std::string& line : importerLines(objPath)) {
+        if (firstWord(line) != "mtllib")
+            continue;
+        const std::size_t start = line.find_first_not_of(" \t", line.find_first_not_of(" \t") + 6);
+        const std::size_t end = line.find_last_not_of(" \t");
+        if (start != std::string::npos && end >= start)
+            names.push_back(line.substr(start, end - start + 1));
+    }
+    return names;
+}
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
+}
+
+std::optional<std::string> checkLibrary(const std::string& path)
+{
+    const int line = textureBeforeMaterial(importerLines(path));
+    if (line == 0)
+        return std::nullopt;
+    return "Material library " + path + " names a texture before its first newmtl (line " +
+           std::to_string(line) + ")";
+}
+
+}  // namespace
+
+std::optional<std::string> findUnsafeMaterialLibrary(const std::string& objPath)
+{
+    if (objPath.size() < 4 || lowerCase(objPath.substr(objPath.size() - 4)) != ".obj")
+        return std::nullopt;
+    const std::string ownLibrary = objPath.substr(0, objPath.size() - 3) + "mtl";
+    for (const std::string& name : materialLibraryNames(objPath)) {
+        const std::string path = folderOf(objPath) + name;
+        const bool exists = std::ifstream(path).good();
+        if (auto reason = checkLibrary(exists ? path : ownLibrary))
+            return reason;
+    }
+    return std::nullopt;
+}
