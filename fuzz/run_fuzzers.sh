@@ -13,7 +13,7 @@ seconds="${2:-600}"
 shift $(( $# >= 2 ? 2 : 1 ))
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
-    targets=(dds_fuzz arguments_fuzz settings_fuzz model_obj_fuzz model_gltf_fuzz)
+    targets=(dds_fuzz arguments_fuzz settings_fuzz model_obj_fuzz model_gltf_fuzz demo_fuzz)
 fi
 
 export LSAN_OPTIONS="suppressions=$source_dir/assimp_leaks.supp"

@@ -67,9 +67,11 @@ std::string parseFrameLine(const std::string& line, DemoFrame& frame)
     if (!(tokens >> frameTime >> keys))
         return "expected '<frame time> <keys> [<cursor x> <cursor y>]...'";
     const std::optional<double> seconds = parseNumber(frameTime);
-    if (!seconds || *seconds <= 0.0 || *seconds > MaxDemoFrameTime)
+    // Checked after narrowing: a time too small for a float would become a zero step.
+    const float narrowed = seconds ? static_cast<float>(*seconds) : 0.0f;
+    if (!(narrowed > 0.0f) || *seconds > MaxDemoFrameTime)
         return "frame time '" + frameTime + "' is not a number of seconds in (0, 10]";
-    frame.frameTime = static_cast<float>(*seconds);
+    frame.frameTime = narrowed;
     const std::optional<DemoKeys> keyBits = parseKeys(keys);
     if (!keyBits)
         return "unknown keys '" + keys + "'";
