@@ -1,0 +1,36 @@
+// Models beyond the game's skinning limit, through the real executable.
+#include <gtest/gtest.h>
+
+#include "../e2e/ppm_image.h"
+#include "bad_files.h"
+#include "robustness_test.h"
+
+namespace {
+
+const char* const SkeletonModel = "assets/geometry/magicSkeleton/scene.gltf";
+constexpr int SkinningMatrices = 100;
+
+TEST(Robustness, ASkinWithMoreJointsThanSkinningMatricesRefusesTheExtraBones)
+{
+    GameTree tree;
+    useSmallWindow(tree);
+    tree.writeFile(SkeletonModel, makeSkinnedGltf(SkinningMatrices + 1));
+    const GameRun run = tree.run("--run_headless --filename shot");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_GE(lineIndex(run.output, "Bone ignored, a model holds at most 100 bones: Joint100"), 0)
+        << run.output;
+    EXPECT_EQ(linesContaining(run.output, "Bone ignored"), 1) << run.output;
+    EXPECT_TRUE(readPpm((tree.root() / "shot.ppm").string()).valid);
+}
+
+TEST(Robustness, ASkinWithExactlyOneHundredJointsLoadsWithoutALine)
+{
+    GameTree tree;
+    useSmallWindow(tree);
+    tree.writeFile(SkeletonModel, makeSkinnedGltf(SkinningMatrices));
+    const GameRun run = tree.run("--run_headless --filename shot");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(linesContaining(run.output, "Bone ignored"), 0) << run.output;
+}
+
+}  // namespace
