@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -35,9 +36,13 @@ bool namesTexture(const std::string& keyword)
 }
 
 // The file's lines, split where the importer ends a line: at line feeds,
-// carriage returns, form feeds and zero bytes. Empty when it cannot be read.
+// carriage returns, form feeds and zero bytes. Empty when it is not a file that
+// can be read.
 std::vector<std::string> importerLines(const std::string& path)
 {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return {};  // a folder named as a library reads as nothing, not as an error
     std::ifstream file(path, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     std::replace_if(text.begin(), text.end(),
@@ -47,6 +52,14 @@ std::vector<std::string> importerLines(const std::string& path)
     for (std::string line; std::getline(stream, line);)
         lines.push_back(line);
     return lines;
+}
+
+// The importer misreads binary garbage in a library (and has crashed on it).
+bool holdsZeroByte(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::find(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>(), '\0') !=
+           std::istreambuf_iterator<char>();
 }
 
 // Line number (from 1) of a texture statement that comes before any "newmtl", or 0.
@@ -87,6 +100,11 @@ std::string folderOf(const std::string& path)
 
 std::optional<std::string> checkLibrary(const std::string& path)
 {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+    if (holdsZeroByte(path))
+        return "Material library " + path + " is not text (it holds a zero byte)";
     const int line = textureBeforeMaterial(importerLines(path));
     if (line == 0)
         return std::nullopt;

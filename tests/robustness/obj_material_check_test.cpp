@@ -74,8 +74,19 @@ INSTANTIATE_TEST_SUITE_P(
                     "map_Kd a.png\n", true},
         LibraryCase{"NamedLibraryWithSpacesInItsName", "mtllib my materials.mtl  \n", "my materials.mtl",
                     "map_Kd a.png\n", true},
-        LibraryCase{"NoLibraryNamed", Quad, "model.mtl", "map_Kd a.png\n", false}),
+        LibraryCase{"NoLibraryNamed", Quad, "model.mtl", "map_Kd a.png\n", false},
+        LibraryCase{"BinaryGarbageAfterAMaterial", UsesLibrary, "model.mtl",
+                    std::string("newmtl a\n\0\0\0a0\0\0<", 17), true}),
     [](const testing::TestParamInfo<LibraryCase>& info) { return info.param.name; });
+
+// A library name that is a folder (an empty "mtllib" names the model's own
+// folder) is left to the importer rather than read.
+TEST(Robustness, AFolderNamedAsALibraryIsNotRead)
+{
+    const ModelFolder folder;
+    fs::create_directories(folder.path / "textures");
+    EXPECT_FALSE(findUnsafeMaterialLibrary(folder.write("model.obj", "mtllib textures\nmtllib \n")).has_value());
+}
 
 TEST(Robustness, OnlyObjFilesAreLookedAt)
 {
@@ -110,7 +121,8 @@ TEST_P(FuzzFoundObjInput, IsRefusedWithOneLineInsteadOfCrashing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Robustness, FuzzFoundObjInput,
-                         testing::Values("texture_before_first_material", "texture_after_zero_byte"),
+                         testing::Values("texture_before_first_material", "texture_after_zero_byte",
+                                         "zero_bytes_in_library"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 }  // namespace
