@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Soak run: replays the demo of the route to the goal headless, over and over,
-# for a fixed time (20 minutes unless told otherwise). Each round is one run of
-# the game on the demo repeated enough times to last about a minute (one replay
-# when a single replay already takes longer); for each round the script prints
-# the frame-time percentiles the game reports (--timedemo) and its resident
-# memory once loaded and when it ends, then the resident memory at the start
-# and at the end of the whole soak. Nothing is asserted.
+# Soak run: one game process plays the route to the goal headless, lap after
+# lap, for a fixed time (20 minutes unless told otherwise). The route is steered
+# from the player's real position, so after each win (back in the start room)
+# the next lap walks to the goal again as the first did. The game prints the
+# frame-time percentiles of every minute (--timedemo); the script samples the
+# process's resident memory every minute beside them, and prints it at the start
+# (level loaded) and at the end. Nothing is asserted: memory should stay flat
+# after the first lap.
 #   nice -n 10 bench/soak/soak.sh [MINUTES] [path/to/korvel]
 # Without a display it starts itself again under xvfb-run.
 set -euo pipefail
@@ -15,53 +16,39 @@ fi
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 minutes="${1:-20}"
 game="$(realpath "${2:-$root/build/korvel}")"
-goal="$root/tests/demos/goal.demo"
+goal="$root/tests/demos/goal.route"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-seconds_per_round=60
-settle_seconds=5   # start-up and level load before the first memory sample
+resident_mib() { awk '/^VmRSS:/ { printf "%d", $2 / 1024 }' "/proc/$1/status" 2>/dev/null || true; }
 
-resident_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status" 2>/dev/null || true; }
-
-# The goal demo's frames, `count` times over, behind one header line.
-repeat_demo() {
+# The route to the goal, `count` laps, behind one header line.
+repeat_route() {
     local count="$1" out="$2"
-    grep -m1 '^korvel-demo' "$goal" >"$out"
-    for _ in $(seq "$count"); do grep -v -e '^korvel-demo' -e '^#' "$goal" >>"$out"; done
+    grep -m1 '^korvel-route' "$goal" >"$out"
+    for _ in $(seq "$count"); do grep -v -e '^korvel-route' -e '^#' "$goal" >>"$out"; done
 }
 
-# How many replays of the goal demo fill a minute on this machine.
-repeat_demo 1 once.demo
-once=$("$game" --run_headless --timedemo --play_demo once.demo </dev/null | grep '^Timedemo:' |
-       sed -E 's/.*frames, ([0-9.]+) s,.*/\1/')
-repeats=$(awk -v s="$once" -v m="$seconds_per_round" 'BEGIN { r = int(m / s + 0.5); print (r < 1 ? 1 : r) }')
-repeat_demo "$repeats" minute.demo
-echo "one replay of the goal demo: ${once} s; each round replays it ${repeats} times"
+# Enough laps to outlast the soak even on a fast machine; the script stops the game.
+repeat_route 400 laps.route
+"$game" --run_headless --timedemo --route laps.route </dev/null >run.txt 2>&1 &
+pid=$!
+sleep 10   # start-up and level load
+start_mib=$(resident_mib "$pid")
+echo "resident memory with the level loaded: ${start_mib} MiB"
 
-first_kib=""
-last_kib=""
-soak_end=$(( SECONDS + minutes * 60 ))
-round=0
-while [ "$SECONDS" -lt "$soak_end" ]; do
-    round=$(( round + 1 ))
-    "$game" --run_headless --timedemo --play_demo minute.demo </dev/null >run.txt 2>&1 &
-    pid=$!
-    sleep "$settle_seconds"
-    loaded_kib=$(resident_kib "$pid")
-    end_kib="$loaded_kib"
-    while kill -0 "$pid" 2>/dev/null; do
-        sample=$(resident_kib "$pid")
-        [ -n "$sample" ] && end_kib="$sample"
-        sleep 1
-    done
-    wait "$pid" || echo "round $round: the game ended with status $?"
-    figures=$(grep '^Timedemo:' run.txt | sed 's/^Timedemo: //' || echo "no timedemo line")
-    printf 'round %2d, %3d min in: %s; resident %d MiB loaded, %d MiB at the end\n' \
-        "$round" "$(( SECONDS / 60 ))" "$figures" "$(( ${loaded_kib:-0} / 1024 ))" "$(( ${end_kib:-0} / 1024 ))"
-    [ -z "$first_kib" ] && first_kib="$loaded_kib"
-    last_kib="$end_kib"
+reported=0
+for minute in $(seq "$minutes"); do
+    sleep 60
+    kill -0 "$pid" 2>/dev/null || { echo "the game ended early:"; tail -5 run.txt; exit 1; }
+    wins=$(grep -c '^You won!' run.txt || true)
+    lines=$(grep '^Timedemo minute' run.txt | tail -n +$(( reported + 1 )) || true)
+    reported=$(grep -c '^Timedemo minute' run.txt || true)
+    printf 'minute %2d: %s MiB resident, %d laps won so far\n' "$minute" "$(resident_mib "$pid")" "$wins"
+    [ -n "$lines" ] && printf '           %s\n' "$lines"
 done
-printf 'resident memory: %d MiB at the start, %d MiB at the end\n' \
-    "$(( ${first_kib:-0} / 1024 ))" "$(( ${last_kib:-0} / 1024 ))"
+end_mib=$(resident_mib "$pid")
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "resident memory: ${start_mib} MiB at the start, ${end_mib} MiB at the end"

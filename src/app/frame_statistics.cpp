@@ -28,12 +28,12 @@ FrameStatistics summarizeFrameTimes(const std::vector<double>& frameSeconds)
     return statistics;
 }
 
-std::string formatTimedemoLine(const FrameStatistics& statistics)
+std::string formatTimedemoLine(const FrameStatistics& statistics, const std::string& label)
 {
     char line[256];
     std::snprintf(line, sizeof line,
-                  "Timedemo: %zu frames, %.2f s, %.1f fps, frame time p50 %.2f ms, p95 %.2f ms, p99 %.2f ms",
-                  statistics.frames, statistics.totalSeconds, statistics.framesPerSecond,
+                  "%s: %zu frames, %.2f s, %.1f fps, frame time p50 %.2f ms, p95 %.2f ms, p99 %.2f ms",
+                  label.c_str(), statistics.frames, statistics.totalSeconds, statistics.framesPerSecond,
                   statistics.p50Milliseconds, statistics.p95Milliseconds, statistics.p99Milliseconds);
     return line;
 }

@@ -19,4 +19,6 @@ double percentile(std::vector<double> samples, double percent);
 FrameStatistics summarizeFrameTimes(const std::vector<double>& frameSeconds);
 
 // "Timedemo: 1234 frames, 20.51 s, 60.2 fps, frame time p50 14.10 ms, p95 ..."
-std::string formatTimedemoLine(const FrameStatistics& statistics);
+// with another label in place of "Timedemo" when one is given.
+std::string formatTimedemoLine(const FrameStatistics& statistics,
+                               const std::string& label = "Timedemo");

@@ -87,8 +87,11 @@ void RunOptions::startTiming()
 void RunOptions::frameFinished()
 {
     const SteadyTime now = std::chrono::steady_clock::now();
-    if (lastFrameEnd)
-        frameSeconds.push_back(std::chrono::duration<double>(now - *lastFrameEnd).count());
+    if (lastFrameEnd) {
+        const double seconds = std::chrono::duration<double>(now - *lastFrameEnd).count();
+        frameSeconds.push_back(seconds);
+        reportMinute(seconds);
+    }
     lastFrameEnd = now;
 
     // A replay someone watches runs at the speed it was recorded at.
@@ -98,6 +101,21 @@ void RunOptions::frameFinished()
         replayStart = now;
     const auto gameTime = std::chrono::duration<double>(frameSource->clock().frameSeconds());
     std::this_thread::sleep_until(*replayStart + std::chrono::duration_cast<std::chrono::nanoseconds>(gameTime));
+}
+
+void RunOptions::reportMinute(double seconds)
+{
+    if (!timedemo)
+        return;
+    minuteFrameSeconds.push_back(seconds);
+    minuteElapsed += seconds;
+    if (minuteElapsed < 60.0)
+        return;
+    ++minutesReported;
+    printLine(formatTimedemoLine(summarizeFrameTimes(minuteFrameSeconds),
+                                 "Timedemo minute " + std::to_string(minutesReported)));
+    minuteFrameSeconds.clear();
+    minuteElapsed = 0.0;
 }
 
 void RunOptions::finish() const

@@ -3,7 +3,8 @@
 // Live play reads the window and the real clocks; "--play_demo FILE" replays a
 // recorded demo and "--route FILE" steers the player along a route, both on
 // their own frame times. "--record_demo FILE" writes whatever is played into a
-// demo; "--timedemo" plays as fast as possible and prints frame-time figures.
+// demo; "--timedemo" plays as fast as possible and prints frame-time figures,
+// for the whole run at its end and, in runs that last, for every minute.
 #pragma once
 
 #include <chrono>
@@ -51,6 +52,9 @@ public:
     void finish() const;
 
 private:
+    // Under --timedemo: a figures line for every minute of wall time.
+    void reportMinute(double seconds);
+
     std::optional<Demo> demo;
     std::optional<Route> route;
     std::unique_ptr<DemoRecorder> recorder;
@@ -64,4 +68,7 @@ private:
     std::optional<SteadyTime> lastFrameEnd;
     std::optional<SteadyTime> replayStart;
     std::vector<double> frameSeconds;
+    std::vector<double> minuteFrameSeconds;   // frames since the last minute's line
+    double minuteElapsed = 0.0;               // seconds since the last minute's line
+    int minutesReported = 0;
 };
