@@ -9,6 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -22,8 +25,11 @@ std::string fileBytes(const fs::path& path) {
 class Regeneration : public testing::Test {
 protected:
     void SetUp() override {
-        scratch = fs::temp_directory_path() / ("assetgen-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                               "-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
+        // Each test runs in a process of its own, often two at a time, and a
+        // sanitizer's allocator hands out the same addresses in every process:
+        // only the process id and a random number keep the folders apart.
+        scratch = fs::temp_directory_path() /
+                  ("assetgen-test-" + std::to_string(::getpid()) + "-" + std::to_string(std::random_device{}()));
         fs::remove_all(scratch);
         written = generateAssets(scratch.string());
     }
