@@ -7,6 +7,9 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include <filesystem>
 #include <unistd.h>
 
@@ -19,14 +22,23 @@ class GlContext : public testing::Environment {
 public:
     void SetUp() override
     {
-        ASSERT_EQ(glfwInit(), GLFW_TRUE) << "no display: run the gl tests under xvfb-run";
-        glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
-        glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
-        glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-        glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        window = glfwCreateWindow(kWindowTexels, kWindowTexels, "dds", nullptr, nullptr);
-        ASSERT_NE(window, nullptr);
+        // An X server that is just being started or stopped by a neighbouring
+        // run can refuse a connection: try a few times before giving up.
+        for (int attempt = 0; attempt < 5 && window == nullptr; ++attempt) {
+            if (attempt > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            if (glfwInit() != GLFW_TRUE)
+                continue;
+            glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
+            glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
+            glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+            glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+            glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+            window = glfwCreateWindow(kWindowTexels, kWindowTexels, "dds", nullptr, nullptr);
+            if (window == nullptr)
+                glfwTerminate();
+        }
+        ASSERT_NE(window, nullptr) << "no display: run the gl tests under xvfb-run";
         glfwMakeContextCurrent(window);
         glewExperimental = GL_TRUE;
         ASSERT_EQ(glewInit(), GLEW_OK);

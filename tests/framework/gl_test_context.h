@@ -2,7 +2,9 @@
 // the tests of one binary. Runs under Xvfb; without a display the tests are skipped.
 #pragma once
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -14,7 +16,20 @@ protected:
 
     static void SetUpTestSuite()
     {
-        if (std::getenv("DISPLAY") == nullptr || window != nullptr || !glfwInit())
+        if (std::getenv("DISPLAY") == nullptr || window != nullptr)
+            return;
+        // An X server that is just being started or stopped by a neighbouring
+        // run can refuse a connection: try a few times before giving up.
+        for (int attempt = 0; attempt < 5 && window == nullptr; ++attempt) {
+            if (attempt > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            openWindow();
+        }
+    }
+
+    static void openWindow()
+    {
+        if (!glfwInit())
             return;
         glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
         glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
@@ -23,8 +38,10 @@ protected:
         glfwWindowHint(GLFW_OPENGL_DEBUG_CONTEXT, GLFW_TRUE);
         glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
         window = glfwCreateWindow(windowSize, windowSize, "korvel test", nullptr, nullptr);
-        if (window == nullptr)
+        if (window == nullptr) {
+            glfwTerminate();
             return;
+        }
         glfwMakeContextCurrent(window);
         glewExperimental = GL_TRUE;
         if (glewInit() != GLEW_OK) {
