@@ -9,6 +9,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "scene/animation/animation_player.h"
+#include "../../tests/animation/name_walk.h"
 
 namespace {
 
@@ -55,22 +56,6 @@ AnimationClip makeClip()
     }
     clip.linkNodes();
     return clip;
-}
-
-void walkByName(AnimationClip& clip, float time, const SkeletonNode& node,
-                const glm::mat4& parent, std::vector<glm::mat4>& out)
-{
-    glm::mat4 local = node.transformation;
-    if (BoneTrack* track = clip.findTrack(node.name)) {
-        track->updateLocalTransform(time);
-        local = track->localTransform;
-    }
-    const glm::mat4 global = parent * local;
-    const auto binding = clip.boneBindings.find(node.name);
-    if (binding != clip.boneBindings.end())
-        out[static_cast<std::size_t>(binding->second.id)] = global * binding->second.offset;
-    for (const SkeletonNode& child : node.children)
-        walkByName(clip, time, child, global, out);
 }
 
 template <typename Step>

@@ -11,6 +11,7 @@
 
 #include "gltf_writer.h"
 #include "scene/animation/animation_player.h"
+#include "name_walk.h"
 
 namespace {
 
@@ -133,24 +134,6 @@ TEST_F(ClipFileTest, BonesOnlyTheAnimationNamesJoinTheModelWithZeroOffset)
         EXPECT_EQ(clip.boneBindings[name].id, binding.id) << name;
         EXPECT_EQ(clip.boneBindings[name].offset, binding.offset) << name;
     }
-}
-
-// The node walk as first designed: search the tracks and the bone table by name at
-// every node. The player's linked walk must give the same matrices.
-void walkByName(AnimationClip& clip, float time, const SkeletonNode& node,
-                const glm::mat4& parent, std::vector<glm::mat4>& out)
-{
-    glm::mat4 local = node.transformation;
-    if (BoneTrack* track = clip.findTrack(node.name)) {
-        track->updateLocalTransform(time);
-        local = track->localTransform;
-    }
-    const glm::mat4 global = parent * local;
-    const auto binding = clip.boneBindings.find(node.name);
-    if (binding != clip.boneBindings.end())
-        out[static_cast<std::size_t>(binding->second.id)] = global * binding->second.offset;
-    for (const SkeletonNode& child : node.children)
-        walkByName(clip, time, child, global, out);
 }
 
 TEST_F(ClipFileTest, LinkedWalkMatchesTheWalkByName)
