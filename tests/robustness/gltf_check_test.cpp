@@ -1,0 +1,266 @@
+// Damaged glTF models are refused before the importer follows their
+// references: each case breaks one thing in a small valid skinned (and
+// animated) triangle. The files the model fuzzer found are fed back through
+// the real import, which crashed on every one of them.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "scene/gltf_check.h"
+#include "scene/json_value.h"
+#include "scene/model_import.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readSource(const std::string& relative)
+{
+    std::ifstream file(std::string(KORVEL_SOURCE_DIR) + "/" + relative, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+// The animated, skinned seed: nodes Root > {Body (mesh 0, skin 0), Hip > Knee},
+// accessors 0..6 (positions, indices, joints, weights, 2 inverse binds, 2 key
+// times, 2 rotations of Knee), one view each, in one 272-byte buffer.
+const std::string& animatedSkin()
+{
+    static const std::string text = readSource("fuzz/corpus/model_gltf_fuzz/animated_skin.gltf");
+    return text;
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << "the seed no longer holds " << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+std::string compact(const std::string& json)
+{
+    std::string out;
+    bool inString = false;
+    for (const char c : json) {
+        if (c == '"')
+            inString = !inString;
+        if (inString || (c != ' ' && c != '\n'))
+            out += c;
+    }
+    return out;
+}
+
+struct DamageCase {
+    const char* name;
+    const char* from;  // in the compacted seed
+    const char* to;
+    const char* problem;
+};
+
+void PrintTo(const DamageCase& value, std::ostream* out) { *out << value.name; }
+
+class GltfDamage : public testing::TestWithParam<DamageCase> {};
+
+TEST(GltfCheck, TheUndamagedSeedPasses)
+{
+    ASSERT_FALSE(animatedSkin().empty());
+    const auto problem = findUnsafeGltfContent(compact(animatedSkin()));
+    EXPECT_FALSE(problem.has_value()) << *problem;
+}
+
+TEST_P(GltfDamage, IsRefusedWithWhatIsWrong)
+{
+    const std::string damaged = replaced(compact(animatedSkin()), GetParam().from, GetParam().to);
+    const auto problem = findUnsafeGltfContent(damaged);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(*problem, GetParam().problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Robustness, GltfDamage,
+    testing::Values(
+        DamageCase{"NodeUnderTwoParents", "\"children\":[3]", "\"children\":[3,1]",
+                   "nodes[1]: has more than one parent"},
+        DamageCase{"SkinWithoutInverseBinds", ",\"inverseBindMatrices\":4", "",
+                   "skins[0]: \"inverseBindMatrices\" is missing"},
+        DamageCase{"FewerInverseBindsThanJoints", "\"count\":2,\"type\":\"MAT4\"", "\"count\":1,\"type\":\"MAT4\"",
+                   "skins[0].inverseBindMatrices: fewer matrices than joints"},
+        DamageCase{"JointsWithoutWeights", ",\"WEIGHTS_0\":3", "",
+                   "meshes[0].primitives[0].attributes.JOINTS_0: has no matching WEIGHTS_0"},
+        DamageCase{"JointsShortOfTheVertices", "\"count\":3,\"type\":\"VEC4\"}", "\"count\":2,\"type\":\"VEC4\"}",
+                   "meshes[0].primitives[0].attributes.JOINTS_0: does not have one value per vertex"},
+        DamageCase{"PositionsFromTheIndices", "\"POSITION\":0", "\"POSITION\":1",
+                   "meshes[0].primitives[0].attributes.POSITION: accessor 1 has the wrong type (SCALAR of 5123)"},
+        DamageCase{"BoundsOfTheWrongLength", "\"max\":[1,1,0]", "\"max\":[1,0]",
+                   "accessors[0].max: not 3 numbers"},
+        DamageCase{"AccessorPastItsView", "\"count\":3,\"type\":\"VEC3\"", "\"count\":4,\"type\":\"VEC3\"",
+                   "accessors[0]: reaches past the end of its buffer view"},
+        DamageCase{"ViewPastItsBuffer", "\"byteOffset\":240,\"byteLength\":32", "\"byteOffset\":244,\"byteLength\":32",
+                   "bufferViews[6]: reaches past the end of its buffer"},
+        DamageCase{"BufferLongerThanItsData", "\"byteLength\":272", "\"byteLength\":276",
+                   "buffers[0].uri: damaged or shorter than byteLength"},
+        DamageCase{"DataUriNotBase64", "base64,AAAA", "base64,A*AA",
+                   "buffers[0].uri: damaged or shorter than byteLength"},
+        DamageCase{"MeshThatDoesNotExist", "\"mesh\":0", "\"mesh\":1",
+                   "nodes[1].mesh: not an index into meshes (it has 1)"},
+        DamageCase{"IndexWrittenAsAFraction", "\"mesh\":0", "\"mesh\":0.0",
+                   "nodes[1].mesh: not an index into meshes (it has 1)"},
+        DamageCase{"NegativeIndex", "\"source\":0", "\"source\":-1",
+                   "textures[0].source: not an index into images (it has 1)"},
+        DamageCase{"IndicesNotWholeTriangles", "\"count\":3,\"type\":\"SCALAR\"", "\"count\":2,\"type\":\"SCALAR\"",
+                   "meshes[0].primitives[0]: its vertex or index count does not fit its mode"},
+        DamageCase{"SkinOnANodeWithoutMesh", "\"mesh\":0,", "",
+                   "nodes[1]: has a skin but no mesh"},
+        DamageCase{"AnimationOutputShort", "\"count\":2,\"type\":\"VEC4\"", "\"count\":1,\"type\":\"VEC4\"",
+                   "animations[0].channels[0] (sampler 0).output: fewer values than key times"},
+        DamageCase{"AnimationOfAMissingNode", "\"node\":3", "\"node\":4",
+                   "animations[0].channels[0].target.node: not an index into nodes (it has 4)"},
+        DamageCase{"AnimationOfAnUnknownPath", "\"path\":\"rotation\"", "\"path\":\"colour\"",
+                   "animations[0].channels[0].target.path: not translation, rotation, scale or weights"},
+        DamageCase{"FirstVersionFile", "\"version\":\"2.0\"", "\"version\":\"1.0\"",
+                   "asset.version: only glTF 2.x files are read"},
+        DamageCase{"TrailingComma", "\"scene\":0,", "\"scene\":0,,",
+                   "not valid JSON (expected a key at byte 37)"}),
+    [](const testing::TestParamInfo<DamageCase>& info) { return info.param.name; });
+
+TEST(GltfCheck, NodesThatAreTheirOwnAncestorsAreRefused)
+{
+    // Hip and Knee each other's parent, out of reach of the scene's root.
+    std::string looped = replaced(compact(animatedSkin()), "\"children\":[1,2]", "\"children\":[1]");
+    looped = replaced(looped, "\"name\":\"Knee\",", "\"name\":\"Knee\",\"children\":[2],");
+    EXPECT_EQ(findUnsafeGltfContent(looped), "nodes[2]: is its own ancestor");
+}
+
+TEST(GltfCheck, NestingBeyondTheReadersDepthIsRefused)
+{
+    const auto nested = [](int depth) {
+        return R"({"asset":{"version":"2.0"},"extras":)" + std::string(static_cast<std::size_t>(depth), '[') +
+               std::string(static_cast<std::size_t>(depth), ']') + "}";
+    };
+    // The document itself is the first level.
+    EXPECT_FALSE(findUnsafeGltfContent(nested(MaxJsonDepth - 1)).has_value());
+    const auto problem = findUnsafeGltfContent(nested(MaxJsonDepth));
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->rfind("not valid JSON (nested too deep", 0), 0u) << *problem;
+}
+
+// The binary container: header, JSON chunk, then the binary chunk.
+std::string binaryGltf(const std::string& json, const std::string& binary, std::uint32_t version = 2)
+{
+    const auto word = [](std::uint32_t value) {
+        std::string bytes(4, '\0');
+        for (int i = 0; i < 4; ++i)
+            bytes[static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        return bytes;
+    };
+    std::string paddedJson = json;
+    while (paddedJson.size() % 4 != 0)
+        paddedJson += ' ';
+    std::string body = word(static_cast<std::uint32_t>(paddedJson.size())) + "JSON" + paddedJson;
+    if (!binary.empty())
+        body += word(static_cast<std::uint32_t>(binary.size())) + std::string("BIN\0", 4) + binary;
+    return "glTF" + word(version) + word(static_cast<std::uint32_t>(12 + body.size())) + body;
+}
+
+const char* const BinaryTriangle =
+    R"({"asset":{"version":"2.0"},"buffers":[{"byteLength":36}],)"
+    R"("bufferViews":[{"buffer":0,"byteLength":36}],)"
+    R"("accessors":[{"bufferView":0,"componentType":5126,"count":3,"type":"VEC3"}],)"
+    R"("meshes":[{"primitives":[{"attributes":{"POSITION":0}}]}],"nodes":[{"mesh":0}]})";
+
+TEST(GltfCheck, BinaryContainersAreMeasuredBeforeTheirChunksAreRead)
+{
+    const std::string positions(36, '\0');
+    EXPECT_FALSE(findUnsafeGltfContent(binaryGltf(BinaryTriangle, positions)).has_value());
+
+    EXPECT_EQ(findUnsafeGltfContent(binaryGltf(BinaryTriangle, positions.substr(0, 32))),
+              "buffers[0]: no uri and no binary chunk large enough to hold it");
+    EXPECT_EQ(findUnsafeGltfContent(binaryGltf(BinaryTriangle, positions, 1)),
+              "only binary glTF version 2 is read");
+    const std::string whole = binaryGltf(BinaryTriangle, positions);
+    EXPECT_EQ(findUnsafeGltfContent(whole.substr(0, 19)), "the binary header is cut short");
+    EXPECT_EQ(findUnsafeGltfContent(whole.substr(0, whole.size() - 1)),
+              "the binary header's lengths do not fit the file");
+}
+
+class ModelFolder {
+public:
+    ModelFolder() : path(fs::temp_directory_path() / ("korvel-gltf-" + std::to_string(std::random_device{}())))
+    {
+        fs::create_directories(path);
+    }
+    ~ModelFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+    std::string write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(path / name, std::ios::binary) << bytes;
+        return (path / name).string();
+    }
+    fs::path path;
+};
+
+ImportedModel importPrinting(const std::string& path, std::string& printed)
+{
+    testing::internal::CaptureStdout();
+    ImportedModel model = importModelFile(path);
+    printed = testing::internal::GetCapturedStdout();
+    return model;
+}
+
+TEST(GltfCheck, ASoundModelStillImportsWithItsSkin)
+{
+    const ModelFolder folder;
+    std::string printed;
+    const ImportedModel model = importPrinting(folder.write("skin.gltf", animatedSkin()), printed);
+    EXPECT_TRUE(model.imported) << printed;
+    ASSERT_EQ(model.meshes.size(), 1u);
+    EXPECT_EQ(model.bones.count, 2);
+}
+
+TEST(GltfCheck, ADamagedModelCostsOneLineAndNoMeshes)
+{
+    const ModelFolder folder;
+    const std::string path = folder.write(
+        "skin.gltf", replaced(compact(animatedSkin()), ",\"inverseBindMatrices\":4", ""));
+    std::string printed;
+    const ImportedModel model = importPrinting(path, printed);
+    EXPECT_FALSE(model.imported);
+    EXPECT_TRUE(model.meshes.empty());
+    EXPECT_EQ(printed, "ERROR::ASSIMP:: Damaged glTF file " + path +
+                           ": skins[0]: \"inverseBindMatrices\" is missing\n");
+}
+
+// A ".glb" holding text is recognised by neither glTF reader; the importer
+// would then offer it to every other reader it has.
+TEST(GltfCheck, AFileItsGltfReadersDoNotRecogniseIsNotOfferedToOtherReaders)
+{
+    const ModelFolder folder;
+    const std::string path = folder.write("skin.glb", animatedSkin());
+    std::string printed;
+    const ImportedModel model = importPrinting(path, printed);
+    EXPECT_FALSE(model.imported);
+    EXPECT_EQ(printed, "ERROR::ASSIMP:: No reader for the extension of " + path + " recognises the file\n");
+}
+
+TEST(GltfCheck, TheFuzzFoundModelsAreRefusedBeforeTheImporterReadsThem)
+{
+    const fs::path folder = fs::path(KORVEL_SOURCE_DIR) / "fuzz/regressions/model_gltf_fuzz";
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        ++files;
+        std::string printed;
+        const ImportedModel model = importPrinting(entry.path().string(), printed);
+        EXPECT_FALSE(model.imported) << entry.path();
+        EXPECT_EQ(printed.rfind("ERROR::ASSIMP:: Damaged glTF file " + entry.path().string() + ": ", 0), 0u)
+            << printed;
+    }
+    EXPECT_GE(files, 10);
+}
+
+}  // namespace
