@@ -1,19 +1,13 @@
 #include "scene/model_import.h"
 
 #include <algorithm>
-#include <cctype>
-#include <fstream>
-#include <sstream>
 
-#include <assimp/BaseImporter.h>
 #include <assimp/Importer.hpp>
-#include <assimp/importerdesc.h>
 #include <assimp/material.h>
 #include <assimp/scene.h>
 
 #include "framework/console.h"
-#include "scene/gltf_check.h"
-#include "scene/obj_material_check.h"
+#include "scene/checked_import.h"
 
 namespace {
 
@@ -55,34 +49,6 @@ void walkNode(const aiNode& node, const aiScene& scene, ImportedModel& model)
     }
     for (unsigned i = 0; i < node.mNumChildren; ++i)
         walkNode(*node.mChildren[i], scene, model);
-}
-
-// When several of Assimp's readers claim a file's extension (".gltf" is claimed
-// by two), Assimp 5.2 asks each whether it recognises the file, and when none
-// does it hands the file to every other reader in turn; some of those crash on
-// what they get. Such a file is refused instead. With one claimant the reader
-// is used as it is, and an unknown extension is left to Assimp's own search.
-bool claimingReaderAccepts(const Assimp::Importer& importer, const std::string& path)
-{
-    const std::size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
-        return true;
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    std::vector<const Assimp::BaseImporter*> claimants;
-    for (std::size_t i = 0; i < importer.GetImporterCount(); ++i) {
-        std::istringstream extensions(importer.GetImporterInfo(i)->mFileExtensions);
-        for (std::string known; extensions >> known;) {
-            if (known == extension)
-                claimants.push_back(importer.GetImporter(i));
-        }
-    }
-    if (claimants.size() < 2)
-        return true;
-    return std::any_of(claimants.begin(), claimants.end(), [&](const Assimp::BaseImporter* reader) {
-        return reader->CanRead(path, importer.GetIOHandler(), true);
-    });
 }
 
 }  // namespace
@@ -130,21 +96,11 @@ std::vector<TextureRequest> readMaterialTextures(const aiMaterial& material)
 ImportedModel importModelFile(const std::string& path)
 {
     ImportedModel model;
-    for (const auto& unsafe : {findUnsafeMaterialLibrary(path), findUnsafeGltf(path)}) {
-        if (unsafe) {
-            printLine("ERROR::ASSIMP:: " + *unsafe);
-            return model;
-        }
-    }
     Assimp::Importer importer;
-    // A file that cannot be opened is left to the importer, whose line says so.
-    if (std::ifstream(path).good() && !claimingReaderAccepts(importer, path)) {
-        printLine("ERROR::ASSIMP:: No reader for the extension of " + path + " recognises the file");
-        return model;
-    }
-    const aiScene* scene = importer.ReadFile(path, ModelImportFlags);
+    std::string error;
+    const aiScene* scene = importCheckedScene(importer, path, ModelImportFlags, error);
     if (!scene || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) || !scene->mRootNode) {
-        printLine(std::string("ERROR::ASSIMP:: ") + importer.GetErrorString());
+        printLine("ERROR::ASSIMP:: " + (scene ? std::string(importer.GetErrorString()) : error));
         return model;
     }
     model.imported = true;

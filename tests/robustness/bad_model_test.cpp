@@ -1,4 +1,5 @@
-// Models beyond the game's skinning limit, through the real executable.
+// Models beyond the game's skinning limit, and a damaged one, through the real
+// executable.
 #include <gtest/gtest.h>
 
 #include "../e2e/ppm_image.h"
@@ -31,6 +32,25 @@ TEST(Robustness, ASkinWithExactlyOneHundredJointsLoadsWithoutALine)
     const GameRun run = tree.run("--run_headless --filename shot");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_EQ(linesContaining(run.output, "Bone ignored"), 0) << run.output;
+}
+
+// The importer crashed on a skin without inverse bind matrices; the game now
+// names what is wrong, draws without the model and goes on.
+TEST(Robustness, ASkinWithoutInverseBindMatricesCostsTheModelAndOneLine)
+{
+    GameTree tree;
+    useSmallWindow(tree);
+    std::string damaged = makeSkinnedGltf(2);
+    const std::string binds = R"(,"inverseBindMatrices":3)";
+    damaged.erase(damaged.find(binds), binds.size());
+    tree.writeFile(SkeletonModel, damaged);
+    const GameRun run = tree.run("--run_headless --filename shot");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_GE(lineIndexMatching(run.output, "ERROR::ASSIMP:: Damaged glTF file ",
+                                "scene.gltf: skins[0]: \"inverseBindMatrices\" is missing"),
+              0)
+        << run.output;
+    EXPECT_TRUE(readPpm((tree.root() / "shot.ppm").string()).valid);
 }
 
 }  // namespace

@@ -6,15 +6,16 @@
 
 #include "framework/console.h"
 #include "scene/animation/clip_import.h"
+#include "scene/checked_import.h"
 
 AnimationClip::AnimationClip(const std::string& path, Model& model)
 {
     // The importer owns the scene; both go away when this constructor returns.
     Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFile(path, aiProcess_Triangulate);
+    std::string error;
+    const aiScene* scene = importCheckedScene(importer, path, aiProcess_Triangulate, error);
     if (scene == nullptr) {
-        printLine("Animation refused, the file could not be imported: " + path + " (" +
-                  importer.GetErrorString() + ")");
+        printLine("Animation refused, the file could not be imported: " + path + " (" + error + ")");
         return;
     }
     readScene(*scene, model, path);
