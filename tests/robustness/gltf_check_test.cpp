@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 
+#include "model_folder.h"
 #include "scene/gltf_check.h"
 #include "scene/json_value.h"
 #include "scene/model_import.h"
@@ -185,25 +185,6 @@ TEST(GltfCheck, BinaryContainersAreMeasuredBeforeTheirChunksAreRead)
     EXPECT_EQ(findUnsafeGltfContent(whole.substr(0, whole.size() - 1)),
               "the binary header's lengths do not fit the file");
 }
-
-class ModelFolder {
-public:
-    ModelFolder() : path(fs::temp_directory_path() / ("korvel-gltf-" + std::to_string(std::random_device{}())))
-    {
-        fs::create_directories(path);
-    }
-    ~ModelFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    std::string write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(path / name, std::ios::binary) << bytes;
-        return (path / name).string();
-    }
-    fs::path path;
-};
 
 ImportedModel importPrinting(const std::string& path, std::string& printed)
 {

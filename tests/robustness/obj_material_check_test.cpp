@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 
+#include "model_folder.h"
 #include "scene/model_import.h"
 #include "scene/obj_material_check.h"
 
@@ -15,25 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const Quad = "v 0 0 0\nv 1 0 0\nv 1 1 0\nf 1 2 3\n";
-
-class ModelFolder {
-public:
-    ModelFolder() : path(fs::temp_directory_path() / ("korvel-obj-" + std::to_string(std::random_device{}())))
-    {
-        fs::create_directories(path);
-    }
-    ~ModelFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    std::string write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(path / name, std::ios::binary) << bytes;
-        return (path / name).string();
-    }
-    fs::path path;
-};
 
 struct LibraryCase {
     const char* name;
