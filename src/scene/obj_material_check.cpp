@@ -25,10 +25,13 @@ std::string firstWord(const std::string& line)
     return lowerCase(word);
 }
 
-// The importer matches keywords by their first letters, so "bumpy" counts as "bump".
-bool namesTexture(const std::string& keyword)
+// Statements the importer applies to the current material even when no
+// "newmtl" has made one yet, and then crashes: textures, and anything starting
+// with "a", which it reads as anisotropy. It matches keywords by their first
+// letters, so "bumpy" counts as "bump".
+bool needsMaterial(const std::string& keyword)
 {
-    for (const char* prefix : {"map_", "bump", "norm"}) {
+    for (const char* prefix : {"map_", "bump", "norm", "disp", "refl", "decal", "a"}) {
         if (keyword.rfind(prefix, 0) == 0)
             return true;
     }
@@ -45,6 +48,9 @@ std::vector<std::string> importerLines(const std::string& path)
         return {};  // a folder named as a library reads as nothing, not as an error
     std::ifstream file(path, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // A "\r\n" pair is one line end, so line numbers match the player's editor.
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
     std::replace_if(text.begin(), text.end(),
                     [](char c) { return c == '\0' || c == '\r' || c == '\f'; }, '\n');
     std::vector<std::string> lines;
@@ -62,19 +68,22 @@ bool holdsZeroByte(const std::string& path)
            std::istreambuf_iterator<char>();
 }
 
-// Line number (from 1) of a texture statement that comes before any "newmtl", or 0.
-int textureBeforeMaterial(const std::vector<std::string>& lines)
+struct Statement {
+    int line = 0;  // from 1; 0 when there is none
+    std::string keyword;
+};
+
+// The first statement that needs a material and comes before any "newmtl".
+Statement statementBeforeMaterial(const std::vector<std::string>& lines)
 {
     for (std::size_t index = 0; index < lines.size(); ++index) {
-        const std::string& line = lines[index];
-        const int number = static_cast<int>(index) + 1;
-        const std::string keyword = firstWord(line);
+        const std::string keyword = firstWord(lines[index]);
         if (keyword == "newmtl")
-            return 0;
-        if (namesTexture(keyword))
-            return number;
+            return {};
+        if (needsMaterial(keyword))
+            return {static_cast<int>(index) + 1, keyword};
     }
-    return 0;
+    return {};
 }
 
 // The text after "mtllib" on each such line of the OBJ file, trimmed.
@@ -105,11 +114,11 @@ std::optional<std::string> checkLibrary(const std::string& path)
         return std::nullopt;
     if (holdsZeroByte(path))
         return "Material library " + path + " is not text (it holds a zero byte)";
-    const int line = textureBeforeMaterial(importerLines(path));
-    if (line == 0)
+    const Statement early = statementBeforeMaterial(importerLines(path));
+    if (early.line == 0)
         return std::nullopt;
-    return "Material library " + path + " names a texture before its first newmtl (line " +
-           std::to_string(line) + ")";
+    return "Material library " + path + " sets '" + early.keyword + "' before its first newmtl (line " +
+           std::to_string(early.line) + ")";
 }
 
 }  // namespace

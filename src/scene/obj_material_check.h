@@ -1,8 +1,9 @@
 // A look at an OBJ model's material libraries before the importer reads them.
 //
 // The importer (Assimp 5.2) crashes the whole game when a material library
-// names a texture ("map_Kd", "bump", "norm", ...) before its first "newmtl"
-// (it fills in a material that does not exist) and on some binary garbage.
+// names a texture ("map_Kd", "bump", "disp", ...) or an anisotropy ("a")
+// before its first "newmtl" (it fills in a material that does not exist), and
+// on some binary garbage.
 // Such libraries are damaged anyway, so the model is refused with a line
 // instead. Pure file reading, no importer and no OpenGL.
 #pragma once

@@ -47,6 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
         LibraryCase{"TextureBeforeMaterial", UsesLibrary, "model.mtl", "map_Kd a.png\nnewmtl a\n", true},
         LibraryCase{"BumpBeforeMaterial", UsesLibrary, "model.mtl", "# header\nbump a.png\n", true},
         LibraryCase{"NormalMapBeforeMaterial", UsesLibrary, "model.mtl", "norm a.png\n", true},
+        LibraryCase{"DisplacementMapBeforeMaterial", UsesLibrary, "model.mtl", "disp a.png\nnewmtl a\n", true},
+        LibraryCase{"AnisotropyBeforeMaterial", UsesLibrary, "model.mtl", "\r\r\ra\r\r\r\r", true},
+        LibraryCase{"AnisotropyAfterMaterial", UsesLibrary, "model.mtl", "newmtl a\naniso 0.5\n", false},
         LibraryCase{"ColoursOnlyBeforeMaterial", UsesLibrary, "model.mtl", "Kd 1 1 1\nNs 5\n", false},
         LibraryCase{"ZeroByteStartsALine", UsesLibrary, "model.mtl",
                     std::string("Kd 1 1 1\0map_Kd a.png\nnewmtl a\n", 31), true},
@@ -59,6 +62,15 @@ INSTANTIATE_TEST_SUITE_P(
         LibraryCase{"BinaryGarbageAfterAMaterial", UsesLibrary, "model.mtl",
                     std::string("newmtl a\n\0\0\0a0\0\0<", 17), true}),
     [](const testing::TestParamInfo<LibraryCase>& info) { return info.param.name; });
+
+TEST(Robustness, AnEarlyStatementIsNamedWithItsLine)
+{
+    const ModelFolder folder;
+    const std::string objPath = folder.write("model.obj", UsesLibrary);
+    const std::string library = folder.write("model.mtl", "# made by hand\r\n\r\ndisp rock.png\r\nnewmtl a\r\n");
+    EXPECT_EQ(findUnsafeMaterialLibrary(objPath),
+              "Material library " + library + " sets 'disp' before its first newmtl (line 3)");
+}
 
 // A library name that is a folder (an empty "mtllib" names the model's own
 // folder) is left to the importer rather than read.
@@ -103,7 +115,7 @@ TEST_P(FuzzFoundObjInput, IsRefusedWithOneLineInsteadOfCrashing)
 
 INSTANTIATE_TEST_SUITE_P(Robustness, FuzzFoundObjInput,
                          testing::Values("texture_before_first_material", "texture_after_zero_byte",
-                                         "zero_bytes_in_library"),
+                                         "zero_bytes_in_library", "anisotropy_before_first_material"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 }  // namespace
