@@ -28,7 +28,7 @@ void PrintTo(const LibraryCase& value, std::ostream* out) { *out << value.name; 
 
 class MaterialLibraryCheck : public testing::TestWithParam<LibraryCase> {};
 
-TEST_P(MaterialLibraryCheck, RefusesExactlyTheLibrariesThatNameATextureBeforeAMaterial)
+TEST_P(MaterialLibraryCheck, RefusesExactlyTheLibrariesThatNeedAMaterialBeforeTheyMakeOne)
 {
     const LibraryCase& c = GetParam();
     const ModelFolder folder;
