@@ -48,6 +48,9 @@ std::vector<std::string> importerLines(const std::string& path)
         return {};  // a folder named as a library reads as nothing, not as an error
     std::ifstream file(path, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // The importer reads text as UTF-8 without its byte order mark.
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0)
+        text.erase(0, 3);
     // A "\r\n" pair is one line end, so line numbers match the player's editor.
     for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
         text.erase(at, 1);
@@ -73,15 +76,30 @@ struct Statement {
     std::string keyword;
 };
 
+// A line's keyword as the library reader sees it: it skips blanks and tabs at
+// the start of every line but the file's first (" newmtl a" as the first line
+// makes no material), and it tells "newmtl" by its case.
+std::string importerKeyword(const std::string& line, bool firstLine)
+{
+    const std::size_t start = firstLine ? 0 : line.find_first_not_of(" \t");
+    if (start == std::string::npos)
+        return {};
+    const std::size_t end = line.find_first_of(" \t", start);
+    return line.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
 // The first statement that needs a material and comes before any "newmtl".
+// Where the reader's view is unclear, this errs towards finding one: keywords
+// are compared in lower case for that, but "newmtl" only as the reader takes
+// it ("newmtl" or "Newmtl", not "NEWMTL").
 Statement statementBeforeMaterial(const std::vector<std::string>& lines)
 {
     for (std::size_t index = 0; index < lines.size(); ++index) {
-        const std::string keyword = firstWord(lines[index]);
-        if (keyword == "newmtl")
+        const std::string keyword = importerKeyword(lines[index], index == 0);
+        if (keyword == "newmtl" || keyword == "Newmtl")
             return {};
-        if (needsMaterial(keyword))
-            return {static_cast<int>(index) + 1, keyword};
+        if (needsMaterial(lowerCase(keyword)))
+            return {static_cast<int>(index) + 1, lowerCase(keyword)};
     }
     return {};
 }

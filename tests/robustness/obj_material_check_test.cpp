@@ -50,6 +50,15 @@ INSTANTIATE_TEST_SUITE_P(
         LibraryCase{"DisplacementMapBeforeMaterial", UsesLibrary, "model.mtl", "disp a.png\nnewmtl a\n", true},
         LibraryCase{"AnisotropyBeforeMaterial", UsesLibrary, "model.mtl", "\r\r\ra\r\r\r\r", true},
         LibraryCase{"AnisotropyAfterMaterial", UsesLibrary, "model.mtl", "newmtl a\naniso 0.5\n", false},
+        LibraryCase{"FirstLineIndentedMakesNoMaterial", UsesLibrary, "model.mtl",
+                    " newmtl stone\nmap_Kd stone.png\n", true},
+        LibraryCase{"LaterLinesIndentedStillCount", UsesLibrary, "model.mtl",
+                    "# stone\n\t newmtl stone\n  map_Kd stone.png\n", false},
+        LibraryCase{"ShoutedNewmtlMakesNoMaterial", UsesLibrary, "model.mtl", "NEWMTL a\nmap_Kd a.png\n", true},
+        LibraryCase{"CapitalisedNewmtlCounts", UsesLibrary, "model.mtl", "Newmtl a\nmap_Kd a.png\n", false},
+        LibraryCase{"ByteOrderMarkBeforeATexture", UsesLibrary, "model.mtl", "\xEF\xBB\xBFmap_Kd a.png\n", true},
+        LibraryCase{"ByteOrderMarkBeforeAMaterial", UsesLibrary, "model.mtl",
+                    "\xEF\xBB\xBFnewmtl a\nmap_Kd a.png\n", false},
         LibraryCase{"ColoursOnlyBeforeMaterial", UsesLibrary, "model.mtl", "Kd 1 1 1\nNs 5\n", false},
         LibraryCase{"ZeroByteStartsALine", UsesLibrary, "model.mtl",
                     std::string("Kd 1 1 1\0map_Kd a.png\nnewmtl a\n", 31), true},
@@ -115,7 +124,8 @@ TEST_P(FuzzFoundObjInput, IsRefusedWithOneLineInsteadOfCrashing)
 
 INSTANTIATE_TEST_SUITE_P(Robustness, FuzzFoundObjInput,
                          testing::Values("texture_before_first_material", "texture_after_zero_byte",
-                                         "zero_bytes_in_library", "anisotropy_before_first_material"),
+                                         "zero_bytes_in_library", "anisotropy_before_first_material",
+                                         "indented_first_material"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 }  // namespace
