@@ -1,0 +1,156 @@
+#include "scene/gltf_checker.h"
+
+#include <algorithm>
+
+std::string where(const std::string& array, std::size_t index, const std::string& field)
+{
+    return array + "[" + std::to_string(index) + "]" + (field.empty() ? "" : "." + field);
+}
+
+GltfChecker::GltfChecker(const JsonValue& root, std::optional<std::uint64_t> binaryChunkBytes)
+    : root_(root), binaryChunkBytes_(binaryChunkBytes)
+{
+}
+
+std::optional<std::string> GltfChecker::run()
+{
+    if (!root_.isObject())
+        return std::string("the file is not a JSON object");
+    if (checkAsset() && checkTopLevelArrays() && checkBuffers() && checkBufferViews() &&
+        checkAccessors() && checkImagesTexturesMaterials() && checkCameras() && checkNodes() &&
+        checkScenes() && checkMeshes() && checkSkins() && checkAnimations())
+        return std::nullopt;
+    return problem_;
+}
+
+bool GltfChecker::fail(const std::string& place, const std::string& why)
+{
+    problem_ = place + ": " + why;
+    return false;
+}
+
+const std::vector<JsonValue>& GltfChecker::list(const char* name) const
+{
+    static const std::vector<JsonValue> none;
+    const JsonValue* value = root_.member(name);
+    return value ? value->items : none;
+}
+
+// A non-negative whole number no larger than MaxSize, written without
+// fraction or exponent (the importer does not read "1.0" as an index).
+std::optional<std::uint64_t> GltfChecker::wholeNumber(const JsonValue* value)
+{
+    if (!value || !value->isNumber() || !value->integral || value->number < 0 ||
+        value->number > MaxSize)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(value->number);
+}
+
+bool GltfChecker::requireIndex(const JsonValue& owner, const char* key, const char* target,
+                               const std::string& place, std::uint64_t* out)
+{
+    const JsonValue* value = owner.member(key);
+    if (!value)
+        return fail(place, std::string("\"") + key + "\" is missing");
+    return checkIndex(*value, target, place + "." + key, out);
+}
+
+bool GltfChecker::optionalIndex(const JsonValue& owner, const char* key, const char* target,
+                                const std::string& place, std::uint64_t* out)
+{
+    const JsonValue* value = owner.member(key);
+    return !value || checkIndex(*value, target, place + "." + key, out);
+}
+
+bool GltfChecker::checkIndex(const JsonValue& value, const char* target, const std::string& place,
+                             std::uint64_t* out)
+{
+    const auto index = wholeNumber(&value);
+    const std::size_t count = list(target).size();
+    if (!index || *index >= count)
+        return fail(place, std::string("not an index into ") + target + " (it has " +
+                               std::to_string(count) + ")");
+    if (out)
+        *out = *index;
+    return true;
+}
+
+bool GltfChecker::optionalWholeNumber(const JsonValue& owner, const char* key, const std::string& place,
+                                      std::uint64_t& out)
+{
+    const JsonValue* value = owner.member(key);
+    if (!value)
+        return true;
+    const auto number = wholeNumber(value);
+    if (!number)
+        return fail(place + "." + key, "not a whole number in range");
+    out = *number;
+    return true;
+}
+
+bool GltfChecker::numberArray(const JsonValue& owner, const char* key, std::size_t length,
+                              const std::string& place)
+{
+    const JsonValue* value = owner.member(key);
+    if (!value)
+        return true;
+    if (!value->isArray() || value->items.size() != length)
+        return fail(place + "." + key, "not " + std::to_string(length) + " numbers");
+    for (const JsonValue& item : value->items) {
+        if (!item.isNumber())
+            return fail(place + "." + key, "not " + std::to_string(length) + " numbers");
+    }
+    return true;
+}
+
+bool GltfChecker::optionalString(const JsonValue& owner, const char* key, const std::string& place)
+{
+    const JsonValue* value = owner.member(key);
+    return !value || value->isString() || fail(place + "." + key, "not a string");
+}
+
+// An accessor used for `place` must have one of the given layouts.
+bool GltfChecker::accessorShaped(std::uint64_t index, std::initializer_list<const char*> types,
+                                 std::initializer_list<int> componentTypes, const std::string& place)
+{
+    const Accessor& accessor = accessors_[index];
+    const bool typeOk = std::any_of(types.begin(), types.end(),
+                                    [&](const char* type) { return accessor.type == type; });
+    const bool componentOk = std::find(componentTypes.begin(), componentTypes.end(),
+                                       accessor.componentType) != componentTypes.end();
+    if (!typeOk || !componentOk)
+        return fail(place, "accessor " + std::to_string(index) + " has the wrong type (" +
+                               accessor.type + " of " + std::to_string(accessor.componentType) + ")");
+    return true;
+}
+
+bool GltfChecker::checkAsset()
+{
+    const JsonValue* asset = root_.member("asset");
+    if (!asset || !asset->isObject())
+        return fail("asset", "missing");
+    const JsonValue* version = asset->member("version");
+    if (!version || !version->isString() || version->text.rfind("2.", 0) != 0)
+        return fail("asset.version", "only glTF 2.x files are read");
+    return true;
+}
+
+bool GltfChecker::checkTopLevelArrays()
+{
+    for (const char* name : {"accessors", "animations", "buffers", "bufferViews", "cameras",
+                             "images", "materials", "meshes", "nodes", "samplers", "scenes",
+                             "skins", "textures"}) {
+        const JsonValue* value = root_.member(name);
+        if (!value)
+            continue;
+        if (!value->isArray())
+            return fail(name, "not an array");
+        for (std::size_t i = 0; i < value->items.size(); ++i) {
+            if (!value->items[i].isObject())
+                return fail(where(name, i), "not an object");
+            if (!optionalString(value->items[i], "name", where(name, i)))
+                return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,346 @@
+// What a glTF document's buffers describe: images, textures, materials,
+// cameras, the node trees, meshes, skins and animations, each reference
+// checked before the importer follows it.
+#include "scene/gltf_checker.h"
+
+#include <algorithm>
+
+#include "scene/gltf_format.h"
+
+// Every "...Texture" object of a material, at any depth (extensions too).
+bool GltfChecker::checkTextureReferences(const JsonValue& value, const std::string& place)
+{
+    for (const auto& [key, member] : value.members) {
+        const std::string memberPlace = place + "." + key;
+        if (!member.isObject())
+            continue;
+        const bool isTextureInfo = key.size() >= 7 && key.compare(key.size() - 7, 7, "Texture") == 0;
+        std::uint64_t unused = 0;
+        if (isTextureInfo && (!requireIndex(member, "index", "textures", memberPlace) ||
+                              !optionalWholeNumber(member, "texCoord", memberPlace, unused)))
+            return false;
+        if (!checkTextureReferences(member, memberPlace))
+            return false;
+    }
+    return true;
+}
+
+bool GltfChecker::checkImagesTexturesMaterials()
+{
+    const auto& images = list("images");
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const std::string place = where("images", i);
+        if (!optionalString(images[i], "uri", place) ||
+            !optionalString(images[i], "mimeType", place) ||
+            !optionalIndex(images[i], "bufferView", "bufferViews", place))
+            return false;
+    }
+    const auto& textures = list("textures");
+    for (std::size_t i = 0; i < textures.size(); ++i) {
+        const std::string place = where("textures", i);
+        if (!optionalIndex(textures[i], "source", "images", place) ||
+            !optionalIndex(textures[i], "sampler", "samplers", place))
+            return false;
+    }
+    const auto& materials = list("materials");
+    for (std::size_t i = 0; i < materials.size(); ++i) {
+        const std::string place = where("materials", i);
+        if (!checkTextureReferences(materials[i], place) ||
+            !numberArray(materials[i], "emissiveFactor", 3, place))
+            return false;
+        if (const JsonValue* pbr = materials[i].member("pbrMetallicRoughness")) {
+            if (!pbr->isObject())
+                return fail(place + ".pbrMetallicRoughness", "not an object");
+            if (!numberArray(*pbr, "baseColorFactor", 4, place + ".pbrMetallicRoughness"))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool GltfChecker::checkCameras()
+{
+    const auto& cameras = list("cameras");
+    for (std::size_t i = 0; i < cameras.size(); ++i) {
+        const JsonValue* type = cameras[i].member("type");
+        if (!type || !type->isString() ||
+            (type->text != "perspective" && type->text != "orthographic"))
+            return fail(where("cameras", i, "type"), "not \"perspective\" or \"orthographic\"");
+        const JsonValue* projection = cameras[i].member(type->text);
+        if (!projection || !projection->isObject())
+            return fail(where("cameras", i, type->text), "missing");
+    }
+    return true;
+}
+
+// Nodes form trees: no node has two parents or is its own ancestor.
+bool GltfChecker::checkNodes()
+{
+    const auto& nodes = list("nodes");
+    const JsonValue* lights = nullptr;
+    if (const JsonValue* extensions = root_.member("extensions"))
+        if (const JsonValue* punctual = extensions->member("KHR_lights_punctual"))
+            lights = punctual->member("lights");
+    parent_.assign(nodes.size(), -1);
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const JsonValue& node = nodes[i];
+        const std::string place = where("nodes", i);
+        if (!optionalIndex(node, "mesh", "meshes", place) ||
+            !optionalIndex(node, "skin", "skins", place) ||
+            !optionalIndex(node, "camera", "cameras", place) ||
+            !numberArray(node, "matrix", 16, place) || !numberArray(node, "translation", 3, place) ||
+            !numberArray(node, "rotation", 4, place) || !numberArray(node, "scale", 3, place))
+            return false;
+        if (node.member("skin") && !node.member("mesh"))
+            return fail(place, "has a skin but no mesh");
+        if (const JsonValue* extensions = node.member("extensions"))
+            if (const JsonValue* punctual = extensions->member("KHR_lights_punctual"))
+                if (const JsonValue* light = punctual->member("light")) {
+                    const auto index = wholeNumber(light);
+                    if (!index || !lights || !lights->isArray() || *index >= lights->items.size())
+                        return fail(place + ".extensions.KHR_lights_punctual.light", "no such light");
+                }
+        const JsonValue* children = node.member("children");
+        if (!children)
+            continue;
+        if (!children->isArray())
+            return fail(place + ".children", "not an array");
+        for (const JsonValue& child : children->items) {
+            std::uint64_t index = 0;
+            if (!checkIndex(child, "nodes", place + ".children", &index))
+                return false;
+            if (parent_[index] != -1)
+                return fail(where("nodes", index), "has more than one parent");
+            parent_[index] = static_cast<long>(i);
+        }
+    }
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        std::size_t steps = 0;
+        for (long up = parent_[i]; up != -1; up = parent_[static_cast<std::size_t>(up)]) {
+            if (++steps > nodes.size())
+                return fail(where("nodes", i), "is its own ancestor");
+        }
+    }
+    return true;
+}
+
+bool GltfChecker::checkScenes()
+{
+    const auto& scenes = list("scenes");
+    if (!optionalIndex(root_, "scene", "scenes", "the file"))
+        return false;
+    for (std::size_t i = 0; i < scenes.size(); ++i) {
+        const JsonValue* roots = scenes[i].member("nodes");
+        if (!roots)
+            continue;
+        const std::string place = where("scenes", i, "nodes");
+        if (!roots->isArray())
+            return fail(place, "not an array");
+        std::vector<bool> listed(list("nodes").size(), false);
+        for (const JsonValue& root : roots->items) {
+            std::uint64_t index = 0;
+            if (!checkIndex(root, "nodes", place, &index))
+                return false;
+            if (parent_[index] != -1 || listed[index])
+                return fail(place, "node " + std::to_string(index) + " is not a root or listed twice");
+            listed[index] = true;
+        }
+    }
+    return true;
+}
+
+bool GltfChecker::checkPrimitive(const JsonValue& primitive, const std::string& place)
+{
+    const JsonValue* attributes = primitive.member("attributes");
+    if (!attributes || !attributes->isObject() || !attributes->member("POSITION"))
+        return fail(place + ".attributes", "missing, or without POSITION");
+    std::uint64_t position = 0;
+    if (!requireIndex(*attributes, "POSITION", "accessors", place + ".attributes", &position) ||
+        !accessorShaped(position, {"VEC3"}, {Float}, place + ".attributes.POSITION"))
+        return false;
+    const std::uint64_t vertexCount = accessors_[position].count;
+    for (const auto& attribute : attributes->members) {
+        const std::string& name = attribute.first;
+        const JsonValue& value = attribute.second;
+        const std::string attributePlace = place + ".attributes." + name;
+        std::uint64_t index = 0;
+        if (!checkIndex(value, "accessors", attributePlace, &index))
+            return false;
+        if (accessors_[index].count != vertexCount)
+            return fail(attributePlace, "does not have one value per vertex");
+        const auto startsWith = [&](const char* prefix) { return name.rfind(prefix, 0) == 0; };
+        // Normalised integers are allowed where the format allows them.
+        const std::initializer_list<int> floatOrNormalised = {Float, UnsignedByte, UnsignedShort};
+        bool shaped = true;
+        if (name == "NORMAL")
+            shaped = accessorShaped(index, {"VEC3"}, {Float}, attributePlace);
+        else if (name == "TANGENT")
+            shaped = accessorShaped(index, {"VEC4"}, {Float}, attributePlace);
+        else if (startsWith("TEXCOORD_"))
+            shaped = accessorShaped(index, {"VEC2"}, floatOrNormalised, attributePlace);
+        else if (startsWith("COLOR_"))
+            shaped = accessorShaped(index, {"VEC3", "VEC4"}, floatOrNormalised, attributePlace);
+        else if (startsWith("JOINTS_"))
+            shaped = accessorShaped(index, {"VEC4"}, {UnsignedByte, UnsignedShort}, attributePlace);
+        else if (startsWith("WEIGHTS_"))
+            shaped = accessorShaped(index, {"VEC4"}, floatOrNormalised, attributePlace);
+        if (!shaped)
+            return false;
+        // Joints and weights are read as pairs.
+        const bool joints = startsWith("JOINTS_");
+        if (joints || startsWith("WEIGHTS_")) {
+            const std::string partner = (joints ? "WEIGHTS_" : "JOINTS_") + name.substr(joints ? 7 : 8);
+            if (!attributes->member(partner))
+                return fail(attributePlace, "has no matching " + partner);
+        }
+    }
+    std::uint64_t mode = 4, elementCount = vertexCount, indices = 0;
+    if (!optionalWholeNumber(primitive, "mode", place, mode) ||
+        !optionalIndex(primitive, "material", "materials", place) ||
+        !optionalIndex(primitive, "indices", "accessors", place, &indices))
+        return false;
+    if (primitive.member("indices")) {
+        if (!accessorShaped(indices, {"SCALAR"}, {UnsignedByte, UnsignedShort, UnsignedInt},
+                            place + ".indices"))
+            return false;
+        elementCount = accessors_[indices].count;
+    }
+    const bool countFits = mode == 0 || (mode == 1 && elementCount % 2 == 0) ||
+                           ((mode == 2 || mode == 3) && elementCount >= 2) ||
+                           (mode == 4 && elementCount % 3 == 0) ||
+                           ((mode == 5 || mode == 6) && elementCount >= 3);
+    if (mode > 6)
+        return fail(place + ".mode", "not a primitive mode");
+    if (!countFits)
+        return fail(place, "its vertex or index count does not fit its mode");
+    if (const JsonValue* targets = primitive.member("targets")) {
+        if (!targets->isArray())
+            return fail(place + ".targets", "not an array");
+        for (std::size_t t = 0; t < targets->items.size(); ++t) {
+            const std::string targetPlace = place + ".targets[" + std::to_string(t) + "]";
+            if (!targets->items[t].isObject())
+                return fail(targetPlace, "not an object");
+            for (const auto& [name, value] : targets->items[t].members) {
+                std::uint64_t index = 0;
+                if (!checkIndex(value, "accessors", targetPlace + "." + name, &index))
+                    return false;
+                if (accessors_[index].count != vertexCount)
+                    return fail(targetPlace + "." + name, "does not have one value per vertex");
+            }
+        }
+    }
+    return true;
+}
+
+bool GltfChecker::checkMeshes()
+{
+    const auto& meshes = list("meshes");
+    morphTargets_.assign(meshes.size(), 0);
+    for (std::size_t i = 0; i < meshes.size(); ++i) {
+        const JsonValue* primitives = meshes[i].member("primitives");
+        if (!primitives || !primitives->isArray() || primitives->items.empty())
+            return fail(where("meshes", i, "primitives"), "missing or empty");
+        for (std::size_t p = 0; p < primitives->items.size(); ++p) {
+            const JsonValue& primitive = primitives->items[p];
+            const std::string place = where("meshes", i, "primitives[" + std::to_string(p) + "]");
+            if (!primitive.isObject())
+                return fail(place, "not an object");
+            if (!checkPrimitive(primitive, place))
+                return false;
+            if (const JsonValue* targets = primitive.member("targets"))
+                morphTargets_[i] = std::max<std::uint64_t>(morphTargets_[i], targets->items.size());
+        }
+    }
+    return true;
+}
+
+bool GltfChecker::checkSkins()
+{
+    const auto& skins = list("skins");
+    for (std::size_t i = 0; i < skins.size(); ++i) {
+        const std::string place = where("skins", i);
+        const JsonValue* joints = skins[i].member("joints");
+        if (!joints || !joints->isArray() || joints->items.empty())
+            return fail(place + ".joints", "missing or empty");
+        for (const JsonValue& joint : joints->items) {
+            if (!checkIndex(joint, "nodes", place + ".joints"))
+                return false;
+        }
+        std::uint64_t matrices = 0;
+        if (!optionalIndex(skins[i], "skeleton", "nodes", place) ||
+            !requireIndex(skins[i], "inverseBindMatrices", "accessors", place, &matrices) ||
+            !accessorShaped(matrices, {"MAT4"}, {Float}, place + ".inverseBindMatrices"))
+            return false;
+        if (accessors_[matrices].count < joints->items.size())
+            return fail(place + ".inverseBindMatrices", "fewer matrices than joints");
+    }
+    return true;
+}
+
+bool GltfChecker::checkAnimationChannel(const JsonValue& channel, const std::vector<JsonValue>& samplers,
+                                        const std::string& place)
+{
+    const JsonValue* samplerIndex = channel.member("sampler");
+    const auto sampler = wholeNumber(samplerIndex);
+    if (!sampler || *sampler >= samplers.size() || !samplers[*sampler].isObject())
+        return fail(place + ".sampler", "not one of the animation's samplers");
+    const JsonValue* target = channel.member("target");
+    if (!target || !target->isObject())
+        return fail(place + ".target", "missing");
+    std::uint64_t node = 0;
+    if (!requireIndex(*target, "node", "nodes", place + ".target", &node))
+        return false;
+    const JsonValue* path = target->member("path");
+    const std::string pathName = path && path->isString() ? path->text : "";
+    const char* outputType = pathName == "translation" || pathName == "scale" ? "VEC3"
+                             : pathName == "rotation"                         ? "VEC4"
+                             : pathName == "weights"                          ? "SCALAR"
+                                                                              : nullptr;
+    if (!outputType)
+        return fail(place + ".target.path", "not translation, rotation, scale or weights");
+
+    const JsonValue& samplerJson = samplers[*sampler];
+    const std::string samplerPlace = place + " (sampler " + std::to_string(*sampler) + ")";
+    std::uint64_t input = 0, output = 0;
+    if (!requireIndex(samplerJson, "input", "accessors", samplerPlace, &input) ||
+        !requireIndex(samplerJson, "output", "accessors", samplerPlace, &output) ||
+        !accessorShaped(input, {"SCALAR"}, {Float}, samplerPlace + ".input") ||
+        !accessorShaped(output, {outputType}, {Float, Byte, UnsignedByte, Short, UnsignedShort},
+                        samplerPlace + ".output"))
+        return false;
+    const JsonValue* interpolation = samplerJson.member("interpolation");
+    const std::string mode = interpolation && interpolation->isString() ? interpolation->text : "LINEAR";
+    if (interpolation && mode != "LINEAR" && mode != "STEP" && mode != "CUBICSPLINE")
+        return fail(samplerPlace + ".interpolation", "not LINEAR, STEP or CUBICSPLINE");
+    std::uint64_t valuesPerKey = mode == "CUBICSPLINE" ? 3 : 1;
+    if (pathName == "weights") {
+        const JsonValue* mesh = list("nodes")[node].member("mesh");
+        const auto meshIndex = wholeNumber(mesh);
+        if (!meshIndex)
+            return fail(place + ".target", "animates the weights of a node without a mesh");
+        valuesPerKey *= std::max<std::uint64_t>(1, morphTargets_[*meshIndex]);
+    }
+    if (accessors_[output].count < accessors_[input].count * valuesPerKey)
+        return fail(samplerPlace + ".output", "fewer values than key times");
+    return true;
+}
+
+bool GltfChecker::checkAnimations()
+{
+    const auto& animations = list("animations");
+    for (std::size_t i = 0; i < animations.size(); ++i) {
+        const std::string place = where("animations", i);
+        const JsonValue* channels = animations[i].member("channels");
+        const JsonValue* samplers = animations[i].member("samplers");
+        if (!channels || !channels->isArray() || !samplers || !samplers->isArray())
+            return fail(place, "channels or samplers missing");
+        for (std::size_t c = 0; c < channels->items.size(); ++c) {
+            const std::string channelPlace = place + ".channels[" + std::to_string(c) + "]";
+            if (!channels->items[c].isObject())
+                return fail(channelPlace, "not an object");
+            if (!checkAnimationChannel(channels->items[c], samplers->items, channelPlace))
+                return false;
+        }
+    }
+    return true;
+}

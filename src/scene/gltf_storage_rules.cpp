@@ -1,0 +1,142 @@
+// The byte ranges of a glTF document: buffers, the views into them and the
+// accessors that read the views, checked before the importer copies from them.
+#include "scene/gltf_checker.h"
+
+#include "scene/gltf_format.h"
+
+bool GltfChecker::checkBuffers()
+{
+    const auto& buffers = list("buffers");
+    bufferBytes_.assign(buffers.size(), 0);
+    for (std::size_t i = 0; i < buffers.size(); ++i) {
+        const std::string place = where("buffers", i);
+        const auto length = wholeNumber(buffers[i].member("byteLength"));
+        if (!length || *length == 0)
+            return fail(place + ".byteLength", "missing or not a positive whole number");
+        bufferBytes_[i] = *length;
+        const JsonValue* uri = buffers[i].member("uri");
+        if (!uri) {
+            // Only the first buffer of a binary file may live in its binary chunk.
+            if (i != 0 || !binaryChunkBytes_ || *binaryChunkBytes_ < *length)
+                return fail(place, "no uri and no binary chunk large enough to hold it");
+            continue;
+        }
+        if (!uri->isString())
+            return fail(place + ".uri", "not a string");
+        if (uri->text.rfind("data:", 0) == 0) {
+            const auto decoded = dataUriLength(uri->text);
+            if (!decoded || *decoded < *length)
+                return fail(place + ".uri", "damaged or shorter than byteLength");
+        }
+    }
+    return true;
+}
+
+bool GltfChecker::checkBufferViews()
+{
+    const auto& views = list("bufferViews");
+    viewBytes_.assign(views.size(), 0);
+    viewStride_.assign(views.size(), 0);
+    for (std::size_t i = 0; i < views.size(); ++i) {
+        const std::string place = where("bufferViews", i);
+        std::uint64_t buffer = 0, offset = 0, stride = 0;
+        if (!requireIndex(views[i], "buffer", "buffers", place, &buffer) ||
+            !optionalWholeNumber(views[i], "byteOffset", place, offset) ||
+            !optionalWholeNumber(views[i], "byteStride", place, stride))
+            return false;
+        const auto length = wholeNumber(views[i].member("byteLength"));
+        if (!length || *length == 0)
+            return fail(place + ".byteLength", "missing or not a positive whole number");
+        if (offset + *length > bufferBytes_[buffer])
+            return fail(place, "reaches past the end of its buffer");
+        if (views[i].member("byteStride") && (stride < 4 || stride > 252 || stride % 4 != 0))
+            return fail(place + ".byteStride", "not a multiple of 4 from 4 to 252");
+        viewBytes_[i] = *length;
+        viewStride_[i] = stride;
+    }
+    return true;
+}
+
+// `count` elements of `elementSize` bytes from `offset` in view `view`.
+bool GltfChecker::fitsInView(std::uint64_t view, std::uint64_t offset, std::uint64_t count,
+                             std::uint64_t elementSize, std::uint64_t stride, const std::string& place)
+{
+    if (stride != 0 && stride < elementSize)
+        return fail(place, "the view's byteStride is smaller than one element");
+    const std::uint64_t step = stride != 0 ? stride : elementSize;
+    if (offset + step * (count - 1) + elementSize > viewBytes_[view])
+        return fail(place, "reaches past the end of its buffer view");
+    return true;
+}
+
+bool GltfChecker::checkSparse(const JsonValue& sparse, const Accessor& accessor,
+                              std::uint64_t elementSize, const std::string& place)
+{
+    const auto count = wholeNumber(sparse.member("count"));
+    if (!count || *count == 0 || *count > accessor.count)
+        return fail(place + ".count", "not from 1 to the accessor's count");
+    for (const char* part : {"indices", "values"}) {
+        const JsonValue* block = sparse.member(part);
+        const std::string blockPlace = place + "." + part;
+        if (!block || !block->isObject())
+            return fail(blockPlace, "missing");
+        std::uint64_t view = 0, offset = 0;
+        if (!requireIndex(*block, "bufferView", "bufferViews", blockPlace, &view) ||
+            !optionalWholeNumber(*block, "byteOffset", blockPlace, offset))
+            return false;
+        std::uint64_t size = elementSize;
+        if (std::string(part) == "indices") {
+            const JsonValue* type = block->member("componentType");
+            const int componentType = type && type->isNumber() ? static_cast<int>(type->number) : 0;
+            if (componentType != UnsignedByte && componentType != UnsignedShort &&
+                componentType != UnsignedInt)
+                return fail(blockPlace + ".componentType", "not an unsigned integer type");
+            size = componentBytes(componentType);
+        }
+        if (!fitsInView(view, offset, *count, size, 0, blockPlace))
+            return false;
+    }
+    return true;
+}
+
+bool GltfChecker::checkAccessors()
+{
+    const auto& accessors = list("accessors");
+    accessors_.assign(accessors.size(), {});
+    for (std::size_t i = 0; i < accessors.size(); ++i) {
+        const JsonValue& json = accessors[i];
+        const std::string place = where("accessors", i);
+        Accessor& accessor = accessors_[i];
+        const JsonValue* type = json.member("type");
+        const JsonValue* componentType = json.member("componentType");
+        const auto count = wholeNumber(json.member("count"));
+        if (!type || !type->isString() || componentCount(type->text) == 0)
+            return fail(place + ".type", "missing or unknown");
+        if (!componentType || !componentType->isNumber() || !componentType->integral ||
+            componentBytes(static_cast<int>(componentType->number)) == 0 ||
+            componentType->number != static_cast<int>(componentType->number))
+            return fail(place + ".componentType", "missing or unknown");
+        if (!count || *count == 0 || *count > 0xFFFFFFFFull)
+            return fail(place + ".count", "missing or out of range");
+        accessor = {*count, type->text, static_cast<int>(componentType->number)};
+        const std::uint64_t elementSize = elementBytes(accessor.type, accessor.componentType);
+        for (const char* bound : {"min", "max"}) {
+            if (!numberArray(json, bound, componentCount(accessor.type), place))
+                return false;
+        }
+        // An accessor without a buffer view is all zeros in the format's
+        // rules; the importer has no data to read for it.
+        std::uint64_t view = 0, offset = 0;
+        if (!requireIndex(json, "bufferView", "bufferViews", place, &view) ||
+            !optionalWholeNumber(json, "byteOffset", place, offset) ||
+            !fitsInView(view, offset, accessor.count, elementSize, viewStride_[view], place))
+            return false;
+        if (const JsonValue* sparse = json.member("sparse")) {
+            if (!sparse->isObject())
+                return fail(place + ".sparse", "not an object");
+            if (!checkSparse(*sparse, accessor, elementSize, place + ".sparse"))
+                return false;
+        }
+    }
+    return true;
+}
