@@ -1,7 +1,6 @@
 #include "scene/checked_import.h"
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -9,6 +8,7 @@
 #include <assimp/BaseImporter.h>
 #include <assimp/importerdesc.h>
 
+#include "scene/file_extension.h"
 #include "scene/gltf_check.h"
 #include "scene/obj_material_check.h"
 
@@ -21,12 +21,9 @@ namespace {
 // is used as it is, and an unknown extension is left to Assimp's own search.
 bool claimingReaderAccepts(const Assimp::Importer& importer, const std::string& path)
 {
-    const std::size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
+    const std::string extension = lowerCaseExtension(path);
+    if (extension.empty())
         return true;
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     std::vector<const Assimp::BaseImporter*> claimants;
     for (std::size_t i = 0; i < importer.GetImporterCount(); ++i) {
         std::istringstream extensions(importer.GetImporterInfo(i)->mFileExtensions);

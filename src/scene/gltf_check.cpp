@@ -1,10 +1,9 @@
 #include "scene/gltf_check.h"
 
-#include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <iterator>
 
+#include "scene/file_extension.h"
 #include "scene/gltf_checker.h"
 #include "scene/gltf_format.h"
 #include "scene/json_value.h"
@@ -29,11 +28,8 @@ std::optional<std::string> findUnsafeGltfContent(std::string_view bytes)
 
 std::optional<std::string> findUnsafeGltf(const std::string& path)
 {
-    const std::size_t dot = path.find_last_of('.');
-    std::string extension = dot == std::string::npos ? "" : path.substr(dot);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension != ".gltf" && extension != ".glb")
+    const std::string extension = lowerCaseExtension(path);
+    if (extension != "gltf" && extension != "glb")
         return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file)

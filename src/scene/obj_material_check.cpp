@@ -8,6 +8,8 @@
 #include <sstream>
 #include <vector>
 
+#include "scene/file_extension.h"
+
 namespace {
 
 std::string lowerCase(std::string text)
@@ -143,7 +145,7 @@ std::optional<std::string> checkLibrary(const std::string& path)
 
 std::optional<std::string> findUnsafeMaterialLibrary(const std::string& objPath)
 {
-    if (objPath.size() < 4 || lowerCase(objPath.substr(objPath.size() - 4)) != ".obj")
+    if (lowerCaseExtension(objPath) != "obj")
         return std::nullopt;
     const std::string ownLibrary = objPath.substr(0, objPath.size() - 3) + "mtl";
     for (const std::string& name : materialLibraryNames(objPath)) {
