@@ -36,6 +36,13 @@ std::vector<std::string> findCandidatesUpwards(const std::string& startDir,
                                                const std::string& relativePath)
 {
     std::vector<std::string> candidates;
+    // An absolute path names one file wherever the walk stands; joining it to each
+    // folder would only list that file once per level and call it ambiguous.
+    if (std::filesystem::path(relativePath).is_absolute()) {
+        if (isReadableFile(relativePath))
+            candidates.push_back(relativePath);
+        return candidates;
+    }
     std::filesystem::path dir(startDir);
     while (true) {
         const std::filesystem::path candidate = dir / relativePath;

@@ -13,7 +13,8 @@ extern const char* const projectRootMarker;
 // Every existing file (not directory) named startDir/relativePath, then the same
 // for each parent folder, nearest first. The walk stops at the first folder holding
 // the root marker (after searching it) or at the filesystem root. No I/O beyond
-// opening and closing files; paths are joined, never normalised.
+// opening and closing files; paths are joined, never normalised. An absolute path is
+// its own single candidate (when it exists), whatever the start directory.
 std::vector<std::string> findCandidatesUpwards(const std::string& startDir,
                                                const std::string& relativePath);
 

@@ -104,12 +104,13 @@ protected:
     fs::path root;
 };
 
-TEST_F(AssetSearch, AbsolutePathIsCollectedOncePerVisitedFolder)
+// "--init_camera /somewhere/camera.ini" names that file, not one per folder walked.
+TEST_F(AssetSearch, AbsolutePathIsItsOwnSingleCandidate)
 {
     const std::string absolute = at("assets/a.ini");
-    EXPECT_EQ(findCandidatesUpwards(at("build/bin"), absolute),
-              std::vector<std::string>(3, absolute));
-    EXPECT_EQ(findFileUpwardsFrom(root.string(), absolute), absolute);
+    EXPECT_EQ(findCandidatesUpwards(at("build/bin"), absolute), std::vector<std::string>{absolute});
+    EXPECT_EQ(findFileUpwardsFrom(at("build/bin"), absolute), absolute);
+    EXPECT_TRUE(findCandidatesUpwards(at("build/bin"), at("assets/missing.ini")).empty());
 }
 
 TEST_F(AssetSearch, AmbiguityReportListsEveryCandidateInOrder)
