@@ -31,7 +31,7 @@ void reportFailure(const std::string& path, const DdsParseResult& header, std::s
         printLine("Unable to load DDS image file [" + path + "] because the file (" +
                   std::to_string(fileBytes) + " bytes) ends before the end of its base level.");
         break;
-    case DdsFailure::wrongMagic: // KTX and other containers are passed over without a word
+    case DdsFailure::otherContainer: // KTX and KMG textures are passed over without a word
     case DdsFailure::none:
         break;
     }

@@ -2,7 +2,7 @@
 //
 // loadDDS reads one already-resolved file, checks it with parseDds and hands back
 // the top-level compressed image with the GL format to upload it with. A file that
-// cannot be used prints one line (or nothing, when it is not a DDS file at all) and
+// cannot be used prints one line (or nothing, when it is a KTX or KMG container) and
 // gives an empty image; nothing is fatal. No GL calls are made here.
 #pragma once
 

@@ -21,6 +21,12 @@ constexpr std::size_t kDxgiFormatOffset = kLegacyDataOffset;
 constexpr std::size_t kExtendedHeaderBytes = 20;
 constexpr std::size_t kExtendedDataOffset = kLegacyDataOffset + kExtendedHeaderBytes; // 148
 
+// The 12-byte identifiers that open the other texture containers.
+constexpr std::size_t kContainerIdBytes = 12;
+constexpr std::uint8_t kKtx11Id[kContainerIdBytes] = {0xAB, 'K', 'T', 'X', ' ', '1', '1', 0xBB, '\r', '\n', 0x1A, '\n'};
+constexpr std::uint8_t kKtx20Id[kContainerIdBytes] = {0xAB, 'K', 'T', 'X', ' ', '2', '0', 0xBB, '\r', '\n', 0x1A, '\n'};
+constexpr std::uint8_t kKmg10Id[kContainerIdBytes] = {0xAB, 'K', 'M', 'G', ' ', '1', '0', 0xBB, '\r', '\n', 0x1A, '\n'};
+
 // Pixel-format flag saying the four-character code is meaningful.
 constexpr std::uint32_t kPixelFormatFourCc = 0x4;
 
@@ -99,6 +105,24 @@ bool hasMagic(const std::uint8_t* data, std::size_t size)
     return size >= kMagicBytes && data[0] == 'D' && data[1] == 'D' && data[2] == 'S' && data[3] == ' ';
 }
 
+bool startsWith(const std::uint8_t* data, std::size_t size, const std::uint8_t (&prefix)[kContainerIdBytes])
+{
+    if (size < kContainerIdBytes)
+        return false;
+    for (std::size_t i = 0; i < kContainerIdBytes; ++i)
+        if (data[i] != prefix[i])
+            return false;
+    return true;
+}
+
+// KTX (1.1 and 2.0) and KMG files are texture containers of their own: they are
+// images, just not ones this reader takes, so they are passed over quietly.
+bool isOtherTextureContainer(const std::uint8_t* data, std::size_t size)
+{
+    return startsWith(data, size, kKtx11Id) || startsWith(data, size, kKtx20Id) ||
+           startsWith(data, size, kKmg10Id);
+}
+
 bool extentIsSane(std::uint32_t width, std::uint32_t height)
 {
     return width > 0 && height > 0 && width <= kDdsMaxExtentTexels && height <= kDdsMaxExtentTexels;
@@ -133,8 +157,11 @@ std::uint32_t compressedLevelSize(std::uint32_t width, std::uint32_t height, std
 
 DdsParseResult parseDds(const std::uint8_t* data, std::size_t size)
 {
-    if (data == nullptr || !hasMagic(data, size))
-        return failed(DdsFailure::wrongMagic);
+    if (data == nullptr)
+        return failed(DdsFailure::unrecognised);
+    if (!hasMagic(data, size))
+        return failed(isOtherTextureContainer(data, size) ? DdsFailure::otherContainer
+                                                          : DdsFailure::unrecognised);
     if (size < kLegacyDataOffset || readU32(data, kHeaderSizeOffset) != kHeaderBytes ||
         readU32(data, kPixelFormatSizeOffset) != kPixelFormatBytes)
         return failed(DdsFailure::unrecognised);

@@ -22,8 +22,9 @@ constexpr std::uint32_t kDdsMaxExtentTexels = 16384;
 // Why a file cannot be used. Each kind maps to one outcome in loadDDS.
 enum class DdsFailure {
     none,              // usable
-    wrongMagic,        // not a DDS file at all (KTX, KMG, anything else): silent
-    unrecognised,      // "DDS " but the header is cut short, damaged or of absurd extent
+    otherContainer,    // a KTX or KMG texture container, not DDS: passed over silently
+    unrecognised,      // no image at all (empty, text, another image format), or "DDS "
+                       // with a header cut short, damaged or of absurd extent
     unsupportedFormat, // a valid DDS whose pixels are not DXT1/3/5 blocks
     truncated,         // the header is fine but the file ends inside the base level
 };

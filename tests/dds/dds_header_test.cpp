@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 struct AcceptedCase {
@@ -99,6 +102,16 @@ std::vector<std::uint8_t> withMagic(std::vector<std::uint8_t> bytes, const char*
     return bytes;
 }
 
+// Opens the bytes with the 12-byte identifier of a KTX or KMG container, e.g. "KTX 11".
+std::vector<std::uint8_t> withContainerId(std::vector<std::uint8_t> bytes, const char (&name)[7])
+{
+    const std::uint8_t id[12] = {0xAB, std::uint8_t(name[0]), std::uint8_t(name[1]), std::uint8_t(name[2]),
+                                 std::uint8_t(name[3]), std::uint8_t(name[4]), std::uint8_t(name[5]),
+                                 0xBB, '\r', '\n', 0x1A, '\n'};
+    std::copy(std::begin(id), std::end(id), bytes.begin());
+    return bytes;
+}
+
 std::vector<std::uint8_t> cutTo(std::vector<std::uint8_t> bytes, std::size_t size)
 {
     bytes.resize(size);
@@ -106,10 +119,15 @@ std::vector<std::uint8_t> cutTo(std::vector<std::uint8_t> bytes, std::size_t siz
 }
 
 const std::vector<RejectedCase> kRejected = {
-    {"Empty", {}, DdsFailure::wrongMagic},
-    {"ShorterThanMagic", {'D', 'D', 'S'}, DdsFailure::wrongMagic},
-    {"KtxMagic", withMagic(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "\xABKTX"), DdsFailure::wrongMagic},
-    {"MagicWithoutSpace", withMagic(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "DDS\0"), DdsFailure::wrongMagic},
+    {"Empty", {}, DdsFailure::unrecognised},
+    {"ShorterThanMagic", {'D', 'D', 'S'}, DdsFailure::unrecognised},
+    {"PngSignature", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13}, DdsFailure::unrecognised},
+    {"Text", {'h', 'e', 'l', 'l', 'o', '\n'}, DdsFailure::unrecognised},
+    {"KtxMagicAlone", withMagic(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "\xABKTX"), DdsFailure::unrecognised},
+    {"Ktx11", withContainerId(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "KTX 11"), DdsFailure::otherContainer},
+    {"Ktx20", withContainerId(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "KTX 20"), DdsFailure::otherContainer},
+    {"Kmg10", withContainerId(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "KMG 10"), DdsFailure::otherContainer},
+    {"MagicWithoutSpace", withMagic(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "DDS\0"), DdsFailure::unrecognised},
     {"HeaderCutShort", cutTo(makeDdsBytes(legacy(4, 4, "DXT1", 8)), 100), DdsFailure::unrecognised},
     {"WrongHeaderSize", makeDdsBytes(withHeaderSize(120, 32)), DdsFailure::unrecognised},
     {"WrongPixelFormatSize", makeDdsBytes(withHeaderSize(124, 24)), DdsFailure::unrecognised},
@@ -164,7 +182,7 @@ TEST(ParseDds, IgnoresTheHeadersLinearSizeField)
 
 TEST(ParseDds, NullDataIsNotADdsFile)
 {
-    EXPECT_EQ(parseDds(nullptr, 200).failure, DdsFailure::wrongMagic);
+    EXPECT_EQ(parseDds(nullptr, 200).failure, DdsFailure::unrecognised);
 }
 
 } // namespace

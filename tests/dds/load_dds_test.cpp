@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -118,11 +119,29 @@ TEST_F(LoadDds, DamagedHeaderGetsTheUnableToLoadLine)
 TEST_F(LoadDds, OtherContainerIsPassedOverSilently)
 {
     std::vector<std::uint8_t> bytes = makeDdsBytes(file(4, 4, "DXT1", 8));
-    const std::uint8_t ktx[] = {0xAB, 'K', 'T', 'X'};
+    const std::uint8_t ktx[] = {0xAB, 'K', 'T', 'X', ' ', '1', '1', 0xBB, '\r', '\n', 0x1A, '\n'};
     std::copy(std::begin(ktx), std::end(ktx), bytes.begin());
     DDSImage image;
     EXPECT_EQ(loadQuietly(write(bytes), image), "");
     expectEmpty(image);
+}
+
+// A texture file that holds no image this game knows (a PNG renamed, text, nothing)
+// is named, so the player can tell which file to fix.
+TEST_F(LoadDds, FilesThatAreNoTextureAtAllGetTheUnableToLoadLine)
+{
+    const std::vector<std::vector<std::uint8_t>> contents = {
+        {},
+        {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'},
+        {'n', 'o', 't', ' ', 'a', ' ', 't', 'e', 'x', 't', 'u', 'r', 'e', '\n'},
+    };
+    for (const std::vector<std::uint8_t>& bytes : contents) {
+        const std::string path = write(bytes);
+        DDSImage image;
+        EXPECT_EQ(loadQuietly(path, image), "Unable to load DDS image file from path[" + path + "]\n")
+            << bytes.size() << " bytes";
+        expectEmpty(image);
+    }
 }
 
 TEST_F(LoadDds, FilesEndingInsideTheBaseLevelAreRejectedWithOneLine)

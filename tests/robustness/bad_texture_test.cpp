@@ -44,6 +44,21 @@ INSTANTIATE_TEST_SUITE_P(Robustness, DamagedDdsFile,
                                          DamagedDds{"Truncated", DdsHeaderBytes + 1000}),
                          [](const testing::TestParamInfo<DamagedDds>& info) { return info.param.name; });
 
+// A PNG saved under the texture's name is no DDS file: the player is told which file.
+TEST(Robustness, APngRenamedAsTheWoodTextureIsNamedAndTheGameGoesOn)
+{
+    GameTree tree;
+    useSmallWindow(tree);
+    tree.writeFile(WoodTexture, makeBlackPng(4, 4));
+    const GameRun run = tree.run("--run_headless --filename shot");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_GE(lineIndexMatching(run.output, "Unable to load DDS image file from path[",
+                                "wood_texture.dds]"), 0)
+        << run.output;
+    EXPECT_EQ(linesContaining(run.output, "Unable to load DDS image file"), 1) << run.output;
+    EXPECT_TRUE(readPpm((tree.root() / "shot.ppm").string()).valid);
+}
+
 struct MaterialImage {
     const char* name;
     bool present;
