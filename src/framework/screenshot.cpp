@@ -1,6 +1,7 @@
 #include "framework/screenshot.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include <GL/glew.h>
@@ -47,6 +48,17 @@ bool writeScreenshotFile(const std::string& fileName, const std::string& text)
         return false;
     }
     file << text;
+    // Closing flushes the last bytes: a full disk may only show here.
+    file.close();
+    if (file.fail()) {
+        // A frame cut short must not pass for a good one. Only a file of our own
+        // is removed: a path that leads to a device or through a link stays.
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(fileName, ignored)))
+            std::filesystem::remove(fileName, ignored);
+        printLine("ERROR: Could not write screenshot '" + fileName + "'");
+        return false;
+    }
     return true;
 }
 

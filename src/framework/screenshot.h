@@ -14,8 +14,9 @@ std::string encodePpm(const std::vector<std::uint8_t>& bottomUpRgb, std::uint32_
                       std::uint32_t height);
 
 // Writes text to fileName (text mode, created or truncated). When the file cannot
-// be created, prints "ERROR: Could not write screenshot '<fileName>'" and returns
-// false without writing anything.
+// be created, or not all of the text reaches it (a full disk), prints
+// "ERROR: Could not write screenshot '<fileName>'" and returns false; a file left
+// incomplete is removed.
 bool writeScreenshotFile(const std::string& fileName, const std::string& text);
 
 // Reads the lower-left width x height pixels of the current read buffer and writes

@@ -1,7 +1,10 @@
 // PPM text from bottom-up RGB rows, and the unwritable-file path.
 #include "framework/screenshot.h"
 
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 
@@ -56,6 +59,44 @@ TEST(ScreenshotFile, UnwritablePathReportsOneLineAndCreatesNothing)
               "ERROR: Could not write screenshot '" + fileName + "'\n");
     EXPECT_FALSE(written);
     EXPECT_FALSE(std::filesystem::exists(fileName));
+}
+
+// /dev/full accepts the file's creation and refuses every byte, as a full disk does.
+TEST(ScreenshotFile, AFullDiskReportsTheSameLineAsAnUncreatableFile)
+{
+    const std::string fileName = "/dev/full";
+    ::testing::internal::CaptureStdout();
+    const bool written = writeScreenshotFile(fileName, std::string(100000, 'x'));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "ERROR: Could not write screenshot '" + fileName + "'\n");
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(std::filesystem::exists(fileName)) << "the device is not ours to remove";
+}
+
+// A file size limit stops the write part-way, like a disk that fills during it:
+// no half screenshot is left behind.
+TEST(ScreenshotFile, AWriteCutShortLeavesNoPartialFile)
+{
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path()
+        / ("korvel_screenshot_cut_" + std::to_string(::getpid()) + ".ppm");
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    // Past the limit the write fails with EFBIG instead of ending the process.
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    ::testing::internal::CaptureStdout();
+    const bool written = writeScreenshotFile(file.string(), std::string(100000, 'x'));
+    const std::string output = ::testing::internal::GetCapturedStdout();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(output, "ERROR: Could not write screenshot '" + file.string() + "'\n");
+    EXPECT_FALSE(std::filesystem::exists(file));
+    std::filesystem::remove(file);
 }
 
 TEST(ScreenshotFile, WritesTextAndTruncates)

@@ -20,4 +20,17 @@ TEST(Robustness, AScreenshotInAFolderThatDoesNotExistGivesOneLineAndStatusOne)
     EXPECT_FALSE(std::filesystem::exists(tree.root() / "no_such_folder"));
 }
 
+// A disk that fills while the frame is written: the same line and status as a
+// file that cannot be created.
+TEST(Robustness, AScreenshotWhoseBytesCannotBeWrittenGivesOneLineAndStatusOne)
+{
+    GameTree tree;
+    useSmallWindow(tree);
+    std::filesystem::create_symlink("/dev/full", tree.root() / "full.ppm");
+    const GameRun run = tree.run("--run_headless --filename full");
+    EXPECT_EQ(run.exitStatus, 1) << run.output;
+    EXPECT_GE(lineIndex(run.output, "ERROR: Could not write screenshot 'full.ppm'"), 0) << run.output;
+    EXPECT_EQ(linesContaining(run.output, "screenshot"), 1) << run.output;
+}
+
 }  // namespace
