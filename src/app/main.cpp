@@ -13,6 +13,7 @@
 #include "app/level.h"
 #include "app/render_flags.h"
 #include "app/run_options.h"
+#include "app/startup_failure.h"
 #include "app/startup_settings.h"
 #include "framework/console.h"
 #include "framework/framework.h"
@@ -21,15 +22,6 @@
 #include "game/physics/physics_world.h"
 
 namespace {
-
-// Start-up failures end the run here: terminate GLFW, report, wait for Enter.
-int failStartup(const std::string& message)
-{
-    glfwTerminate();
-    printLine("ERROR: " + message);
-    waitForKeypress();
-    return 1;
-}
 
 void setWindowHints(const WindowSettings& window)
 {
@@ -130,7 +122,7 @@ int main(int argc, char** argv)
     // Without a collision world no model could get its colliders: stop here
     // rather than later inside the level.
     if (!PhysicsWorld::scene)
-        return failStartup("Failed to init physics");
+        return failStartup("Failed to init physics", FrameworkState::Started);
     glfwSetKeyCallback(window, keyCallback);
     glfwSetCursorPosCallback(window, cursorPositionCallback);
     applyRendererSettings(settings.renderer);

@@ -1,9 +1,15 @@
 // The GL side of the key toggles and the debug-message callback on a real
 // debug context.
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/diagnostics.h"
 #include "app/key_callback.h"
+#include "app/startup_failure.h"
+#include "framework/framework.h"
 #include "../framework/gl_test_context.h"
 
 namespace {
@@ -68,7 +74,7 @@ TEST_F(AppGl, F3PrintsTheMapLine)
 TEST_F(AppGl, DebugCallbackReportsAnInvalidEnum)
 {
     if (glDebugMessageCallback == nullptr)
-        GTEST_SKIP() << "driver has no debug output";
+        SKIP_OR_FAIL("driver has no debug output");
     glDebugMessageCallback(openGlDebugCallback, nullptr);
     glEnable(GL_DEBUG_OUTPUT);
     glEnable(GL_DEBUG_OUTPUT_SYNCHRONOUS);
@@ -81,4 +87,24 @@ TEST_F(AppGl, DebugCallbackReportsAnInvalidEnum)
     EXPECT_NE(output.find("[Source = API, Type = Error, Severity = High, ID = "),
               std::string::npos)
         << output;
+}
+
+// A start-up that fails after the framework came up (the physics step) releases
+// the framework's objects before GLFW takes the context away, so nothing is left
+// for the exit to delete without a context. Runs in a child process of its own,
+// since it ends GLFW.
+TEST_F(AppGl, AFailureAfterTheFrameworkStartedReleasesItBeforeGlfwEnds)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto failAfterFramework = [] {
+        std::freopen("/dev/null", "r", stdin);  // nobody presses Enter here
+        glUseProgram(0);
+        if (!initFramework() || defaultShader == nullptr || builtinMesh.vao == 0)
+            std::exit(2);
+        failStartup("Failed to init physics", FrameworkState::Started);
+        const bool released = defaultShader == nullptr && builtinMesh.vao == 0
+                              && glfwGetCurrentContext() == nullptr;
+        std::exit(released ? 0 : 3);
+    };
+    EXPECT_EXIT(failAfterFramework(), ::testing::ExitedWithCode(0), "");
 }
