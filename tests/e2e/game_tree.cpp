@@ -8,6 +8,8 @@
 #include <random>
 #include <sstream>
 
+#include <gtest/gtest.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -30,6 +32,24 @@ fs::path makeUniqueFolder()
 }
 
 }  // namespace
+
+// A GL debug message is a fault of the game (or a driver problem worth a look),
+// even when the run otherwise looks right.
+void expectNoGlDebugMessages(const std::string& arguments, const std::string& output,
+                             const std::vector<std::string>& expected)
+{
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.find("OpenGL Error:") == std::string::npos)
+            continue;
+        bool isExpected = false;
+        for (const std::string& text : expected)
+            isExpected = isExpected || line.find(text) != std::string::npos;
+        if (!isExpected)
+            ADD_FAILURE() << "korvel " << arguments << " printed a GL debug message: " << line;
+    }
+}
 
 GameTree::GameTree(const std::set<std::string>& leftOut) : rootPath(makeUniqueFolder())
 {
@@ -63,7 +83,8 @@ void GameTree::writeFile(const std::string& relativePath, const std::string& con
     std::ofstream(path, std::ios::binary) << content;
 }
 
-GameRun GameTree::run(const std::string& arguments) const
+GameRun GameTree::run(const std::string& arguments,
+                     const std::vector<std::string>& expectedGlMessages) const
 {
     const std::string command = "cd '" + rootPath.string() + "' && ./build/korvel " + arguments +
                                 " </dev/null 2>&1";
@@ -77,6 +98,7 @@ GameRun GameTree::run(const std::string& arguments) const
         result.output.append(buffer.data(), count);
     const int status = pclose(pipe);
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    expectNoGlDebugMessages(arguments, result.output, expectedGlMessages);
     return result;
 }
 

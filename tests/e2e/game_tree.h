@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 struct GameRun {
     int exitStatus = -1;
@@ -28,13 +29,21 @@ public:
 
     // Runs build/korvel with `arguments` (already quoted), the root as working
     // directory, no standard input, under the display the test runs with.
-    GameRun run(const std::string& arguments) const;
+    // Every "OpenGL Error:" line (the game prints each GL debug message so) fails
+    // the calling test, unless it contains one of `expectedGlMessages`.
+    GameRun run(const std::string& arguments,
+                const std::vector<std::string>& expectedGlMessages = {}) const;
 
     const std::filesystem::path& root() const { return rootPath; }
 
 private:
     std::filesystem::path rootPath;
 };
+
+// Fails the calling test (non-fatally) for each "OpenGL Error:" line of `output`
+// that contains none of `expected`; GameTree::run applies it to every run.
+void expectNoGlDebugMessages(const std::string& arguments, const std::string& output,
+                             const std::vector<std::string>& expected);
 
 // Index of `line` among the output's lines, or -1.
 int lineIndex(const std::string& output, const std::string& line);

@@ -1,4 +1,5 @@
 // End-to-end runs of the game's start-up and shutdown through the real executable.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "game_tree.h"
@@ -119,6 +120,23 @@ TEST(Startup, AScreenshotThatCannotBeWrittenIsReportedAndFailsTheRun)
     EXPECT_EQ(run.exitStatus, 1) << run.output;
     EXPECT_GE(lineIndex(run.output, "ERROR: Could not write screenshot 'no/such/folder/shot.ppm'"), 0)
         << run.output;
+}
+
+}  // namespace
+
+namespace {
+
+// Every run of the real executable is held to this; it must see the line the
+// game's debug callback prints, and let through only what a test expects.
+TEST(Startup, AGlDebugMessageFailsTheRunUnlessItIsExpected)
+{
+    const std::string output =
+        "GLEW was initialized.\nOpenGL Error: GL_INVALID_ENUM in glEnable(0xffff) [Source = API, "
+        "Type = Error, Severity = High, ID = 1]\nFramework was initialized.\n";
+    EXPECT_NONFATAL_FAILURE(expectNoGlDebugMessages("--run_headless", output, {}),
+                            "printed a GL debug message: OpenGL Error: GL_INVALID_ENUM");
+    expectNoGlDebugMessages("--run_headless", output, {"glEnable(0xffff)"});
+    expectNoGlDebugMessages("--run_headless", "GLEW was initialized.\n", {});
 }
 
 }  // namespace
