@@ -8,6 +8,7 @@
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
 
 #include "scene/animation/animation_player.h"
 
@@ -48,7 +49,7 @@ Model modelShell(const std::string& path)
 TEST(SkeletonAsset, ClipFitsThePlayerAndMoves)
 {
     if (!std::filesystem::exists(SkeletonPath))
-        GTEST_SKIP() << "no skeleton asset yet at " << SkeletonPath;
+        SKIP_OR_FAIL("no skeleton asset yet at " << SkeletonPath);
     Model model = modelShell(SkeletonPath);
     const int importedBones = model.boneCount;
     AnimationClip clip(SkeletonPath, model);

@@ -9,6 +9,7 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
 
 class GlTest : public ::testing::Test {
 protected:
@@ -61,7 +62,7 @@ protected:
     void SetUp() override
     {
         if (std::getenv("DISPLAY") == nullptr)
-            GTEST_SKIP() << "no display: run the \"gl\" tests under xvfb-run";
+            SKIP_OR_FAIL("no display: run the \"gl\" tests under xvfb-run");
         ASSERT_NE(window, nullptr) << "no OpenGL 4.1 core context";
         glfwMakeContextCurrent(window);
         glUseProgram(0);

@@ -4,6 +4,7 @@
 // then given its capsule by the same set-up call — all without a window.
 // Skipped with a message while the level's files are not there.
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
 
 #include <algorithm>
 #include <fstream>
@@ -125,7 +126,7 @@ protected:
     void SetUp() override
     {
         if (!scene)
-            GTEST_SKIP() << "the level is not generated yet: " << projectFile(LevelFiles[0]);
+            SKIP_OR_FAIL("the level is not generated yet: " << projectFile(LevelFiles[0]));
         manager = std::make_unique<ControllerManager>(*scene);
     }
 

@@ -2,6 +2,7 @@
 // with the player's capsule standing on the route's floors and stopped by walls.
 // Skipped with a message while the level's files are not there.
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
 
 #include <cmath>
 #include <fstream>
@@ -81,8 +82,7 @@ protected:
     void SetUp() override
     {
         if (!scene) {
-            GTEST_SKIP() << "the level is not generated yet: " << projectFile(MapFile)
-                         << " is missing";
+            SKIP_OR_FAIL("the level is not generated yet: " << projectFile(MapFile) << " is missing");
         }
         manager = std::make_unique<ControllerManager>(*scene);
     }

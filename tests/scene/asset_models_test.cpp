@@ -1,6 +1,7 @@
 // Every model the game ships under assets/geometry/ loads without a single
 // problem line: importer errors, missing or undecodable images, refused bones.
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
 
 #include <filesystem>
 #include <string>
@@ -28,10 +29,10 @@ std::vector<std::string> shippedModels()
 TEST(ShippedModels, AllLoadWithoutAnErrorLine)
 {
     if (!ensureGlContext())
-        GTEST_SKIP() << "no display";
+        SKIP_OR_FAIL(glContextFailure());
     const std::vector<std::string> paths = shippedModels();
     if (paths.empty())
-        GTEST_SKIP() << "no models under assets/geometry yet";
+        SKIP_OR_FAIL("no models under assets/geometry yet");
     for (const std::string& path : paths) {
         testing::internal::CaptureStdout();
         const Model model(path, false, 1.0f);

@@ -1,6 +1,8 @@
 #include "gl_context.h"
 
 #include <chrono>
+#include <cstdlib>
+#include <string>
 #include <thread>
 
 #include <GL/glew.h>
@@ -11,12 +13,20 @@ namespace {
 constexpr int ConnectionAttempts = 5;
 constexpr int RetryDelayMs = 200;
 
+std::string lastGlfwError = "no GLFW error reported";
+
+void rememberGlfwError(int code, const char* description)
+{
+    lastGlfwError = "GLFW error " + std::to_string(code) + ": " + (description ? description : "");
+}
+
 // Owns the window for the whole run; GLFW is terminated at exit.
 struct SharedWindow {
     GLFWwindow* window = nullptr;
 
     SharedWindow()
     {
+        glfwSetErrorCallback(rememberGlfwError);
         // A busy X server now and then refuses a connection; try again briefly.
         for (int attempt = 0; attempt < ConnectionAttempts && !window; ++attempt) {
             if (attempt > 0)
@@ -63,6 +73,13 @@ bool ensureGlContext()
 {
     static SharedWindow shared;
     return shared.window != nullptr;
+}
+
+std::string glContextFailure()
+{
+    const char* display = std::getenv("DISPLAY");
+    return std::string("no OpenGL 4.1 core context on DISPLAY=") + (display ? display : "(unset)") + " ("
+           + lastGlfwError + ")";
 }
 
 OffscreenTarget::OffscreenTarget(int size)

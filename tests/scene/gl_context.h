@@ -4,12 +4,17 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 // Makes the process's one hidden window with a 4.1 core context current
 // (created on the first call, kept until exit: making and dropping a context
 // per test is slow and not reliable under Xvfb) and initialises GLEW.
-// False when no display is available; tests then skip.
+// False when no display is available; tests then skip, or fail where every test
+// must run (support/skip_or_fail.h).
 bool ensureGlContext();
+
+// Why ensureGlContext failed: the display and GLFW's last error.
+std::string glContextFailure();
 
 // A size x size RGBA8 framebuffer with a depth buffer, bound while it lives.
 class OffscreenTarget {

@@ -2,6 +2,7 @@
 // read back pixel by pixel: ambient, torch pools, the lava glow and its
 // shadow, flames, haze, the light grid against the full light loop, skinning.
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
 
 #include <array>
 #include <cstdlib>
@@ -79,7 +80,7 @@ protected:
     void SetUp() override
     {
         if (!ensureGlContext())
-            GTEST_SKIP() << "no display";
+            SKIP_OR_FAIL(glContextFailure());
         target = std::make_unique<OffscreenTarget>(TargetSize);
         testing::internal::CaptureStdout();
         model = std::make_shared<Shader>("assets/shaders/model.vert", "assets/shaders/model.frag");

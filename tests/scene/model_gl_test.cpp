@@ -1,6 +1,7 @@
 // Loading models onto the GPU and drawing their meshes: texture reuse, failed
 // and unusual images, the vertex buffer after scaling, sampler uniforms.
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
 
 #include <cmath>
 #include <filesystem>
@@ -51,7 +52,7 @@ protected:
     void SetUp() override
     {
         if (!ensureGlContext())
-            GTEST_SKIP() << "no display";
+            SKIP_OR_FAIL(glContextFailure());
     }
 
     // Writes the two-quad model naming the given images; returns the OBJ path.

@@ -1,6 +1,7 @@
 // The five shader pairs compile and link on a 4.1 core context, and the model
 // and skinning programs expose the uniforms the frame sets.
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
 
 #include <cctype>
 #include <memory>
@@ -18,7 +19,7 @@ class ShaderPrograms : public testing::TestWithParam<const char*> {};
 TEST_P(ShaderPrograms, CompileAndLink)
 {
     if (!ensureGlContext())
-        GTEST_SKIP() << "no display";
+        SKIP_OR_FAIL(glContextFailure());
     const std::string name = GetParam();
     Shader shader("assets/shaders/" + name + ".vert", "assets/shaders/" + name + ".frag");
     GLint linked = 0;
@@ -39,7 +40,7 @@ class FrameUniforms : public testing::TestWithParam<UniformCase> {};
 TEST_P(FrameUniforms, AreActive)
 {
     if (!ensureGlContext())
-        GTEST_SKIP() << "no display";
+        SKIP_OR_FAIL(glContextFailure());
     const std::string name = GetParam().program;
     Shader shader("assets/shaders/" + name + ".vert", "assets/shaders/" + name + ".frag");
     EXPECT_GE(shader.uniformLocation(GetParam().uniform), 0) << name << " " << GetParam().uniform;

@@ -3,6 +3,7 @@
 // a skeleton resting on the start room floor. Two poses one second apart must
 // both show the figure and must not look alike.
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -103,10 +104,10 @@ protected:
     void SetUp() override
     {
         if (!ensureGlContext())
-            GTEST_SKIP() << "no display";
+            SKIP_OR_FAIL(glContextFailure());
         const std::string path = findAssetFile(SkeletonPath);
         if (path.empty())
-            GTEST_SKIP() << SkeletonPath << " is not generated yet";
+            SKIP_OR_FAIL(SkeletonPath << " is not generated yet");
         target = std::make_unique<OffscreenTarget>(TargetSize);
         testing::internal::CaptureStdout();
         skinning = std::make_shared<Shader>("assets/shaders/skinning.vert", "assets/shaders/skinning.frag");
