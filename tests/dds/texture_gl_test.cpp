@@ -4,58 +4,12 @@
 #include "framework/asset_search.h"
 #include "framework/texture.h"
 
-#include <GLFW/glfw3.h>
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <thread>
+#include "../framework/gl_test_context.h"
 
 #include <filesystem>
 #include <unistd.h>
 
 namespace {
-
-constexpr int kWindowTexels = 64;
-
-// One hidden 4.1 core window for the whole test program.
-class GlContext : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        // An X server that is just being started or stopped by a neighbouring
-        // run can refuse a connection: try a few times before giving up.
-        for (int attempt = 0; attempt < 5 && window == nullptr; ++attempt) {
-            if (attempt > 0)
-                std::this_thread::sleep_for(std::chrono::milliseconds(200));
-            if (glfwInit() != GLFW_TRUE)
-                continue;
-            glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
-            glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
-            glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-            glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
-            glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-            window = glfwCreateWindow(kWindowTexels, kWindowTexels, "dds", nullptr, nullptr);
-            if (window == nullptr)
-                glfwTerminate();
-        }
-        ASSERT_NE(window, nullptr) << "no display: run the gl tests under xvfb-run";
-        glfwMakeContextCurrent(window);
-        glewExperimental = GL_TRUE;
-        ASSERT_EQ(glewInit(), GLEW_OK);
-        glGetError(); // GLEW's start-up can leave an enum error behind
-        ASSERT_TRUE(GLEW_EXT_texture_compression_s3tc) << "the GL cannot take S3TC blocks";
-    }
-    void TearDown() override
-    {
-        glfwDestroyWindow(window);
-        glfwTerminate();
-    }
-
-private:
-    GLFWwindow* window = nullptr;
-};
-
-const testing::Environment* const kGlContext = testing::AddGlobalTestEnvironment(new GlContext);
 
 GLint levelParameter(GLint level, GLenum name)
 {
@@ -71,10 +25,14 @@ GLint textureParameter(GLenum name)
     return value;
 }
 
-class TextureUpload : public testing::Test {
+class TextureUpload : public GlTest {
 protected:
     void SetUp() override
     {
+        GlTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(GLEW_EXT_texture_compression_s3tc) << "the GL cannot take S3TC blocks";
         folder = std::filesystem::temp_directory_path() /
                  ("korvel_texture_gl_" + std::to_string(::getpid()) + "_" +
                   testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -82,6 +40,8 @@ protected:
     }
     void TearDown() override
     {
+        if (window == nullptr)
+            return;
         std::filesystem::remove_all(folder);
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     }
