@@ -9,7 +9,18 @@ scripts/install-deps.sh
 
 # A sanitizer report ends the process with status 86, which no test expects
 # (the game's own fatal errors end with 1).
-export ASAN_OPTIONS="detect_leaks=1:exitcode=86:strict_init_order=1"
+#
+# intercept_tls_get_addr=0: the sanitizer runtime of GCC 12 (and LLVM up to 16)
+# guesses that a thread-local block which a loaded library (the GL driver) gets
+# at run time carries an old glibc header whenever the block's address ends in
+# 0x010 within its page, and reads the two words before it as the block's
+# address and size. Current glibc has no such header, so now and then (about one
+# block in 128 lands there; the threads' timing decides which) the leak check's
+# tracer scans a made-up range at exit and dies with "Tracer caught signal 11",
+# after the test has passed. Turning the interception off means those dynamic
+# blocks are not scanned for pointers; our own code keeps its thread-locals in
+# the static block, which is still scanned, and the driver's are suppressed.
+export ASAN_OPTIONS="detect_leaks=1:exitcode=86:strict_init_order=1:intercept_tls_get_addr=0"
 export LSAN_OPTIONS="suppressions=$PWD/cmake/lsan.supp:print_suppressions=0:exitcode=86"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:exitcode=86"
 
@@ -20,5 +31,4 @@ cmake --build build-asan -j"$(nproc)"
 # ASan then has to accept a library loaded ahead of its own runtime.
 export ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0"
 keep_loaded="$PWD/build-asan/libkorvel_keep_libraries_loaded.so"
-xvfb-run -a -s "-screen 0 1280x1024x24" env LD_PRELOAD="$keep_loaded" \
-    ctest --test-dir build-asan --output-on-failure -j2 </dev/null
+KORVEL_TEST_PRELOAD="$keep_loaded" scripts/run-ctest.sh build-asan
