@@ -20,9 +20,9 @@ constexpr double MaxSize = 1099511627776.0;  // 2^40
 // Most zeros all accessors without a buffer view of one file may stand for.
 constexpr std::uint64_t MaxZeroFilledBytes = 256ull << 20;
 
-// Deepest nesting of a node's "extras" or "extensions" (the importer's time
-// to read them doubles with each level).
-constexpr int MaxNodeExtrasDepth = 16;
+// Deepest nesting of the "extras" or "extensions" of a node or a scene (the
+// importer's time to read them doubles with each level).
+constexpr int MaxFreeNestingDepth = 16;
 
 struct Accessor {
     std::uint64_t count = 0;
@@ -90,6 +90,8 @@ private:
                                 bool isExtensions = false);
     bool checkImagesTexturesMaterials();
     bool checkCameras();
+    // The "extras" and "extensions" of a node or scene, no deeper than MaxFreeNestingDepth.
+    bool checkFreeNesting(const JsonValue& owner, const std::string& place);
     // Nodes form trees: no node has two parents or is its own ancestor.
     bool checkNodes();
     bool checkScenes();

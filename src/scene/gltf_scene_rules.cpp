@@ -92,6 +92,22 @@ int nestingDepth(const JsonValue& value)
 
 }  // namespace
 
+// The format leaves "extras" and extensions free, but the importer reads the
+// objects nested in those of a node or a scene in time that doubles with each
+// level: 28 levels take minutes
+// (fuzz/regressions/model_gltf_fuzz/node_extras_nested_28_deep.gltf,
+// scene_extension_nested_28_deep.gltf).
+bool GltfChecker::checkFreeNesting(const JsonValue& owner, const std::string& place)
+{
+    for (const char* key : {"extras", "extensions"}) {
+        const JsonValue* value = owner.member(key);
+        if (value && nestingDepth(*value) > MaxFreeNestingDepth)
+            return fail(place + "." + key,
+                        "nested more than " + std::to_string(MaxFreeNestingDepth) + " levels deep");
+    }
+    return true;
+}
+
 // Nodes form trees: no node has two parents or is its own ancestor.
 bool GltfChecker::checkNodes()
 {
@@ -112,16 +128,8 @@ bool GltfChecker::checkNodes()
             return false;
         if (node.member("skin") && !node.member("mesh"))
             return fail(place, "has a skin but no mesh");
-        // The format leaves "extras" and extensions free, but the importer
-        // reads a node's objects nested in them in time that doubles with
-        // each level: 28 levels take minutes
-        // (fuzz/regressions/model_gltf_fuzz/node_extras_nested_28_deep.gltf).
-        for (const char* key : {"extras", "extensions"}) {
-            const JsonValue* value = node.member(key);
-            if (value && nestingDepth(*value) > MaxNodeExtrasDepth)
-                return fail(place + "." + key, "nested more than " +
-                                                    std::to_string(MaxNodeExtrasDepth) + " levels deep");
-        }
+        if (!checkFreeNesting(node, place))
+            return false;
         if (const JsonValue* extensions = node.member("extensions"))
             if (const JsonValue* punctual = extensions->member("KHR_lights_punctual"))
                 if (const JsonValue* light = punctual->member("light")) {
@@ -159,6 +167,8 @@ bool GltfChecker::checkScenes()
     if (!optionalIndex(root_, "scene", "scenes", "the file"))
         return false;
     for (std::size_t i = 0; i < scenes.size(); ++i) {
+        if (!checkFreeNesting(scenes[i], where("scenes", i)))
+            return false;
         const JsonValue* roots = scenes[i].member("nodes");
         if (!roots)
             continue;

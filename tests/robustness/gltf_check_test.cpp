@@ -190,17 +190,25 @@ TEST(GltfCheck, ZerosWithoutAViewAreCountedAcrossTheFile)
               "accessors[8]: accessors without a bufferView add up to more than 256 MiB of zeros");
 }
 
-TEST(GltfCheck, NodeExtrasNestedDeeperThanTheImporterReadsInTimeAreRefused)
+TEST(GltfCheck, ExtrasNestedDeeperThanTheImporterReadsInTimeAreRefused)
 {
-    const auto withExtras = [](int depth) {
-        std::string nested = "1";
+    const auto nested = [](int depth) {
+        std::string value = "1";
         for (int level = 0; level < depth; ++level)
-            nested = "{\"a\":" + nested + "}";
-        return replaced(compact(animatedSkin()), "\"name\":\"Body\",", "\"name\":\"Body\",\"extras\":" + nested + ",");
+            value = "{\"a\":" + value + "}";
+        return value;
     };
-    EXPECT_FALSE(findUnsafeGltfContent(withExtras(MaxNodeExtrasDepth)).has_value());
-    EXPECT_EQ(findUnsafeGltfContent(withExtras(MaxNodeExtrasDepth + 1)),
-              "nodes[1].extras: nested more than " + std::to_string(MaxNodeExtrasDepth) + " levels deep");
+    const auto nodeExtras = [&](int depth) {
+        return replaced(compact(animatedSkin()), "\"name\":\"Body\",", "\"name\":\"Body\",\"extras\":" + nested(depth) + ",");
+    };
+    const auto sceneExtension = [&](int depth) {
+        return replaced(compact(animatedSkin()), "\"scenes\":[{", "\"scenes\":[{\"extensions\":" + nested(depth) + ",");
+    };
+    const std::string tooDeep = " nested more than " + std::to_string(MaxFreeNestingDepth) + " levels deep";
+    EXPECT_FALSE(findUnsafeGltfContent(nodeExtras(MaxFreeNestingDepth)).has_value());
+    EXPECT_EQ(findUnsafeGltfContent(nodeExtras(MaxFreeNestingDepth + 1)), "nodes[1].extras:" + tooDeep);
+    EXPECT_FALSE(findUnsafeGltfContent(sceneExtension(MaxFreeNestingDepth)).has_value());
+    EXPECT_EQ(findUnsafeGltfContent(sceneExtension(MaxFreeNestingDepth + 1)), "scenes[0].extensions:" + tooDeep);
 }
 
 TEST(GltfCheck, AByteOrderMarkIsRefusedForWhatItIs)
