@@ -20,6 +20,10 @@ std::optional<std::string> findUnsafeGltfContent(std::string_view bytes)
         json = parts->json;
         binaryChunkBytes = parts->binaryChunkBytes;
     }
+    // The format lets a reader skip a UTF-8 byte order mark; the importer's
+    // JSON reader does not, and then finds no reader for the file at all.
+    if (json.substr(0, 3) == "\xEF\xBB\xBF")
+        return std::string("it starts with a byte order mark, which the importer does not read");
     const JsonParseResult parsed = parseJson(json);
     if (!parsed.value)
         return "not valid JSON (" + parsed.error + ")";

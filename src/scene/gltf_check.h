@@ -6,7 +6,10 @@
 // exist, all crash the whole game or read out of bounds. A player's damaged
 // or hand-edited model must cost a line, not the game, so every reference and
 // byte range the importer follows is checked here first, against the glTF 2.0
-// rules. Pure file reading: no importer and no OpenGL.
+// rules. What those rules allow passes, unless the importer crashes on it,
+// hangs or misreads it; each such rule names the file under
+// fuzz/regressions/model_gltf_fuzz/ that shows it. Pure file reading: no
+// importer and no OpenGL.
 #pragma once
 
 #include <optional>

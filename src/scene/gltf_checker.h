@@ -17,6 +17,13 @@
 // Sizes and counts beyond this are refused, so byte arithmetic cannot overflow.
 constexpr double MaxSize = 1099511627776.0;  // 2^40
 
+// Most zeros all accessors without a buffer view of one file may stand for.
+constexpr std::uint64_t MaxZeroFilledBytes = 256ull << 20;
+
+// Deepest nesting of the "extras" or "extensions" of a node or a scene (the
+// importer's time to read them doubles with each level).
+constexpr int MaxFreeNestingDepth = 16;
+
 struct Accessor {
     std::uint64_t count = 0;
     std::string type;
@@ -40,6 +47,11 @@ private:
     // A non-negative whole number no larger than MaxSize, written without
     // fraction or exponent (the importer does not read "1.0" as an index).
     static std::optional<std::uint64_t> wholeNumber(const JsonValue* value);
+    // A whole number written as "1.0" or "1e0", which the format allows and
+    // the importer does not read as one.
+    static bool isWrittenAsDecimal(const JsonValue& value);
+    static constexpr const char* WrittenAsDecimal =
+        "a whole number written with a fraction or exponent, which the importer does not read";
     bool requireIndex(const JsonValue& owner, const char* key, const char* target,
                       const std::string& place, std::uint64_t* out = nullptr);
     bool optionalIndex(const JsonValue& owner, const char* key, const char* target,
@@ -67,13 +79,19 @@ private:
                     std::uint64_t elementSize, std::uint64_t stride, const std::string& place);
     bool checkSparse(const JsonValue& sparse, const Accessor& accessor, std::uint64_t elementSize,
                      const std::string& place);
+    // An accessor without a buffer view: `bytes` of zeros.
+    bool checkZeroFilled(const JsonValue& json, std::uint64_t bytes, const std::string& place);
     bool checkAccessors();
 
     // Images to animations: what the buffers describe (gltf_scene_rules.cpp).
-    // Every "...Texture" object of a material, at any depth (extensions too).
-    bool checkTextureReferences(const JsonValue& value, const std::string& place);
+    // Every "...Texture" object of a material, at any depth, and in the
+    // Khronos extensions; not what "extras" or other extensions hold.
+    bool checkTextureReferences(const JsonValue& value, const std::string& place,
+                                bool isExtensions = false);
     bool checkImagesTexturesMaterials();
     bool checkCameras();
+    // The "extras" and "extensions" of a node or scene, no deeper than MaxFreeNestingDepth.
+    bool checkFreeNesting(const JsonValue& owner, const std::string& place);
     // Nodes form trees: no node has two parents or is its own ancestor.
     bool checkNodes();
     bool checkScenes();
@@ -93,4 +111,5 @@ private:
     std::vector<std::uint64_t> bufferBytes_, viewBytes_, viewStride_, morphTargets_;
     std::vector<Accessor> accessors_;
     std::vector<long> parent_;
+    std::uint64_t zeroFilledBytes_ = 0;  // of the accessors without a buffer view so far
 };
