@@ -1,9 +1,50 @@
 #include "audio/audio_device.h"
 
+#include <cstdio>
+
 #include <AL/al.h>
 #include <AL/alext.h>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
+
+// While the system's sound drivers are probed, their own complaints (ALSA's
+// "Unknown PCM default", OpenAL's log) would spill onto the console; the game
+// says what matters in its one "Audio unavailable: " line instead.
+class QuietStandardError {
+public:
+    QuietStandardError()
+    {
+#ifndef _WIN32
+        std::fflush(stderr);
+        saved = dup(STDERR_FILENO);
+        const int nowhere = open("/dev/null", O_WRONLY);
+        if (saved >= 0 && nowhere >= 0)
+            dup2(nowhere, STDERR_FILENO);
+        if (nowhere >= 0)
+            close(nowhere);
+#endif
+    }
+    ~QuietStandardError()
+    {
+#ifndef _WIN32
+        if (saved >= 0) {
+            std::fflush(stderr);
+            dup2(saved, STDERR_FILENO);
+            close(saved);
+        }
+#endif
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved = -1;
+};
 
 std::string alcErrorText(ALCdevice* device)
 {
@@ -42,7 +83,11 @@ std::unique_ptr<AudioDevice> AudioDevice::withContext(ALCdevice* device, const i
 
 std::unique_ptr<AudioDevice> AudioDevice::openDefault(std::string& error)
 {
-    ALCdevice* device = alcOpenDevice(nullptr);
+    ALCdevice* device = nullptr;
+    {
+        const QuietStandardError quiet;
+        device = alcOpenDevice(nullptr);
+    }
     if (device == nullptr) {
         error = "no sound device could be opened";
         return nullptr;
