@@ -1,6 +1,5 @@
 #include "audio/game_audio.h"
 
-#include <chrono>
 #include <cmath>
 
 #include "audio/audio_device.h"
@@ -51,12 +50,10 @@ void GameAudio::start(const AudioScene& scene)
 
 void GameAudio::frame(const AudioFrameInput& input)
 {
-    const auto begin = std::chrono::steady_clock::now();
     if (mixer)
         mixer->play(director->plan(input));
     if (recording)
         record(input.deltaTime);
-    spentSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
 }
 
 // Renders the samples that bring the recording up to the game's clock. Counting

@@ -53,9 +53,6 @@ public:
     // After the frame's game update.
     void frame(const AudioFrameInput& input);
 
-    // Main-thread seconds spent in frame() so far, and the frames counted.
-    double secondsSpent() const { return spentSeconds; }
-
 private:
     void record(float deltaTime);
 
@@ -68,5 +65,4 @@ private:
     double recordedSeconds = 0.0;            // game time covered by the recording
     std::int64_t recordedFrames = 0;         // sample frames written so far
     std::vector<std::int16_t> renderBuffer;
-    double spentSeconds = 0.0;
 };

@@ -10,6 +10,9 @@ std::optional<SoundClip> readSoundFile(const std::string& path, std::string& err
         error = sf_strerror(nullptr);
         return std::nullopt;
     }
+    // Floating-point files hold samples in [-1, 1]; read unscaled, they would
+    // all round to silence.
+    sf_command(file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
     SoundClip clip;
     clip.channels = info.channels;
     clip.sampleRate = info.samplerate;

@@ -117,6 +117,14 @@ int countLinesStartingWith(const std::string& output, const std::string& prefix)
     return count;
 }
 
+double rootMeanSquare(const SoundClip& clip)
+{
+    double sum = 0.0;
+    for (const std::int16_t s : clip.samples)
+        sum += static_cast<double>(s) * s;
+    return clip.samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(clip.samples.size()));
+}
+
 bool isSilent(const SoundClip& clip)
 {
     return std::all_of(clip.samples.begin(), clip.samples.end(), [](std::int16_t s) { return s == 0; });
@@ -179,6 +187,26 @@ TEST(Sound, MuteRecordsSilenceAndTheSameRunRecordsTheSameFile)
     EXPECT_TRUE(isSilent(silence));
     // Muting changes nothing but the sound.
     EXPECT_EQ(muted.output, first.output);
+}
+
+TEST(Sound, TheAudioSettingsSetTheLoudnessOrMute)
+{
+    GameTree tree;
+    const std::string demo = "--run_headless --draw clear --play_demo '" + demoPath("hazard.demo") + "'";
+    tree.writeFile("assets/settings/window.ini", std::string(SmallWindow) + "[audio]\n");
+    const GameRun standard = tree.run(demo + " --record_audio standard.wav");
+    tree.writeFile("assets/settings/window.ini", std::string(SmallWindow) + "[audio]\nvolume = 0.4\n");
+    const GameRun half = tree.run(demo + " --record_audio half.wav");
+    tree.writeFile("assets/settings/window.ini", std::string(SmallWindow) + "[audio]\nmute = yes\n");
+    const GameRun muted = tree.run(demo + " --record_audio muted.wav");
+    for (const GameRun* run : {&standard, &half, &muted})
+        ASSERT_EQ(run->exitStatus, 0) << run->output;
+
+    // Half the default 0.8: half the amplitude.
+    const double loud = rootMeanSquare(readRecording((tree.root() / "standard.wav").string()));
+    ASSERT_GT(loud, 0.0);
+    EXPECT_NEAR(rootMeanSquare(readRecording((tree.root() / "half.wav").string())) / loud, 0.5, 0.05);
+    EXPECT_TRUE(isSilent(readRecording((tree.root() / "muted.wav").string())));
 }
 
 TEST(Sound, AMissingOrBrokenSoundFileIsOneLineAndSilence)
