@@ -9,6 +9,7 @@
 #include "app/render_passes.h"
 #include "app/run_options.h"
 #include "app/shadow_map.h"
+#include "audio/game_audio.h"
 #include "framework/framework_arguments.h"
 #include "framework/screenshot.h"
 #include "game/camera_math.h"
@@ -30,6 +31,24 @@ void updateGame(Level& level, float deltaTime, std::int64_t nowNanoseconds)
     level.skeleton.update(deltaTime);
 }
 
+// What the sound needs of this frame: the camera as the listener, the player,
+// its events and where the spiders are.
+AudioFrameInput audioFrameInput(const Level& level, const glm::mat4& view, float deltaTime)
+{
+    AudioFrameInput input;
+    input.deltaTime = deltaTime;
+    input.listener.position = level.camera.eyePosition;
+    input.listener.forward = level.forward;
+    // The view matrix's second row is the camera's up direction in the world.
+    input.listener.up = glm::vec3(view[0][1], view[1][1], view[2][1]);
+    input.playerPosition = level.player.position;
+    input.verticalVelocity = level.player.verticalVelocity;
+    input.events = level.player.events;
+    for (const Spider& spider : level.spiders)
+        input.spiderPositions.emplace_back(spider.modelMatrix[3]);
+    return input;
+}
+
 std::string screenshotName(const FrameworkArguments& arguments)
 {
     return arguments.hasFilename ? arguments.filename : DefaultScreenshotName;
@@ -38,7 +57,7 @@ std::string screenshotName(const FrameworkArguments& arguments)
 }  // namespace
 
 bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& settings,
-                  const FrameworkArguments& arguments, RunOptions& run)
+                  const FrameworkArguments& arguments, RunOptions& run, GameAudio& audio)
 {
     bool outputsWritten = true;
     FrameSource& source = run.source();
@@ -90,6 +109,10 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
 
         // 4. The game advances; what it changes shows in the next frame.
         updateGame(level, deltaTime, clock.steadyNanoseconds());
+
+        // 5. What this frame sounds like; its events are then spent.
+        audio.frame(audioFrameInput(level, view, deltaTime));
+        level.player.events = PlayerEvents{};
 
         // The back buffer is only defined until the swap, so the last headless
         // frame is read back just before it.

@@ -8,8 +8,9 @@ struct FrameworkArguments;
 struct StartupSettings;
 class Level;
 class RunOptions;
+class GameAudio;
 
 // False when the headless screenshot could not be written (its line has been
 // printed); the run still shuts down in order, then ends with status 1.
 bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& settings,
-                  const FrameworkArguments& arguments, RunOptions& run);
+                  const FrameworkArguments& arguments, RunOptions& run, GameAudio& audio);

@@ -10,11 +10,13 @@
 #include "app/diagnostics.h"
 #include "app/frame_loop.h"
 #include "app/key_callback.h"
+#include "app/lighting.h"
 #include "app/level.h"
 #include "app/render_flags.h"
 #include "app/run_options.h"
 #include "app/startup_failure.h"
 #include "app/startup_settings.h"
+#include "audio/game_audio.h"
 #include "framework/console.h"
 #include "framework/framework.h"
 #include "framework/framework_arguments.h"
@@ -73,6 +75,27 @@ void applyRendererSettings(const RendererStartSettings& renderer)
         glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
 }
 
+// Sound is for someone listening: a headless run only makes it when recording.
+AudioOptions audioOptions(const StartupSettings& settings, const FrameworkArguments& arguments)
+{
+    AudioOptions options;
+    options.settings = settings.audio;
+    options.settings.mute = settings.audio.mute || arguments.mute;
+    options.playLive = !arguments.runHeadless;
+    if (arguments.hasRecordAudio)
+        options.recordPath = arguments.recordAudio;
+    return options;
+}
+
+AudioScene audioScene(const Level& level)
+{
+    AudioScene scene;
+    scene.torchPositions = level.torchLights;
+    scene.lavaPosition = LavaMidpoint;
+    scene.spiderCount = level.spiders.size();
+    return scene;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -89,6 +112,9 @@ int main(int argc, char** argv)
         return 2;
 
     const StartupSettings settings = readStartupSettings(arguments);
+    GameAudio audio;
+    if (!audio.prepare(audioOptions(settings, arguments)))
+        return 2;
 
     glfwSetErrorCallback(glfwErrorCallback);
     if (!glfwInit())
@@ -130,8 +156,9 @@ int main(int argc, char** argv)
     bool outputsWritten = true;
     {
         Level level(settings, run.clock());
+        audio.start(audioScene(level));
         if (!glfwWindowShouldClose(window))
-            outputsWritten = runFrameLoop(window, level, settings, arguments, run);
+            outputsWritten = runFrameLoop(window, level, settings, arguments, run, audio);
     }
 
     shutdownFramework();

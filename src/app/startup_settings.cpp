@@ -1,5 +1,8 @@
 #include "app/startup_settings.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/render_flags.h"
 #include "app/settings.h"
 #include "framework/framework_arguments.h"
@@ -10,9 +13,8 @@ const char* const WindowSettingsPath = "assets/settings/window.ini";
 const char* const CameraSettingsPath = "assets/settings/camera_front.ini";
 const char* const RendererSettingsPath = "assets/settings/renderer_standard.ini";
 
-WindowSettings readWindowSettings()
+WindowSettings readWindowSettings(const SettingsFile& file)
 {
-    const SettingsFile file(WindowSettingsPath);
     const WindowSettings defaults;
     WindowSettings window;
     window.width = file.getInt("window", "width", defaults.width);
@@ -21,6 +23,17 @@ WindowSettings readWindowSettings()
     window.fullscreen = file.getBool("window", "fullscreen", defaults.fullscreen);
     window.title = file.getString("window", "title", defaults.title);
     return window;
+}
+
+AudioSettings readAudioSettings(const SettingsFile& file)
+{
+    const AudioSettings defaults;
+    AudioSettings audio;
+    const double volume = file.getReal("audio", "volume", defaults.volume);
+    // Beyond the range means its nearer end; "nan" is no loudness at all.
+    audio.volume = std::isnan(volume) ? defaults.volume : static_cast<float>(std::clamp(volume, 0.0, 1.0));
+    audio.mute = file.getBool("audio", "mute", defaults.mute);
+    return audio;
 }
 
 CameraSettings readCameraSettings(const std::string& path)
@@ -51,7 +64,11 @@ RendererStartSettings readRendererSettings(const std::string& path)
 StartupSettings readStartupSettings(const FrameworkArguments& arguments)
 {
     StartupSettings settings;
-    settings.window = readWindowSettings();
+    {
+        const SettingsFile windowFile(WindowSettingsPath);
+        settings.window = readWindowSettings(windowFile);
+        settings.audio = readAudioSettings(windowFile);
+    }
     settings.camera = readCameraSettings(arguments.hasInitCamera ? arguments.initCamera
                                                                  : CameraSettingsPath);
     settings.renderer = readRendererSettings(arguments.hasInitRenderer ? arguments.initRenderer

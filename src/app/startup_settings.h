@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "audio/audio_settings.h"
+
 struct FrameworkArguments;
 
 struct WindowSettings {
@@ -28,6 +30,7 @@ struct RendererStartSettings {
 
 struct StartupSettings {
     WindowSettings window;
+    AudioSettings audio;  // the [audio] section of window.ini
     CameraSettings camera;
     RendererStartSettings renderer;
 };

@@ -25,6 +25,8 @@ void parseFrameworkArguments(FrameworkArguments& arguments, int argc, const char
             arguments.runHeadless = true;
         if (argument == "--timedemo")
             arguments.timedemo = true;
+        if (argument == "--mute")
+            arguments.mute = true;
         takeValue(argv, argc, i, "--filename", arguments.hasFilename, arguments.filename);
         takeValue(argv, argc, i, "--init_camera", arguments.hasInitCamera, arguments.initCamera);
         takeValue(argv, argc, i, "--init_renderer", arguments.hasInitRenderer,
@@ -33,5 +35,6 @@ void parseFrameworkArguments(FrameworkArguments& arguments, int argc, const char
         takeValue(argv, argc, i, "--record_demo", arguments.hasRecordDemo, arguments.recordDemo);
         takeValue(argv, argc, i, "--route", arguments.hasRoute, arguments.route);
         takeValue(argv, argc, i, "--draw", arguments.hasDraw, arguments.draw);
+        takeValue(argv, argc, i, "--record_audio", arguments.hasRecordAudio, arguments.recordAudio);
     }
 }

@@ -1,6 +1,6 @@
 // The framework's command-line options: headless one-frame runs with a screenshot
 // name, replacement camera and renderer settings files, and demo playback and
-// recording. Owned by the entry point for the whole run.
+// recording, sound. Owned by the entry point for the whole run.
 #pragma once
 
 #include <string>
@@ -22,6 +22,9 @@ struct FrameworkArguments {
     std::string route;
     bool hasDraw = false;          // "--draw MODE": full, no_map or clear (for measurements)
     std::string draw;
+    bool mute = false;             // "--mute": no sound, whatever the settings say
+    bool hasRecordAudio = false;   // "--record_audio FILE": the run's sound as a WAV file
+    std::string recordAudio;
 };
 
 // Scans argv[1..argc-1]. Every argument is compared with every option, values

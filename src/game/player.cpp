@@ -44,10 +44,17 @@ CollisionFlags Player::update(const KeyInput& keys, float deltaTime, const glm::
     // F9 teleports before the move, so this frame's step starts at the start position.
     handleFunctionKeys(pressed);
     VerticalMotion motion{verticalVelocity, airborne};
+    if (pressed.jump && !motion.airborne)
+        events.jumped = true;
     displacement.y += stepVerticalMotion(motion, pressed.jump, deltaTime, jumpSpeed, gravity);
 
     const CollisionFlags flags = controller->move(displacement, PlayerMinMoveDistance, deltaTime);
-    settleVerticalMotion(motion, (flags & CollisionDown) != 0);
+    const bool touchedGround = (flags & CollisionDown) != 0;
+    if (touchedGround && motion.airborne) {
+        events.landed = true;
+        events.landingSpeed = -motion.verticalVelocity;
+    }
+    settleVerticalMotion(motion, touchedGround);
     verticalVelocity = motion.verticalVelocity;
     airborne = motion.airborne;
     return flags;
@@ -57,6 +64,7 @@ void Player::handleFunctionKeys(const PlayerKeys& pressed)
 {
     if (pressed.restart) {
         printLine("Restart");
+        events.restarted = true;
         controller->setPosition(toControllerPosition(startPosition));
     }
     if (pressed.printPosition)
@@ -64,6 +72,7 @@ void Player::handleFunctionKeys(const PlayerKeys& pressed)
     // The checkpoint is the position refreshed last frame, not this frame's result.
     if (pressed.quickSave) {
         printLine("Quick Save");
+        events.quickSaved = true;
         checkpoint = position;
     }
 }
@@ -77,6 +86,7 @@ void Player::refreshPosition()
 void Player::respawn()
 {
     health = PlayerFullHealth;
+    events.respawned = true;
     if (controller)
         controller->setPosition(toControllerPosition(checkpoint));
 }

@@ -13,6 +13,7 @@
 #include <glm/vec3.hpp>
 
 #include "game/damage.h"
+#include "game/player_events.h"
 #include "game/physics/collision_types.h"
 #include "game/player_motion.h"
 
@@ -44,6 +45,7 @@ public:
     float gravity = PlayerGravity;
     float damageCooldown = SpiderDamageCooldown;  // seconds between spider hits
     glm::vec3 checkpoint{0.0f};               // where respawn puts the player; set by F11
+    PlayerEvents events;                      // this frame's events; the frame loop clears them
 
     // Makes the capsule at `start`. `nowNanoseconds` is the steady time of
     // construction: spider damage is ignored until 5 s after it (plus the cool-down).

@@ -16,8 +16,10 @@ public:
     {
         return toGamePosition(player.controller->getPosition());
     }
+    // Only a win teleports.
     void teleport(const glm::vec3& destination) override
     {
+        player.events.won = true;
         player.controller->setPosition(toControllerPosition(destination));
     }
     void respawn() override { player.respawn(); }
@@ -40,8 +42,10 @@ void applySpiderDamage(Player& player, std::int64_t nowNanoseconds)
         return;
     player.health -= SpiderHitDamage;
     printLine(healthLine(player.health));
+    ++player.events.bites;
     if (player.health <= 0.0f) {
         printLine("Game Over!");
+        player.events.gameOver = true;
         player.respawn();
     }
     player.lastDamageTime = nowNanoseconds;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "audio/audio_settings.h"
 #include "framework/asset_search.h"
 
 namespace fs = std::filesystem;
@@ -224,12 +225,14 @@ TEST(ShippedSettings, EveryKeyIsWrittenWithItsDefault)
     for (const SettingsFile* file : {&window, &camera, &renderer})
         EXPECT_EQ(file->parseResult, 0);
 
-    EXPECT_EQ(window.values.size(), 5u);
+    EXPECT_EQ(window.values.size(), 7u);
     EXPECT_EQ(window.getInt("window", "width", -1), 800);
     EXPECT_EQ(window.getInt("window", "height", -1), 800);
     EXPECT_EQ(window.getInt("window", "refresh_rate", -1), 60);
     EXPECT_FALSE(window.getBool("window", "fullscreen", true));
     EXPECT_EQ(window.getString("window", "title", ""), "KORVEL 2024");
+    EXPECT_EQ(static_cast<float>(window.getReal("audio", "volume", -1.0)), AudioSettings{}.volume);
+    EXPECT_EQ(window.getBool("audio", "mute", true), AudioSettings{}.mute);
 
     EXPECT_EQ(camera.values.size(), 5u);
     EXPECT_DOUBLE_EQ(camera.getReal("camera", "fov", -1.0), 60.0);

@@ -1,5 +1,6 @@
 // The committed assets are the generator's output: regenerating into a scratch
-// folder must reproduce them byte for byte, and assets/geometry/ holds nothing else.
+// folder must reproduce them byte for byte, and assets/geometry/ and assets/sounds/
+// hold nothing else.
 #include "asset_paths.h"
 #include "asset_set.h"
 
@@ -50,11 +51,13 @@ TEST_F(Regeneration, ReproducesEveryCommittedFile) {
     }
 }
 
-TEST_F(Regeneration, LeavesNoStrayGeometryFiles) {
-    for (const auto& entry : fs::recursive_directory_iterator(committedAsset("assets/geometry"))) {
-        if (!entry.is_regular_file()) continue;
-        const std::string relative = fs::relative(entry.path(), KORVEL_SOURCE_DIR).generic_string();
-        EXPECT_NE(std::find(written.begin(), written.end(), relative), written.end()) << relative << " is not generated";
+TEST_F(Regeneration, LeavesNoStrayGeometryOrSoundFiles) {
+    for (const char* folder : {"assets/geometry", "assets/sounds"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(committedAsset(folder))) {
+            if (!entry.is_regular_file()) continue;
+            const std::string relative = fs::relative(entry.path(), KORVEL_SOURCE_DIR).generic_string();
+            EXPECT_NE(std::find(written.begin(), written.end(), relative), written.end()) << relative << " is not generated";
+        }
     }
 }
 

@@ -47,6 +47,15 @@ FrameworkArguments demos(std::string play, std::string record, bool timedemo)
     return arguments;
 }
 
+FrameworkArguments sound(bool mute, std::string record)
+{
+    FrameworkArguments arguments;
+    arguments.mute = mute;
+    arguments.hasRecordAudio = !record.empty();
+    arguments.recordAudio = std::move(record);
+    return arguments;
+}
+
 const ArgumentsCase argumentCases[] = {
     {"NoArguments", {}, FrameworkArguments{}},
     {"HeadlessAlone", {"--run_headless"}, headless(false, "")},
@@ -65,6 +74,9 @@ const ArgumentsCase argumentCases[] = {
     {"Demos", {"--play_demo", "in.dem", "--record_demo", "out.dem", "--timedemo"},
      demos("in.dem", "out.dem", true)},
     {"DemoValueComparedToo", {"--record_demo", "--timedemo"}, demos("", "--timedemo", true)},
+    {"MutedRecording", {"--record_audio", "run.wav", "--mute"}, sound(true, "run.wav")},
+    {"RecordingNamedMute", {"--record_audio", "--mute"}, sound(true, "--mute")},
+    {"LoneRecordAudioIgnored", {"--record_audio"}, FrameworkArguments{}},
 };
 
 void expectSameArguments(const FrameworkArguments& actual, const FrameworkArguments& expected)
@@ -81,6 +93,9 @@ void expectSameArguments(const FrameworkArguments& actual, const FrameworkArgume
     EXPECT_EQ(actual.hasRecordDemo, expected.hasRecordDemo);
     EXPECT_EQ(actual.recordDemo, expected.recordDemo);
     EXPECT_EQ(actual.timedemo, expected.timedemo);
+    EXPECT_EQ(actual.mute, expected.mute);
+    EXPECT_EQ(actual.hasRecordAudio, expected.hasRecordAudio);
+    EXPECT_EQ(actual.recordAudio, expected.recordAudio);
 }
 
 class ArgumentsScan : public ::testing::TestWithParam<ArgumentsCase> {};

@@ -98,18 +98,30 @@ TEST(Player, JumpRisesAboutOneAndAQuarterAndLands)
     settle(player);
     const float ground = centreOf(player).y;
     float peak = ground;
+    player.events = PlayerEvents{};
     player.update(FakeKeys{GLFW_KEY_SPACE}, Frame, LookNorth);
     EXPECT_TRUE(player.airborne);
+    EXPECT_TRUE(player.events.jumped);
     int landingFrame = -1;
+    int landings = 0;
     for (int frame = 0; frame < 90; ++frame) {
+        player.events = PlayerEvents{};
         const CollisionFlags flags = player.update(FakeKeys{}, Frame, LookNorth);
         peak = std::max(peak, centreOf(player).y);
+        EXPECT_FALSE(player.events.jumped);
+        // Landing is heard once, with about the speed of the take-off.
+        if (player.events.landed && player.events.landingSpeed > 1.0f) {
+            ++landings;
+            EXPECT_NEAR(player.events.landingSpeed, PlayerJumpSpeed, 0.5f);
+        }
         if (landingFrame < 0 && (flags & CollisionDown)) {
             landingFrame = frame;
             EXPECT_FALSE(player.airborne);
             EXPECT_EQ(player.verticalVelocity, 0.0f);
+            EXPECT_TRUE(player.events.landed);
         }
     }
+    EXPECT_EQ(landings, 1);
     EXPECT_NEAR(peak - ground, 1.25f, 0.05f);
     // Up and down again in about 2 * 6 / 13.81 s.
     EXPECT_NEAR(landingFrame, 51, 3);

@@ -49,6 +49,12 @@ TEST(SpiderDamage, CooldownGraceGameOverAndRespawn)
         applySpiderDamage(player, spawn + contact.atMilliseconds * Millisecond);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), contact.output);
         EXPECT_EQ(player.health, contact.health);
+        // The sound's events match the lines: a bite per "Health: ", then game over and respawn.
+        const bool died = contact.output.find("Game Over!") != std::string::npos;
+        EXPECT_EQ(player.events.bites, contact.output.empty() ? 0 : 1);
+        EXPECT_EQ(player.events.gameOver, died);
+        EXPECT_EQ(player.events.respawned, died);
+        player.events = PlayerEvents{};
     }
     EXPECT_EQ(centreOf(player), glm::vec3(1.0f, 2.0f, 3.0f));
 }
@@ -62,6 +68,8 @@ TEST(Rules, GoalWinsKeepsHealthAndCheckpoint)
     testing::internal::CaptureStdout();
     applyRules(player);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "You won!\n");
+    EXPECT_TRUE(player.events.won);
+    EXPECT_FALSE(player.events.respawned);
     EXPECT_EQ(centreOf(player), WinTeleportPosition);
     EXPECT_EQ(player.health, 1.0f);
     EXPECT_EQ(player.checkpoint, glm::vec3(4.0f, 2.5f, 4.0f));
@@ -92,6 +100,8 @@ TEST(Rules, HazardAndFloorRespawnSilently)
         EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
         EXPECT_EQ(centreOf(player) == player.checkpoint, c.respawns);
         EXPECT_EQ(player.health, c.respawns ? PlayerFullHealth : 2.0f);
+        EXPECT_EQ(player.events.respawned, c.respawns);
+        EXPECT_FALSE(player.events.won);
     }
 }
 

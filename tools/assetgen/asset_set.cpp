@@ -4,7 +4,9 @@
 #include "gltf_writer.h"
 #include "level_model.h"
 #include "prop_models.h"
+#include "sound_synth.h"
 #include "texture_patterns.h"
+#include "wav_writer.h"
 
 #include <functional>
 
@@ -30,6 +32,11 @@ public:
 
     void dds(const std::string& path, const Image& image) {
         writeDds(root + "/" + path, image);
+        note(path);
+    }
+
+    void wav(const std::string& path, const std::vector<double>& samples) {
+        writeMonoWav(root + "/" + path, samples, SoundSampleRate);
         note(path);
     }
 
@@ -84,5 +91,7 @@ std::vector<std::string> generateAssets(const std::string& outputRoot) {
 
     out.dds("assets/textures/wood_texture.dds", woodPicture());
     out.dds("assets/textures/tiles_diffuse.dds", tilesPicture());
+
+    for (const GeneratedSound& sound : gameSounds()) out.wav("assets/sounds/" + sound.fileName, sound.samples);
     return out.written;
 }

@@ -1,5 +1,6 @@
 // The complete set of generated files: every model under assets/geometry/ with
-// its material library and images, and the two DDS textures under assets/textures/.
+// its material library and images, the two DDS textures under assets/textures/ and
+// the sounds under assets/sounds/.
 #pragma once
 
 #include <string>
