@@ -8,6 +8,7 @@ packages=(
     libglfw3-dev libglew-dev libglm-dev libassimp-dev libstb-dev libinih-dev libbullet-dev
     libgtest-dev
     xvfb xauth libgl1-mesa-dri
+    g++-mingw-w64-x86-64
 )
 
 missing=()
@@ -17,6 +18,7 @@ for package in "${packages[@]}"; do
     fi
 done
 
+echo "Installing the Debian packages that are missing (if any)..."
 if [ "${#missing[@]}" -eq 0 ]; then
     exit 0
 fi
