@@ -9,6 +9,8 @@
 # Windows); each is linked into build-windows-headers/, so that folder holds
 # only them and the whole of /usr/include never stands in front of the
 # compiler's Windows headers.
+#   scripts/windows-check.sh            every .cpp under src/
+#   scripts/windows-check.sh FILE...    only these
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -53,7 +55,11 @@ export -f check_unit
 export compiler
 export flags_text="${flags[*]}"
 
-mapfile -t units < <(find src -name '*.cpp' | sort)
+if [ "$#" -gt 0 ]; then
+    units=("$@")
+else
+    mapfile -t units < <(find src -name '*.cpp' | sort)
+fi
 # Two at a time, as the machine's other builds allow; xargs ends with 123 when
 # any unit failed.
 if ! printf '%s\0' "${units[@]}" |
