@@ -91,19 +91,25 @@ void expectSameArguments(const FrameworkArguments& actual, const FrameworkArgume
     EXPECT_EQ(actual.help, expected.help);
 }
 
+// Scans the program name followed by `arguments`.
+FrameworkArguments parseCommandLine(const std::vector<const char*>& arguments)
+{
+    std::vector<const char*> argv = {"korvel"};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    // A terminating null like the real argv, which the scan must never reach.
+    argv.push_back(nullptr);
+    FrameworkArguments parsed;
+    parseFrameworkArguments(parsed, static_cast<int>(argv.size()) - 1, argv.data());
+    return parsed;
+}
+
 class ArgumentsScan : public ::testing::TestWithParam<ArgumentsCase> {};
 
 } // namespace
 
 TEST_P(ArgumentsScan, FillsRecord)
 {
-    std::vector<const char*> argv = {"korvel"};
-    argv.insert(argv.end(), GetParam().arguments.begin(), GetParam().arguments.end());
-    // A terminating null like the real argv, which the scan must never reach.
-    argv.push_back(nullptr);
-    FrameworkArguments parsed;
-    parseFrameworkArguments(parsed, static_cast<int>(argv.size()) - 1, argv.data());
-    expectSameArguments(parsed, GetParam().expected);
+    expectSameArguments(parseCommandLine(GetParam().arguments), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, ArgumentsScan, ::testing::ValuesIn(argumentCases),
@@ -139,12 +145,7 @@ class UnknownOptions : public ::testing::TestWithParam<UnknownCase> {};
 
 TEST_P(UnknownOptions, AreCollectedInOrder)
 {
-    std::vector<const char*> argv = {"korvel"};
-    argv.insert(argv.end(), GetParam().arguments.begin(), GetParam().arguments.end());
-    argv.push_back(nullptr);
-    FrameworkArguments parsed;
-    parseFrameworkArguments(parsed, static_cast<int>(argv.size()) - 1, argv.data());
-    EXPECT_EQ(parsed.unknownOptions, GetParam().unknown);
+    EXPECT_EQ(parseCommandLine(GetParam().arguments).unknownOptions, GetParam().unknown);
 }
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, UnknownOptions, ::testing::ValuesIn(unknownCases),
@@ -154,12 +155,11 @@ TEST(OptionTable, EveryOptionIsKnownToTheScanAndListedInTheHelp)
 {
     const std::string help = formatOptionsHelp();
     for (const FrameworkOption& option : frameworkOptions()) {
-        const char* argv[] = {"korvel", option.name, "value", nullptr};
-        FrameworkArguments parsed;
-        parseFrameworkArguments(parsed, 3, argv);
+        const FrameworkArguments parsed = parseCommandLine({option.name, "value"});
         EXPECT_TRUE(parsed.*option.given) << option.name;
-        if (option.value != nullptr)
+        if (option.value != nullptr) {
             EXPECT_EQ(parsed.*option.value, "value") << option.name;
+        }
         const std::vector<std::string> expectedUnknown =
             option.value != nullptr ? std::vector<std::string>{} : std::vector<std::string>{"value"};
         EXPECT_EQ(parsed.unknownOptions, expectedUnknown) << option.name;
