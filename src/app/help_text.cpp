@@ -1,17 +1,22 @@
 #include "app/help_text.h"
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 #include "app/startup_settings.h"
 #include "framework/framework_arguments.h"
 
 namespace {
 
-struct KeyHelp {
-    const char* keys;
-    const char* action;
+// One line of a two-column list: a name and what it is for.
+struct HelpRow {
+    const char* name;
+    const char* meaning;
 };
 
 // The player polls the movement keys; the key callback toggles the rest on release.
-const KeyHelp Keys[] = {
+const std::vector<HelpRow> Keys = {
     {"Mouse", "look around"},
     {"W, A, S, D", "walk forward, left, back, right"},
     {"B (held)", "sprint"},
@@ -28,15 +33,23 @@ const KeyHelp Keys[] = {
     {"Escape", "quit"},
 };
 
-constexpr std::size_t KeyColumn = 14;
+const std::vector<HelpRow> SettingsFiles = {
+    {WindowSettingsPath, "window size, refresh rate, full screen, title"},
+    {CameraSettingsPath, "field of view, near and far planes, yaw, pitch"},
+    {RendererSettingsPath, "wireframe, culling, depth test, normals, texcoords"},
+};
 
-std::string keysHelp()
+// Indented rows with the meanings lined up two spaces after the longest name.
+std::string formatRows(const std::vector<HelpRow>& rows)
 {
+    std::size_t width = 0;
+    for (const HelpRow& row : rows)
+        width = std::max(width, std::strlen(row.name));
     std::string text;
-    for (const KeyHelp& key : Keys) {
-        std::string line = std::string("  ") + key.keys;
-        line.resize(KeyColumn, ' ');
-        text += line + key.action + "\n";
+    for (const HelpRow& row : rows) {
+        std::string line = std::string("  ") + row.name;
+        line.resize(width + 4, ' ');
+        text += line + row.meaning + "\n";
     }
     return text;
 }
@@ -45,12 +58,10 @@ std::string keysHelp()
 
 std::string helpText()
 {
-    std::string text = std::string("Usage: korvel [options]\n\nOptions:\n") + formatOptionsHelp() +
-           "\nKeys:\n" + keysHelp() +
-           "\nSettings files (found by walking up from the game's folder to the project root):\n"
-           "  " + WindowSettingsPath + "      window size, refresh rate, full screen, title\n"
-           "  " + CameraSettingsPath + "  field of view, near and far planes, yaw, pitch\n"
-           "  " + RendererSettingsPath + "  wireframe, culling, depth test, normals, texcoords\n";
+    std::string text = "Usage: korvel [options]\n\nOptions:\n" + formatOptionsHelp() + "\nKeys:\n"
+                       + formatRows(Keys)
+                       + "\nSettings files (found by walking up from the game's folder to the project root):\n"
+                       + formatRows(SettingsFiles);
     text.pop_back();  // printed as one block of lines; printLine ends the last one
     return text;
 }
