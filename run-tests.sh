@@ -6,7 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
+echo "Testing in build/..."
 scripts/run-ctest.sh build
 # Second stage: the same tests again, built with the address and
 # undefined-behaviour sanitizers.
 scripts/sanitize.sh
+# Third stage: every source file through the Windows cross compiler.
+scripts/windows-check.sh

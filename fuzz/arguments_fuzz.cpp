@@ -50,5 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "headless exactly when the option is given");
     fuzzCheck(!arguments.hasFilename || appears(words, "--filename"),
               "a file name only after its option");
+    fuzzCheck(arguments.unknownOptions.size() < words.size(), "at most one unknown per argument");
+    for (const std::string& unknown : arguments.unknownOptions) {
+        fuzzCheck(appears(words, unknown), "an unknown option is one of the arguments");
+        for (const FrameworkOption& option : frameworkOptions())
+            fuzzCheck(unknown != option.name, "a known option is never unknown");
+    }
     return 0;
 }

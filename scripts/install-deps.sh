@@ -9,6 +9,7 @@ packages=(
     libopenal-dev libsndfile1-dev
     libgtest-dev
     xvfb xauth libgl1-mesa-dri
+    g++-mingw-w64-x86-64
 )
 
 missing=()
@@ -18,6 +19,7 @@ for package in "${packages[@]}"; do
     fi
 done
 
+echo "Installing the Debian packages that are missing (if any)..."
 if [ "${#missing[@]}" -eq 0 ]; then
     exit 0
 fi

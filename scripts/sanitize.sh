@@ -24,6 +24,7 @@ export ASAN_OPTIONS="detect_leaks=1:exitcode=86:strict_init_order=1:intercept_tl
 export LSAN_OPTIONS="suppressions=$PWD/cmake/lsan.supp:print_suppressions=0:exitcode=86"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:exitcode=86"
 
+echo "Building with the sanitizers in build-asan/..."
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEL_SANITIZE=ON \
     -DKORVEL_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$(nproc)"
@@ -31,4 +32,5 @@ cmake --build build-asan -j"$(nproc)"
 # ASan then has to accept a library loaded ahead of its own runtime.
 export ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0"
 keep_loaded="$PWD/build-asan/libkorvel_keep_libraries_loaded.so"
+echo "Testing in build-asan/..."
 KORVEL_TEST_PRELOAD="$keep_loaded" scripts/run-ctest.sh build-asan

@@ -29,7 +29,7 @@ for _ in 1 2 3 4 5; do
     start=$(date +%s.%N)
     run "$game" --run_headless </dev/null >/dev/null
     end=$(date +%s.%N)
-    times+=("$(echo "$end - $start" | bc -l)")
+    times+=("$(awk -v start="$start" -v end="$end" 'BEGIN { printf "%.3f", end - start }')")
 done
 median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p)
 printf 'start-up to the first frame (headless, whole process): median %.2f s of 5 runs\n' "$median"

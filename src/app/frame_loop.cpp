@@ -5,14 +5,18 @@
 
 #include "app/cursor_callback.h"
 #include "app/level.h"
+#include "app/physics_view.h"
 #include "app/render_flags.h"
 #include "app/render_passes.h"
 #include "app/run_options.h"
 #include "app/shadow_map.h"
 #include "audio/game_audio.h"
+#include "framework/console.h"
 #include "framework/framework_arguments.h"
 #include "framework/screenshot.h"
+#include "framework/screenshot_size.h"
 #include "game/camera_math.h"
+#include "game/physics/physics_world.h"
 #include "game/rules.h"
 
 namespace {
@@ -54,6 +58,34 @@ std::string screenshotName(const FrameworkArguments& arguments)
     return arguments.hasFilename ? arguments.filename : DefaultScreenshotName;
 }
 
+struct FramebufferSize {
+    int width = 0;
+    int height = 0;
+};
+
+// In pixels; on a scaled display it differs from the window's size in screen
+// coordinates, so the viewport asks for it every frame.
+FramebufferSize framebufferSize(GLFWwindow* window)
+{
+    FramebufferSize size;
+    glfwGetFramebufferSize(window, &size.width, &size.height);
+    return size;
+}
+
+// The settings' size where the framebuffer agrees with it, else the whole
+// framebuffer, with a line that says so.
+bool saveHeadlessScreenshot(const FrameworkArguments& arguments, const StartupSettings& settings,
+                            const FramebufferSize& framebuffer)
+{
+    const std::string name = screenshotName(arguments);
+    const ScreenshotSize size = chooseScreenshotSize(name + ".ppm", settings.window.width,
+                                                     settings.window.height, framebuffer.width,
+                                                     framebuffer.height);
+    if (!size.note.empty())
+        printLine(size.note);
+    return saveScreenshot(name, size.width, size.height);
+}
+
 }  // namespace
 
 bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& settings,
@@ -64,8 +96,8 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     GameClock& clock = source.clock();
     setCursorTarget(&run, &level.camera);
     const glm::mat4 projection = level.camera.projection();
-    const int width = settings.window.width;
-    const int height = settings.window.height;
+
+    PhysicsView physicsView(*PhysicsWorld::scene, *level.controllerManager);
 
     const DrawMode drawMode = run.drawMode();
     if (drawMode == DrawMode::NoMap)
@@ -74,6 +106,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     run.startTiming();
     while (source.beginFrame()) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        const FramebufferSize framebuffer = framebufferSize(window);
         const float now = static_cast<float>(clock.frameSeconds());
         const float deltaTime = source.frameTime(now - level.previousTime);
 
@@ -82,7 +115,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         const glm::mat4 lightSpace = shadowLightSpaceMatrix();
         if (drawing) {
             renderShadowPass(level, lightSpace);
-            prepareVisiblePass(level, width, height);
+            prepareVisiblePass(level, framebuffer.width, framebuffer.height);
         }
 
         // 2. Input, then the player and the camera, so this frame shows their new state.
@@ -92,7 +125,8 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         const glm::mat4 view = level.camera.computeView(level.player);
         level.forward = viewForward(view);
 
-        // 3. The visible pass: skinned skeleton, then the level and the spiders.
+        // 3. The visible pass: skinned skeleton, then the level and the spiders,
+        //    then the physics view over them when F5 has it on.
         FrameView frame;
         frame.viewProjection = projection * view;
         frame.cameraPosition = level.camera.eyePosition;
@@ -103,6 +137,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
             setSkinningProgramUniforms(level, frame);
             drawAnimatedSkeleton(level, deltaTime);
             drawVisibleLevel(level, renderFlags.showMap);
+            physicsView.draw(frame.viewProjection, renderFlags.showPhysics);
         } else {
             level.animationPlayer.advance(deltaTime);
         }
@@ -118,8 +153,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         // frame is read back just before it.
         const bool lastFrame = source.endsAfterThisFrame(arguments.runHeadless);
         if (arguments.runHeadless && lastFrame)
-            outputsWritten = saveScreenshot(screenshotName(arguments), static_cast<std::uint32_t>(width),
-                                            static_cast<std::uint32_t>(height));
+            outputsWritten = saveHeadlessScreenshot(arguments, settings, framebuffer);
         glfwSwapBuffers(window);
         run.frameFinished();
         if (lastFrame || glfwWindowShouldClose(window))

@@ -47,6 +47,10 @@ KeyEffect handleKeyEvent(RenderFlags& flags, int key, int action)
         flags.showHaze = !flags.showHaze;
         effect.consoleLine = std::string("showHaze: ") + bit(flags.showHaze);
         break;
+    case GLFW_KEY_F5:
+        flags.showPhysics = !flags.showPhysics;
+        effect.consoleLine = std::string("Physics view: ") + bit(flags.showPhysics);
+        break;
     default:
         break;
     }

@@ -1,4 +1,4 @@
-// The key callback: render toggles on N, T, F1-F4 and Escape to quit, each acting
+// The key callback: render toggles on N, T, F1-F5 and Escape to quit, each acting
 // when the key is released. The decision is a pure function of the flags so it is
 // testable; the callback applies its GL and window side effects. Movement keys are
 // polled by the player, not handled here.

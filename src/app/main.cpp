@@ -9,6 +9,7 @@
 #include "app/cursor_callback.h"
 #include "app/diagnostics.h"
 #include "app/frame_loop.h"
+#include "app/help_text.h"
 #include "app/key_callback.h"
 #include "app/lighting.h"
 #include "app/level.h"
@@ -35,6 +36,15 @@ void setWindowHints(const WindowSettings& window)
     glfwWindowHint(GLFW_REFRESH_RATE, window.refreshRate);
     glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
     glfwWindowHint(GLFW_SAMPLES, 4);
+}
+
+// The cursor is hidden and captured; mouse motion drives the camera. Unscaled,
+// unaccelerated motion where the platform offers it, as first-person aiming wants.
+void configureInput(GLFWwindow* window)
+{
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+    if (glfwRawMouseMotionSupported())
+        glfwSetInputMode(window, GLFW_RAW_MOUSE_MOTION, GLFW_TRUE);
 }
 
 void enableDebugOutput()
@@ -104,6 +114,12 @@ int main(int argc, char** argv)
 
     FrameworkArguments arguments;
     parseFrameworkArguments(arguments, argc, argv);
+    for (const std::string& unknown : arguments.unknownOptions)
+        printLine(unknownOptionLine(unknown));
+    if (arguments.help) {
+        printLine(helpText());
+        return 0;
+    }
 
     // A demo, a route or a recording that cannot be used stops the run before
     // any window opens.
@@ -128,7 +144,11 @@ int main(int argc, char** argv)
     if (window == nullptr)
         return failStartup("Failed to create window");
     glfwMakeContextCurrent(window);
-    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+    configureInput(window);
+    // A timedemo measures the game, not the display's refresh rate; live play
+    // keeps whatever the driver syncs to.
+    if (arguments.timedemo)
+        glfwSwapInterval(0);
     run.attachWindow(window, MouseSensitivity);
 
     glewExperimental = GL_TRUE;

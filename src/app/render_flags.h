@@ -1,6 +1,7 @@
 // The process-wide rendering switches that the keyboard toggles at run time. The
 // first four start from the renderer settings file; the map and haze switches start
-// on. Only the main thread touches them (key callback inside event polling).
+// on, the physics view off. Only the main thread touches them (key callback inside
+// event polling).
 #pragma once
 
 class SettingsFile;
@@ -12,6 +13,7 @@ struct RenderFlags {
     bool texcoords = false;        // stored and toggled (T); nothing draws from it yet
     bool showMap = true;           // the map is drawn in the visible pass (F3)
     bool showHaze = true;          // sent as "enableHaze" (F4)
+    bool showPhysics = false;      // colliders and capsules drawn over the frame (F5)
 };
 
 extern RenderFlags renderFlags;

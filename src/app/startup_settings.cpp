@@ -9,10 +9,6 @@
 
 namespace {
 
-const char* const WindowSettingsPath = "assets/settings/window.ini";
-const char* const CameraSettingsPath = "assets/settings/camera_front.ini";
-const char* const RendererSettingsPath = "assets/settings/renderer_standard.ini";
-
 WindowSettings readWindowSettings(const SettingsFile& file)
 {
     const WindowSettings defaults;

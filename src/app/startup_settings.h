@@ -7,6 +7,12 @@
 
 struct FrameworkArguments;
 
+// The settings files, relative to the project root; the command line can
+// replace the camera and the renderer file.
+inline constexpr const char* WindowSettingsPath = "assets/settings/window.ini";
+inline constexpr const char* CameraSettingsPath = "assets/settings/camera_front.ini";
+inline constexpr const char* RendererSettingsPath = "assets/settings/renderer_standard.ini";
+
 struct WindowSettings {
     int width = 800;
     int height = 800;

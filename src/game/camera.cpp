@@ -2,13 +2,13 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
-void Camera::setup(float fovDegrees, float aspectRatio, float nearPlane, float farPlane,
+void Camera::setup(float fovDegrees, float aspectRatio, float nearDistance, float farDistance,
                    float initialYaw, float initialPitch)
 {
     fov = fovDegrees * DegreesToRadians;
     aspect = aspectRatio;
-    near = nearPlane;
-    far = farPlane;
+    nearPlane = nearDistance;
+    farPlane = farDistance;
     yaw = initialYaw;
     pitch = initialPitch;
 }
@@ -26,5 +26,5 @@ glm::mat4 Camera::computeView(const glm::vec3& centre)
 
 glm::mat4 Camera::projection() const
 {
-    return glm::perspective(fov, aspect, near, far);
+    return glm::perspective(fov, aspect, nearPlane, farPlane);
 }

@@ -20,8 +20,9 @@ constexpr float DegreesToRadians = 0.017453292f;
 class Camera {
 public:
     float fov = 60.0f * DegreesToRadians;  // vertical field of view, radians
-    float near = 0.1f;                      // near plane distance
-    float far = 100.0f;                     // far plane distance
+    // Not "near" and "far": windows.h defines both as macros.
+    float nearPlane = 0.1f;                 // near plane distance
+    float farPlane = 100.0f;                // far plane distance
     float aspect = 1.0f;                    // configured window width / height
     float distance = 0.0f;                  // orbit distance; 0 = first person
     float yaw = 0.0f;                       // radians, grows without wrap
@@ -32,7 +33,7 @@ public:
 
     // Stores the settings; the field of view comes in degrees. A pitch beyond
     // +-MaxPitch is kept until the first cursor event clamps it.
-    void setup(float fovDegrees, float aspectRatio, float nearPlane, float farPlane,
+    void setup(float fovDegrees, float aspectRatio, float nearDistance, float farDistance,
                float initialYaw, float initialPitch);
 
     // One cursor position event (virtual, unbounded coordinates).

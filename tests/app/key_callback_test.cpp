@@ -31,13 +31,14 @@ const ToggleCase toggleCases[] = {
     {"F2", GLFW_KEY_F2, &RenderFlags::backfaceCulling},
     {"F3", GLFW_KEY_F3, &RenderFlags::showMap},
     {"F4", GLFW_KEY_F4, &RenderFlags::showHaze},
+    {"F5", GLFW_KEY_F5, &RenderFlags::showPhysics},
 };
 
 bool sameFlags(const RenderFlags& a, const RenderFlags& b)
 {
     return a.wireframe == b.wireframe && a.backfaceCulling == b.backfaceCulling
            && a.normals == b.normals && a.texcoords == b.texcoords && a.showMap == b.showMap
-           && a.showHaze == b.showHaze;
+           && a.showHaze == b.showHaze && a.showPhysics == b.showPhysics;
 }
 
 class KeyToggles : public ::testing::TestWithParam<ToggleCase> {};
@@ -74,6 +75,8 @@ TEST(KeyEffects, MapAndHazeLinesShowTheNewValue)
     EXPECT_EQ(handleKeyEvent(flags, GLFW_KEY_F3, GLFW_RELEASE).consoleLine, "Map: 0");
     EXPECT_EQ(handleKeyEvent(flags, GLFW_KEY_F3, GLFW_RELEASE).consoleLine, "Map: 1");
     EXPECT_EQ(handleKeyEvent(flags, GLFW_KEY_F4, GLFW_RELEASE).consoleLine, "showHaze: 0");
+    EXPECT_EQ(handleKeyEvent(flags, GLFW_KEY_F5, GLFW_RELEASE).consoleLine, "Physics view: 1");
+    EXPECT_EQ(handleKeyEvent(flags, GLFW_KEY_F5, GLFW_RELEASE).consoleLine, "Physics view: 0");
 }
 
 TEST(KeyEffects, WireframeFollowsTheNewFlag)
@@ -102,7 +105,7 @@ TEST(KeyEffects, EscapeClosesAndOtherKeysDoNothing)
     RenderFlags flags;
     EXPECT_TRUE(handleKeyEvent(flags, GLFW_KEY_ESCAPE, GLFW_RELEASE).closeWindow);
     EXPECT_FALSE(handleKeyEvent(flags, GLFW_KEY_ESCAPE, GLFW_PRESS).closeWindow);
-    for (int key : {GLFW_KEY_W, GLFW_KEY_SPACE, GLFW_KEY_F5, GLFW_KEY_F9}) {
+    for (int key : {GLFW_KEY_W, GLFW_KEY_SPACE, GLFW_KEY_F6, GLFW_KEY_F9}) {
         const KeyEffect effect = handleKeyEvent(flags, key, GLFW_RELEASE);
         EXPECT_FALSE(effect.closeWindow || effect.changesCulling || effect.changesPolygonMode);
         EXPECT_TRUE(effect.consoleLine.empty());

@@ -40,6 +40,31 @@ TEST(Startup, HeadlessRunPrintsTheStartLinesInOrderAndWritesTheScreenshot)
     EXPECT_GT(shot.redOverGreenBelow(shot.height * 4 / 5), 1.8);
 }
 
+TEST(Startup, HelpListsOptionsKeysAndSettingsFilesAndEndsWithoutAWindow)
+{
+    GameTree tree;
+    const GameRun run = tree.run("--help");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    for (const char* text : {"Usage: korvel [options]", "--run_headless", "--init_camera FILE",
+                             "--draw MODE", "F5", "Escape", "assets/settings/window.ini",
+                             "assets/settings/renderer_standard.ini"})
+        EXPECT_NE(run.output.find(text), std::string::npos) << text << "\n" << run.output;
+    EXPECT_LT(lineIndex(run.output, "GLFW was initialized."), 0) << run.output;
+}
+
+TEST(Startup, AnUnknownOptionGetsItsLineAndTheRunGoesOn)
+{
+    GameTree tree;
+    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    const GameRun run = tree.run("--run-headless --run_headless");
+    EXPECT_EQ(run.exitStatus, 0) << run.output;
+    const int welcome = lineIndex(run.output, ":::::: WELCOME TO KORVEL 2024 ::::::");
+    const int unknown = lineIndex(run.output, "Unknown option: --run-headless (see --help)");
+    EXPECT_GT(unknown, welcome) << run.output;
+    EXPECT_LT(unknown, lineIndex(run.output, "GLFW was initialized.")) << run.output;
+    EXPECT_TRUE(std::filesystem::exists(tree.root() / "screenshot.ppm"));
+}
+
 TEST(Startup, WithoutSettingsFilesTheDefaultsGiveAnEightHundredSquareFrame)
 {
     GameTree tree({"assets/settings"});

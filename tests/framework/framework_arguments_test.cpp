@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace {
 
 struct ArgumentsCase {
@@ -77,6 +79,11 @@ const ArgumentsCase argumentCases[] = {
     {"MutedRecording", {"--record_audio", "run.wav", "--mute"}, sound(true, "run.wav")},
     {"RecordingNamedMute", {"--record_audio", "--mute"}, sound(true, "--mute")},
     {"LoneRecordAudioIgnored", {"--record_audio"}, FrameworkArguments{}},
+    {"HelpAmongOthers", {"--timedemo", "--help"}, [] {
+         FrameworkArguments arguments = demos("", "", true);
+         arguments.help = true;
+         return arguments;
+     }()},
 };
 
 void expectSameArguments(const FrameworkArguments& actual, const FrameworkArguments& expected)
@@ -96,6 +103,19 @@ void expectSameArguments(const FrameworkArguments& actual, const FrameworkArgume
     EXPECT_EQ(actual.mute, expected.mute);
     EXPECT_EQ(actual.hasRecordAudio, expected.hasRecordAudio);
     EXPECT_EQ(actual.recordAudio, expected.recordAudio);
+    EXPECT_EQ(actual.help, expected.help);
+}
+
+// Scans the program name followed by `arguments`.
+FrameworkArguments parseCommandLine(const std::vector<const char*>& arguments)
+{
+    std::vector<const char*> argv = {"korvel"};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    // A terminating null like the real argv, which the scan must never reach.
+    argv.push_back(nullptr);
+    FrameworkArguments parsed;
+    parseFrameworkArguments(parsed, static_cast<int>(argv.size()) - 1, argv.data());
+    return parsed;
 }
 
 class ArgumentsScan : public ::testing::TestWithParam<ArgumentsCase> {};
@@ -104,14 +124,91 @@ class ArgumentsScan : public ::testing::TestWithParam<ArgumentsCase> {};
 
 TEST_P(ArgumentsScan, FillsRecord)
 {
-    std::vector<const char*> argv = {"korvel"};
-    argv.insert(argv.end(), GetParam().arguments.begin(), GetParam().arguments.end());
-    // A terminating null like the real argv, which the scan must never reach.
-    argv.push_back(nullptr);
-    FrameworkArguments parsed;
-    parseFrameworkArguments(parsed, static_cast<int>(argv.size()) - 1, argv.data());
-    expectSameArguments(parsed, GetParam().expected);
+    expectSameArguments(parseCommandLine(GetParam().arguments), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, ArgumentsScan, ::testing::ValuesIn(argumentCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+struct UnknownCase {
+    const char* name;
+    std::vector<const char*> arguments;  // without the program name
+    std::vector<std::string> unknown;
+};
+
+void PrintTo(const UnknownCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const UnknownCase unknownCases[] = {
+    {"TypoOfAnOption", {"--run-headless"}, {"--run-headless"}},
+    {"ValuesAreNotUnknown", {"--filename", "shot", "--draw", "clear"}, {}},
+    {"ValueThatIsAnOptionStaysKnown", {"--filename", "--run_headless", "stray"}, {"stray"}},
+    {"SwitchTakesNoValue", {"--timedemo", "fast"}, {"fast"}},
+    {"LoneValueOptionAtTheEnd", {"-x", "--filename"}, {"-x"}},
+    {"PartialsInOrder", {"run_headless", "--run_headless=1", "-filename", "x"},
+     {"run_headless", "--run_headless=1", "-filename", "x"}},
+    {"EmptyArgument", {""}, {""}},
+};
+
+class UnknownOptions : public ::testing::TestWithParam<UnknownCase> {};
+
+} // namespace
+
+TEST_P(UnknownOptions, AreCollectedInOrder)
+{
+    EXPECT_EQ(parseCommandLine(GetParam().arguments).unknownOptions, GetParam().unknown);
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLines, UnknownOptions, ::testing::ValuesIn(unknownCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(OptionTable, EveryOptionIsKnownToTheScanAndListedInTheHelp)
+{
+    const std::string help = formatOptionsHelp();
+    for (const FrameworkOption& option : frameworkOptions()) {
+        const FrameworkArguments parsed = parseCommandLine({option.name, "value"});
+        EXPECT_TRUE(parsed.*option.given) << option.name;
+        if (option.value != nullptr) {
+            EXPECT_EQ(parsed.*option.value, "value") << option.name;
+        }
+        const std::vector<std::string> expectedUnknown =
+            option.value != nullptr ? std::vector<std::string>{} : std::vector<std::string>{"value"};
+        EXPECT_EQ(parsed.unknownOptions, expectedUnknown) << option.name;
+
+        std::string synopsis = std::string("  ") + option.name;
+        if (option.valueName != nullptr)
+            synopsis += std::string(" ") + option.valueName;
+        const std::size_t at = help.find(synopsis + " ");
+        ASSERT_NE(at, std::string::npos) << option.name << "\n" << help;
+        EXPECT_NE(help.find(option.description, at), std::string::npos) << option.name;
+    }
+}
+
+TEST(OptionTable, NamesAreUniqueAndHelpColumnsLineUp)
+{
+    const std::vector<FrameworkOption>& options = frameworkOptions();
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        for (std::size_t j = i + 1; j < options.size(); ++j)
+            EXPECT_STRNE(options[i].name, options[j].name);
+    }
+    // Every description starts in the same column, after at least two spaces.
+    std::istringstream lines(formatOptionsHelp());
+    std::string line;
+    std::size_t row = 0;
+    std::size_t column = std::string::npos;
+    while (std::getline(lines, line)) {
+        const FrameworkOption& option = options.at(row++);
+        const std::size_t at = line.rfind(option.description);
+        ASSERT_NE(at, std::string::npos) << line;
+        if (column == std::string::npos)
+            column = at;
+        EXPECT_EQ(at, column) << line;
+        EXPECT_EQ(line.substr(at - 2, 2), "  ") << line;
+    }
+    EXPECT_EQ(row, options.size());
+    EXPECT_EQ(unknownOptionLine("--run-headless"), "Unknown option: --run-headless (see --help)");
+}

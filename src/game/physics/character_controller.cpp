@@ -92,6 +92,11 @@ float CharacterController::height() const
     return impl->desc.height;
 }
 
+float CharacterController::contactOffset() const
+{
+    return impl->desc.contactOffset;
+}
+
 ControllerManager::ControllerManager(CollisionScene& scene) : scene(scene) {}
 
 ControllerManager::~ControllerManager() = default;
@@ -109,4 +114,9 @@ CharacterController* ControllerManager::createController(const CapsuleController
 std::size_t ControllerManager::controllerCount() const
 {
     return controllers.size();
+}
+
+const CharacterController& ControllerManager::controller(std::size_t index) const
+{
+    return *controllers.at(index);
 }

@@ -38,6 +38,8 @@ public:
 
     float radius() const;
     float height() const;
+    // The skin kept between the capsule and what it touches (world units).
+    float contactOffset() const;
 
 private:
     friend class ControllerManager;
@@ -58,6 +60,8 @@ public:
     CharacterController* createController(const CapsuleControllerDesc& desc);
 
     std::size_t controllerCount() const;
+    // Controller `index`, 0 <= index < controllerCount(), in order of creation.
+    const CharacterController& controller(std::size_t index) const;
 
 private:
     CollisionScene& scene;

@@ -80,6 +80,11 @@ std::size_t CollisionScene::staticMeshCount() const
     return impl->colliders.size();
 }
 
+const StaticMeshCollider& CollisionScene::staticMesh(std::size_t index) const
+{
+    return *impl->colliders.at(index);
+}
+
 btCollisionWorld& CollisionScene::world()
 {
     return impl->world;

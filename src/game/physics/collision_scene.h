@@ -29,6 +29,8 @@ public:
                                       const std::vector<std::uint32_t>& indices);
 
     std::size_t staticMeshCount() const;
+    // Static mesh `index`, 0 <= index < staticMeshCount(), in order of adding.
+    const StaticMeshCollider& staticMesh(std::size_t index) const;
 
     btCollisionWorld& world();
 
