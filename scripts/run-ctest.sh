@@ -13,10 +13,33 @@ shift
 
 export KORVEL_TESTS_MUST_RUN=1
 log="$(mktemp)"
-trap 'rm -f "$log"' EXIT
+display_file="$(mktemp)"
+xvfb_pid=""
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -f "$log" "$display_file"
+}
+trap cleanup EXIT
+
+# A display of our own. Xvfb picks a free display number itself and reports it
+# (-displayfd), so two test runs starting at once never share one, as they can
+# with `xvfb-run -a`; a neighbour's server ending would take our display along.
+# -noreset: by default the server resets whenever its last client leaves, and a
+# test connecting during that moment is refused.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+done
+if [ ! -s "$display_file" ]; then
+    echo "FAILED: the virtual display (Xvfb) did not start"
+    exit 1
+fi
+export DISPLAY=":$(head -n1 "$display_file")"
 
 status=0
-xvfb-run -a -s "-screen 0 1280x1024x24" env ${KORVEL_TEST_PRELOAD:+LD_PRELOAD="$KORVEL_TEST_PRELOAD"} \
+env ${KORVEL_TEST_PRELOAD:+LD_PRELOAD="$KORVEL_TEST_PRELOAD"} \
     ctest --test-dir "$build_dir" --output-on-failure --no-tests=error -j2 "$@" </dev/null \
     2>&1 | tee "$log" || status=$?
 
