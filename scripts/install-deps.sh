@@ -8,6 +8,7 @@ packages=(
     libglfw3-dev libglew-dev libglm-dev libassimp-dev libstb-dev libinih-dev libbullet-dev
     libgtest-dev
     xvfb xauth libgl1-mesa-dri
+    gnuplot-nox bc time glslang-tools
 )
 
 missing=()

@@ -33,5 +33,9 @@ void parseFrameworkArguments(FrameworkArguments& arguments, int argc, const char
         takeValue(argv, argc, i, "--record_demo", arguments.hasRecordDemo, arguments.recordDemo);
         takeValue(argv, argc, i, "--route", arguments.hasRoute, arguments.route);
         takeValue(argv, argc, i, "--draw", arguments.hasDraw, arguments.draw);
+        takeValue(argv, argc, i, "--lighting", arguments.hasLighting, arguments.lighting);
+        takeValue(argv, argc, i, "--timedemo_csv", arguments.hasTimedemoCsv, arguments.timedemoCsv);
+        takeValue(argv, argc, i, "--screenshot_frames", arguments.hasScreenshotFrames,
+                  arguments.screenshotFrames);
     }
 }

@@ -20,8 +20,14 @@ struct FrameworkArguments {
     bool timedemo = false;         // "--timedemo"
     bool hasRoute = false;         // "--route FILE": steer the player along a route
     std::string route;
-    bool hasDraw = false;          // "--draw MODE": full, no_map or clear (for measurements)
+    bool hasDraw = false;          // "--draw MODE": full, unlit, no_map or clear (for measurements)
     std::string draw;
+    bool hasLighting = false;      // "--lighting MODE": stored (the static light baked once) or per_pixel
+    std::string lighting;
+    bool hasTimedemoCsv = false;   // "--timedemo_csv FILE": every frame's time, with --timedemo
+    std::string timedemoCsv;
+    bool hasScreenshotFrames = false;  // "--screenshot_frames N,N,...": screenshots of those frames too
+    std::string screenshotFrames;
 };
 
 // Scans argv[1..argc-1]. Every argument is compared with every option, values
