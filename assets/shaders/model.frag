@@ -12,6 +12,14 @@ in vec2 lightTexCoords;
 
 const int MAX_LIGHTS = 60;
 const int GRID_SLOTS = 8;
+// Torches lit per pixel on the static scenery (see staticLightTorches), and
+// the base their indices are packed in, two to a channel.
+const int STORED_TORCHES = 6;
+const int TORCH_SLOT_BASE = 64;
+// How far behind a surface's plane (as the cosine of the angle) a torch can
+// stand and still light the bumps of a normal map. The brick edges turn nearly
+// sideways, so every torch but one straight behind the surface can reach them.
+const float BUMP_REACH = 1.0;
 // Torch falloff: full strength within a metre or so, half at about 3 units.
 const float TORCH_INTENSITY = 3.2;
 const float TORCH_FALLOFF = 0.25;
@@ -31,10 +39,16 @@ const int LIGHTING_BAKE = 2;       // writes the fixed light into the atlas (sta
 const int LIGHTING_NONE = 3;       // base colour only: what lighting costs, measured
 
 uniform int lightingMode;
-// Per atlas texel: xyz the torch light as a vector (the light-weighted sum of the
-// directions towards the torches that face the surface, so a normal map still
-// turns it), w the lava light's strength with its shadow.
+// The static light atlas. The torches that light a texel most are named in
+// staticLightTorches and lit here per pixel: a normal map turns brick edges
+// right out of the light of a torch that glances along the wall, and towards
+// the one on the other side. Each of its x, y and z holds two torch indices,
+// first + TORCH_SLOT_BASE * second, TORCH_SLOT_BASE meaning none (read
+// unfiltered). The light of any further torches is stored in staticLight as one
+// vector (each one's light times its direction, summed), which a normal map
+// still turns; its w holds the lava light's strength with its shadow.
 uniform sampler2D staticLight;
+uniform sampler2D staticLightTorches;
 
 uniform vec3 cameraPos;
 uniform mat4 lightSpaceMatrix;
@@ -65,7 +79,9 @@ uniform int hasDiffuseTexture;
 uniform int hasNormalMap;
 uniform vec3 materialColor;
 
-out vec4 fragColor;
+layout(location = 0) out vec4 fragColor;
+// Written only when baking: the atlas's second layer.
+layout(location = 1) out vec4 bakedTorches;
 
 // Screen-space derivatives, taken at the top of main() while every pixel of a
 // quad still runs the same code: they, and the texture reads that would need
@@ -117,10 +133,12 @@ float torchAttenuation(float distance)
 }
 
 // What the torches give one fragment: their light as seen by the normal, and
-// the same light as a vector (see staticLight).
+// the same light as vectors (see staticLight).
 struct TorchSum {
     float light;
-    vec3 pull;
+    vec3 pull;          // light times direction, summed over the torches that face the surface
+    int brightest[STORED_TORCHES];          // the torches that can give the most light, -1 for none
+    float brightestLight[STORED_TORCHES];
     bool flame;
 };
 
@@ -138,11 +156,44 @@ void addTorch(int index, vec3 n, inout TorchSum sum)
     sum.light += strength * lambert;
     if (lambert > 0.0)
         sum.pull += strength * towards;
+    // Ranked by the light a bumped surface could take from the torch: one just
+    // behind the surface's plane still reaches the bumps tilted towards it.
+    float reach = strength * (dot(n, towards) + BUMP_REACH);
+    if (reach <= 0.0)
+        return;
+    // Insertion into the ranking, brightest first.
+    int carried = index;
+    for (int k = 0; k < STORED_TORCHES; ++k) {
+        if (reach > sum.brightestLight[k]) {
+            int nextIndex = sum.brightest[k];
+            float nextReach = sum.brightestLight[k];
+            sum.brightest[k] = carried;
+            sum.brightestLight[k] = reach;
+            carried = nextIndex;
+            reach = nextReach;
+        }
+    }
+}
+
+// Light times direction of one torch, as addTorch summed it for normal n.
+vec3 torchPull(int index, vec3 n)
+{
+    vec3 offset = lightPositions[index] - worldPosition;
+    float distance = length(offset);
+    vec3 towards = offset / distance;
+    return facing(n, towards) > 0.0 ? torchAttenuation(distance) * towards : vec3(0.0);
+}
+
+TorchSum noTorches()
+{
+    int none[STORED_TORCHES] = int[STORED_TORCHES](-1, -1, -1, -1, -1, -1);
+    float dark[STORED_TORCHES] = float[STORED_TORCHES](0.0, 0.0, 0.0, 0.0, 0.0, 0.0);
+    return TorchSum(0.0, vec3(0.0), none, dark, false);
 }
 
 TorchSum torchLight(vec3 n)
 {
-    TorchSum sum = TorchSum(0.0, vec3(0.0), false);
+    TorchSum sum = noTorches();
     if (lightGridCellSize <= 0.0 || lightRange <= 0.0) {
         // No grid uploaded: every light, the slow way.
         for (int i = 0; i < numLights && i < MAX_LIGHTS; ++i)
@@ -205,19 +256,37 @@ float hazeAmount()
     return clamp((distance - hazeStart) / max(hazeEnd - hazeStart, 1e-4), 0.0, 1.0);
 }
 
-// The light that falls on this fragment, ambient included.
-vec3 incomingLight(vec3 n)
+// The fixed light read back from the atlas, ambient included. Where no torch
+// reaches, the normal map could not change anything: it is not read there.
+vec3 storedLight(vec3 geometric, Slopes slopes)
 {
-    vec3 ambient = ambientLightColor * ambientStrength;
-    if (lightingMode == LIGHTING_STORED) {
-        // The atlas has no mipmaps, and this runs in a branch: level 0, explicitly.
-        vec4 stored = textureLod(staticLight, lightTexCoords, 0.0);
-        return ambient + lightColor * max(dot(n, stored.xyz), 0.0) + lavaLightColor * stored.w;
+    // The atlas has no mipmaps, and this runs in a branch: level 0, explicitly.
+    vec4 stored = textureLod(staticLight, lightTexCoords, 0.0);
+    ivec2 texel = ivec2(lightTexCoords * vec2(textureSize(staticLightTorches, 0)));
+    ivec3 pairs = ivec3(texelFetch(staticLightTorches, texel, 0).xyz);
+    if (pairs.x % TORCH_SLOT_BASE >= TORCH_SLOT_BASE - 1)
+        return ambientLightColor * ambientStrength + lavaLightColor * stored.w;
+    vec3 n = surfaceNormal(geometric, slopes);
+    TorchSum torches = noTorches();
+    for (int k = 0; k < STORED_TORCHES; ++k) {
+        int index = k % 2 == 0 ? pairs[k / 2] % TORCH_SLOT_BASE : pairs[k / 2] / TORCH_SLOT_BASE;
+        if (index >= numLights || index >= MAX_LIGHTS)
+            break;
+        addTorch(index, n, torches);
     }
+    if (torches.flame)
+        return vec3(1.0);
+    return ambientLightColor * ambientStrength + lightColor * (torches.light + max(dot(n, stored.xyz), 0.0)) +
+           lavaLightColor * stored.w;
+}
+
+// Every light evaluated for this fragment, ambient included.
+vec3 liveLight(vec3 n)
+{
     TorchSum torches = torchLight(n);
     if (torches.flame)
         return vec3(1.0);
-    return ambient + lightColor * torches.light + lavaLightColor * lavaLight(n);
+    return ambientLightColor * ambientStrength + lightColor * torches.light + lavaLightColor * lavaLight(n);
 }
 
 void main()
@@ -228,7 +297,17 @@ void main()
         // The fixed light as the geometric normal sees it; the normal maps
         // shape it when it is read back.
         TorchSum torches = torchLight(geometric);
-        fragColor = vec4(torches.pull, lavaLight(geometric));
+        vec3 others = torches.pull;
+        int slots[STORED_TORCHES];
+        for (int k = 0; k < STORED_TORCHES; ++k) {
+            int index = torches.brightest[k];
+            if (index >= 0)
+                others -= torchPull(index, geometric);
+            slots[k] = index >= 0 ? index : TORCH_SLOT_BASE - 1;
+        }
+        fragColor = vec4(others, lavaLight(geometric));
+        bakedTorches = vec4(float(slots[0] + TORCH_SLOT_BASE * slots[1]), float(slots[2] + TORCH_SLOT_BASE * slots[3]),
+                            float(slots[4] + TORCH_SLOT_BASE * slots[5]), 0.0);
         return;
     }
     // Beyond the haze's end nothing of the light shows: skip the lighting,
@@ -239,7 +318,10 @@ void main()
         return;
     }
     vec3 base = baseColour(slopes);
-    vec3 light = lightingMode == LIGHTING_NONE ? vec3(1.0)
-                                               : incomingLight(surfaceNormal(geometric, slopes));
+    vec3 light = vec3(1.0);
+    if (lightingMode == LIGHTING_STORED)
+        light = storedLight(geometric, slopes);
+    else if (lightingMode != LIGHTING_NONE)
+        light = liveLight(surfaceNormal(geometric, slopes));
     fragColor = vec4(mix(base * light, hazeColor, haze), 1.0);
 }

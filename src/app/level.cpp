@@ -134,7 +134,7 @@ Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStatic
         staticLight = std::make_unique<StaticLight>(
             std::vector<const Model*>{&map, &door, &lava, &podium, &riddle}, staticLightAtlasSettings());
         modelProgram->use();
-        modelProgram->setUniform(StaticLightUniform, StaticLightTextureUnit);
+        StaticLight::setSamplerUniforms(*modelProgram);
         bakeStaticLight(*this);
     }
 

@@ -193,7 +193,8 @@ LightAtlasLayout layOutLightAtlas(const std::vector<LightAtlasMesh>& meshes, con
     return layout;
 }
 
-void dilateLightAtlas(std::vector<glm::vec4>& texels, int width, int height, int passes)
+void dilateLightAtlas(std::vector<glm::vec4>& texels, int width, int height, int passes, DilationRule rule,
+                      const glm::vec4& leftover)
 {
     std::vector<glm::vec4> previous;
     for (int pass = 0; pass < passes; ++pass) {
@@ -211,7 +212,7 @@ void dilateLightAtlas(std::vector<glm::vec4>& texels, int width, int height, int
                         if (nx < 0 || ny < 0 || nx >= width || ny >= height)
                             continue;
                         const glm::vec4& neighbour = previous[static_cast<std::size_t>(ny) * width + nx];
-                        if (neighbour.w >= 0.0f) {
+                        if (neighbour.w >= 0.0f && (rule == DilationRule::Mean || covered == 0)) {
                             sum += neighbour;
                             ++covered;
                         }
@@ -222,5 +223,5 @@ void dilateLightAtlas(std::vector<glm::vec4>& texels, int width, int height, int
     }
     for (glm::vec4& texel : texels)
         if (texel.w < 0.0f)
-            texel = glm::vec4(0.0f);
+            texel = leftover;
 }

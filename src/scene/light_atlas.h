@@ -45,8 +45,14 @@ struct LightAtlasLayout {
 LightAtlasLayout layOutLightAtlas(const std::vector<LightAtlasMesh>& meshes,
                                   const LightAtlasSettings& settings);
 
+// How an empty texel is filled from its covered neighbours: their mean (light,
+// which is filtered), or the first of them in reading order (torch indices,
+// which are not and must stay whole numbers).
+enum class DilationRule { Mean, FirstNeighbour };
+
 // Fills the texels no chart covered (those whose w is negative) from their
-// covered neighbours, one ring of texels per pass, so that filtered reads at a
-// chart's edge do not pull in empty light. Texels still empty afterwards become
-// (0, 0, 0, 0). `texels` holds width * height entries, row by row.
-void dilateLightAtlas(std::vector<glm::vec4>& texels, int width, int height, int passes);
+// covered neighbours, one ring of texels per pass, so that reads at a chart's
+// edge do not pull in empty texels. Texels still empty afterwards become
+// `leftover`. `texels` holds width * height entries, row by row.
+void dilateLightAtlas(std::vector<glm::vec4>& texels, int width, int height, int passes, DilationRule rule,
+                      const glm::vec4& leftover);

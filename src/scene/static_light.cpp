@@ -37,6 +37,12 @@ std::vector<LightAtlasMesh> atlasMeshes(const std::vector<const Model*>& models)
 // strength the charts write is never negative).
 constexpr float EmptyTexelMark = -1.0f;
 
+// The atlas's layers: light (other torches and lava), then the brightest torches.
+constexpr int LightLayer = 0;
+// A torch-index texel naming no torch.
+// Each channel packs two torch indices as first + 64 * second; 63 is "none".
+const glm::vec4 NoTorches{63.0f + 64.0f * 63.0f, 63.0f + 64.0f * 63.0f, 63.0f + 64.0f * 63.0f, 0.0f};
+
 }  // namespace
 
 StaticLight::StaticLight(std::vector<const Model*> staticModels, const LightAtlasSettings& settings)
@@ -61,27 +67,31 @@ StaticLight::StaticLight(std::vector<const Model*> staticModels, const LightAtla
         }
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 
-    glGenTextures(1, &texture);
-    glActiveTexture(GL_TEXTURE0 + StaticLightTextureUnit);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA16F, layout.width, layout.height, 0, GL_RGBA, GL_FLOAT, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    glActiveTexture(GL_TEXTURE0);
-
+    glGenTextures(2, textures);
     glGenFramebuffers(1, &framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    for (int layer = 0; layer < 2; ++layer) {
+        glBindTexture(GL_TEXTURE_2D, textures[layer]);
+        // Packed torch indices need every bit of a 32-bit float; light is fine in half floats.
+        const GLint format = layer == LightLayer ? GL_RGBA16F : GL_RGBA32F;
+        glTexImage2D(GL_TEXTURE_2D, 0, format, layout.width, layout.height, 0, GL_RGBA, GL_FLOAT, nullptr);
+        // Light is filtered; torch indices are read whole.
+        const GLint filter = layer == LightLayer ? GL_LINEAR : GL_NEAREST;
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0 + layer, GL_TEXTURE_2D, textures[layer], 0);
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
 StaticLight::~StaticLight()
 {
     glDeleteFramebuffers(1, &framebuffer);
-    glDeleteTextures(1, &texture);
+    glDeleteTextures(2, textures);
     glDeleteBuffers(static_cast<GLsizei>(coordinateBuffers.size()), coordinateBuffers.data());
 }
 
@@ -103,6 +113,8 @@ void StaticLight::bake(const std::shared_ptr<Shader>& program)
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    const GLenum layers[2] = {GL_COLOR_ATTACHMENT0, GL_COLOR_ATTACHMENT1};
+    glDrawBuffers(2, layers);
     glViewport(0, 0, layout.width, layout.height);
     glClearColor(0.0f, 0.0f, 0.0f, EmptyTexelMark);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -114,13 +126,21 @@ void StaticLight::bake(const std::shared_ptr<Shader>& program)
 
     std::vector<glm::vec4> texels(static_cast<std::size_t>(layout.width) * layout.height);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, texels.data());
+    for (int layer = 0; layer < 2; ++layer) {
+        glReadBuffer(layers[layer]);
+        glReadPixels(0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, texels.data());
+        if (layer == LightLayer)
+            dilateLightAtlas(texels, layout.width, layout.height, dilation, DilationRule::Mean, glm::vec4(0.0f));
+        else
+            dilateLightAtlas(texels, layout.width, layout.height, dilation, DilationRule::FirstNeighbour,
+                             NoTorches);
+        glBindTexture(GL_TEXTURE_2D, textures[layer]);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, texels.data());
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDrawBuffer(GL_COLOR_ATTACHMENT0);
+    glReadBuffer(GL_COLOR_ATTACHMENT0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    dilateLightAtlas(texels, layout.width, layout.height, dilation);
-    glActiveTexture(GL_TEXTURE0 + StaticLightTextureUnit);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, texels.data());
-    glActiveTexture(GL_TEXTURE0);
 
     program->setUniform(LightingModeUniform, static_cast<int>(LightingMode::PerPixel));
     glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
@@ -134,9 +154,17 @@ void StaticLight::bake(const std::shared_ptr<Shader>& program)
     lastBakeSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+void StaticLight::setSamplerUniforms(Shader& shader)
+{
+    shader.setUniform(StaticLightUniform, StaticLightTextureUnit);
+    shader.setUniform(StaticLightTorchesUniform, StaticLightTorchesTextureUnit);
+}
+
 void StaticLight::bind() const
 {
     glActiveTexture(GL_TEXTURE0 + StaticLightTextureUnit);
-    glBindTexture(GL_TEXTURE_2D, texture);
+    glBindTexture(GL_TEXTURE_2D, textures[0]);
+    glActiveTexture(GL_TEXTURE0 + StaticLightTorchesTextureUnit);
+    glBindTexture(GL_TEXTURE_2D, textures[1]);
     glActiveTexture(GL_TEXTURE0);
 }

@@ -21,10 +21,12 @@ class Shader;
 
 // Vertex attribute location of the atlas coordinates.
 constexpr unsigned AttributeLightTexCoords = 5;
-// Texture unit the atlas is bound on, clear of the mesh textures (0 to 8), the
-// shadow map (9) and the light grid (10).
+// Texture units of the atlas's two layers, clear of the mesh textures (0 to 8),
+// the shadow map (9) and the light grid (10).
 constexpr int StaticLightTextureUnit = 11;
+constexpr int StaticLightTorchesTextureUnit = 12;
 constexpr const char* StaticLightUniform = "staticLight";
+constexpr const char* StaticLightTorchesUniform = "staticLightTorches";
 
 class StaticLight {
 public:
@@ -41,7 +43,10 @@ public:
     // viewport again.
     void bake(const std::shared_ptr<Shader>& program);
 
-    // Binds the atlas on StaticLightTextureUnit, then makes unit 0 active.
+    // Sets the two atlas samplers' units on the current program of `shader`.
+    static void setSamplerUniforms(Shader& shader);
+
+    // Binds the atlas's layers on their units, then makes unit 0 active.
     void bind() const;
 
     int width() const { return layout.width; }
@@ -54,7 +59,7 @@ private:
     std::vector<const Model*> models;
     LightAtlasLayout layout;
     std::vector<std::uint32_t> coordinateBuffers;  // one per mesh, in model and mesh order
-    std::uint32_t texture = 0;
+    std::uint32_t textures[2] = {0, 0};            // other torches and lava; the two brightest torches
     std::uint32_t framebuffer = 0;
     int dilation = 0;                              // filled rings around each chart
     double lastBakeSeconds = 0.0;

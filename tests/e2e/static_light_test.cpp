@@ -74,3 +74,27 @@ TEST(StaticLight, MatchesPerPixelLightAlongTheRouteToTheGoal)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StaticLight, BadMeasurementOptionsAreRefusedBeforeAWindowOpens)
+{
+    GameTree tree;
+    const std::pair<const char*, const char*> cases[] = {
+        {"--lighting baked", "ERROR: --lighting takes stored or per_pixel, not 'baked'"},
+        {"--draw lit", "ERROR: --draw takes full, unlit, no_map or clear, not 'lit'"},
+        {"--screenshot_frames 0,5", "ERROR: --screenshot_frames takes frame numbers from 1 separated by commas, not '0,5'"},
+        {"--play_demo '" KORVEL_SOURCE_DIR "/tests/demos/goal.demo' --timedemo_csv times.csv",
+         "ERROR: --timedemo_csv needs --timedemo"},
+        {"--play_demo '" KORVEL_SOURCE_DIR "/tests/demos/goal.demo' --timedemo --timedemo_csv no/such/times.csv",
+         "ERROR: Could not create frame times file 'no/such/times.csv'"},
+    };
+    for (const auto& [arguments, line] : cases) {
+        const GameRun run = tree.run(std::string("--run_headless ") + arguments);
+        EXPECT_EQ(run.exitStatus, 2) << arguments << "\n" << run.output;
+        EXPECT_GE(lineIndex(run.output, line), 0) << arguments << "\n" << run.output;
+        EXPECT_LT(lineIndex(run.output, "GLFW was initialized."), 0) << arguments;
+    }
+}
+
+}  // namespace

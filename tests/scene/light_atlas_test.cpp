@@ -119,7 +119,10 @@ TEST(LightAtlas, DilationFillsRingsFromCoveredTexelsOnly)
     std::vector<glm::vec4> texels(size * size, glm::vec4(0.0f, 0.0f, 0.0f, -1.0f));
     texels[3 * size + 3] = {1.0f, 2.0f, 3.0f, 0.5f};
     texels[3 * size + 4] = {3.0f, 2.0f, 1.0f, 1.5f};
-    dilateLightAtlas(texels, size, size, 1);
+    const glm::vec4 leftover(-1.0f, -1.0f, 0.0f, 0.0f);
+    std::vector<glm::vec4> indices = texels;
+    dilateLightAtlas(texels, size, size, 1, DilationRule::Mean, glm::vec4(0.0f));
+    dilateLightAtlas(indices, size, size, 1, DilationRule::FirstNeighbour, leftover);
     // Covered texels keep their light.
     EXPECT_EQ(texels[3 * size + 3], glm::vec4(1.0f, 2.0f, 3.0f, 0.5f));
     // Next to both: their mean. Next to one: its light.
@@ -131,6 +134,11 @@ TEST(LightAtlas, DilationFillsRingsFromCoveredTexelsOnly)
     // Every texel is filled by now, none negative.
     for (const glm::vec4& texel : texels)
         EXPECT_GE(texel.w, 0.0f);
+
+    // Torch indices are copied whole from the first covered neighbour, never averaged.
+    EXPECT_EQ(indices[2 * size + 3], glm::vec4(1.0f, 2.0f, 3.0f, 0.5f));
+    EXPECT_EQ(indices[2 * size + 5], glm::vec4(3.0f, 2.0f, 1.0f, 1.5f));
+    EXPECT_EQ(indices[0], leftover);
 }
 
 }  // namespace
