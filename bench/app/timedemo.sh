@@ -61,10 +61,12 @@ done
 median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p)
 printf 'start-up to the first frame (headless, whole process): median %.2f s of 5 runs\n' "$median"
 
-# Peak resident memory of one full replay (GNU time's "Maximum resident set size").
+# Peak resident memory (GNU time's "Maximum resident set size") of a headless
+# run: the level, the static light bake and its read-back buffers, one frame.
+# A replay stays at that level (bench/soak/soak.sh samples it minute by minute).
 if [ -x /usr/bin/time ]; then
-    run /usr/bin/time -f 'peak resident memory of a full replay: %M KiB' \
-        "$game" --run_headless --timedemo --play_demo "$demo" </dev/null 2>&1 >/dev/null | grep '^peak' || true
+    run /usr/bin/time -f 'peak resident memory, headless start-up and one frame: %M KiB' \
+        "$game" --run_headless </dev/null 2>&1 >/dev/null | grep '^peak' || true
 fi
 
 if command -v gnuplot >/dev/null; then
