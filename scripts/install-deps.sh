@@ -10,6 +10,7 @@ packages=(
     libgtest-dev
     xvfb xauth libgl1-mesa-dri
     g++-mingw-w64-x86-64
+    gnuplot-nox time glslang-tools
 )
 
 missing=()

@@ -1,13 +1,22 @@
 #version 410 core
 // Lighting of the skinned skeleton: the same as model.frag, so the skeleton
 // stands in the same torch light as the level. Below this comment block the
-// file is model.frag's; change both together.
+// file is model.frag's; a test holds the two equal, so change both together.
 in vec3 worldPosition;
 in vec3 worldNormal;
 in vec2 texCoords;
+in vec2 lightTexCoords;
 
 const int MAX_LIGHTS = 60;
 const int GRID_SLOTS = 8;
+// Torches lit per pixel on the static scenery (see staticLightTorches), and
+// the base their indices are packed in, two to a channel.
+const int STORED_TORCHES = 6;
+const int TORCH_SLOT_BASE = 64;
+// How far behind a surface's plane (as the cosine of the angle) a torch can
+// stand and still light the bumps of a normal map. The brick edges turn nearly
+// sideways, so every torch but one straight behind the surface can reach them.
+const float BUMP_REACH = 1.0;
 // Torch falloff: full strength within a metre or so, half at about 3 units.
 const float TORCH_INTENSITY = 3.2;
 const float TORCH_FALLOFF = 0.25;
@@ -19,6 +28,24 @@ const float LAVA_WRAP = 0.6;
 // Shadow acne guards: push the lookup off the surface, then compare with a margin.
 const float SHADOW_NORMAL_OFFSET = 0.04;
 const float SHADOW_DEPTH_BIAS = 0.0015;
+
+// Where a draw's light comes from ("lightingMode"; lighting_mode.h has the same values).
+const int LIGHTING_PER_PIXEL = 0;  // every light evaluated here, for moving things
+const int LIGHTING_STORED = 1;     // the fixed light, read from the static light atlas
+const int LIGHTING_BAKE = 2;       // writes the fixed light into the atlas (start-up)
+const int LIGHTING_NONE = 3;       // base colour only: what lighting costs, measured
+
+uniform int lightingMode;
+// The static light atlas. The torches that light a texel most are named in
+// staticLightTorches and lit here per pixel: a normal map turns brick edges
+// right out of the light of a torch that glances along the wall, and towards
+// the one on the other side. Each of its x, y and z holds two torch indices,
+// first + TORCH_SLOT_BASE * second, TORCH_SLOT_BASE meaning none (read
+// unfiltered). The light of any further torches is stored in staticLight as one
+// vector (each one's light times its direction, summed), which a normal map
+// still turns; its w holds the lava light's strength with its shadow.
+uniform sampler2D staticLight;
+uniform sampler2D staticLightTorches;
 
 uniform vec3 cameraPos;
 uniform mat4 lightSpaceMatrix;
@@ -49,32 +76,43 @@ uniform int hasDiffuseTexture;
 uniform int hasNormalMap;
 uniform vec3 materialColor;
 
-out vec4 fragColor;
+layout(location = 0) out vec4 fragColor;
+// Written only when baking: the atlas's second layer.
+layout(location = 1) out vec4 bakedTorches;
 
-vec3 baseColour()
+// Screen-space derivatives, taken at the top of main() while every pixel of a
+// quad still runs the same code: they, and the texture reads that would need
+// them, are undefined inside branches that neighbouring pixels may take apart.
+struct Slopes {
+    vec3 positionX;
+    vec3 positionY;
+    vec2 uvX;
+    vec2 uvY;
+};
+
+vec3 baseColour(Slopes slopes)
 {
-    return hasDiffuseTexture == 1 ? texture(texture_diffuse1, texCoords).rgb : materialColor;
+    return hasDiffuseTexture == 1 ? textureGrad(texture_diffuse1, texCoords, slopes.uvX, slopes.uvY).rgb
+                                  : materialColor;
+}
+
+vec3 geometricNormal()
+{
+    float length2 = dot(worldNormal, worldNormal);
+    return length2 < 1e-12 ? vec3(0.0) : worldNormal * inversesqrt(length2);
 }
 
 // The tangent frame comes from screen-space derivatives, as the vertices carry no tangents.
-vec3 surfaceNormal()
+vec3 surfaceNormal(vec3 n, Slopes slopes)
 {
-    float length2 = dot(worldNormal, worldNormal);
-    if (length2 < 1e-12)
-        return vec3(0.0);
-    vec3 n = worldNormal * inversesqrt(length2);
-    if (hasNormalMap != 1)
+    if (hasNormalMap != 1 || dot(n, n) == 0.0)
         return n;
-    vec3 dp1 = dFdx(worldPosition);
-    vec3 dp2 = dFdy(worldPosition);
-    vec2 duv1 = dFdx(texCoords);
-    vec2 duv2 = dFdy(texCoords);
-    vec3 t = dp1 * duv2.y - dp2 * duv1.y;
-    vec3 b = dp2 * duv1.x - dp1 * duv2.x;
+    vec3 t = slopes.positionX * slopes.uvY.y - slopes.positionY * slopes.uvX.y;
+    vec3 b = slopes.positionY * slopes.uvX.x - slopes.positionX * slopes.uvY.x;
     float scale = max(dot(t, t), dot(b, b));
     if (scale < 1e-20)
         return n;
-    vec3 mapped = texture(normalMap1, texCoords).rgb * 2.0 - 1.0;
+    vec3 mapped = textureGrad(normalMap1, texCoords, slopes.uvX, slopes.uvY).rgb * 2.0 - 1.0;
     return normalize(mat3(t * inversesqrt(scale), b * inversesqrt(scale), n) * mapped);
 }
 
@@ -91,44 +129,91 @@ float torchAttenuation(float distance)
     return TORCH_INTENSITY * window * window / (1.0 + TORCH_FALLOFF * distance * distance);
 }
 
-// Adds one torch; returns true when the fragment is that torch's flame.
-bool addTorch(int index, vec3 n, inout vec3 light)
+// What the torches give one fragment: their light as seen by the normal, and
+// the same light as vectors (see staticLight).
+struct TorchSum {
+    float light;
+    vec3 pull;          // light times direction, summed over the torches that face the surface
+    int brightest[STORED_TORCHES];          // the torches that can give the most light, -1 for none
+    float brightestLight[STORED_TORCHES];
+    bool flame;
+};
+
+void addTorch(int index, vec3 n, inout TorchSum sum)
 {
     vec3 offset = lightPositions[index] - worldPosition;
     float distance = length(offset);
-    if (distance < FLAME_RADIUS)
-        return true;
-    light += lightColor * torchAttenuation(distance) * facing(n, offset / distance);
-    return false;
+    if (distance < FLAME_RADIUS) {
+        sum.flame = true;
+        return;
+    }
+    vec3 towards = offset / distance;
+    float strength = torchAttenuation(distance);
+    float lambert = facing(n, towards);
+    sum.light += strength * lambert;
+    if (lambert > 0.0)
+        sum.pull += strength * towards;
+    // Ranked by the light a bumped surface could take from the torch: one just
+    // behind the surface's plane still reaches the bumps tilted towards it.
+    float reach = strength * (dot(n, towards) + BUMP_REACH);
+    if (reach <= 0.0)
+        return;
+    // Insertion into the ranking, brightest first.
+    int carried = index;
+    for (int k = 0; k < STORED_TORCHES; ++k) {
+        if (reach > sum.brightestLight[k]) {
+            int nextIndex = sum.brightest[k];
+            float nextReach = sum.brightestLight[k];
+            sum.brightest[k] = carried;
+            sum.brightestLight[k] = reach;
+            carried = nextIndex;
+            reach = nextReach;
+        }
+    }
 }
 
-// Torch light at this fragment, and whether it is a flame.
-vec3 torchLight(vec3 n, out bool flame)
+// Light times direction of one torch, as addTorch summed it for normal n.
+vec3 torchPull(int index, vec3 n)
 {
-    vec3 light = vec3(0.0);
-    flame = false;
+    vec3 offset = lightPositions[index] - worldPosition;
+    float distance = length(offset);
+    vec3 towards = offset / distance;
+    return facing(n, towards) > 0.0 ? torchAttenuation(distance) * towards : vec3(0.0);
+}
+
+TorchSum noTorches()
+{
+    int none[STORED_TORCHES] = int[STORED_TORCHES](-1, -1, -1, -1, -1, -1);
+    float dark[STORED_TORCHES] = float[STORED_TORCHES](0.0, 0.0, 0.0, 0.0, 0.0, 0.0);
+    return TorchSum(0.0, vec3(0.0), none, dark, false);
+}
+
+TorchSum torchLight(vec3 n)
+{
+    TorchSum sum = noTorches();
     if (lightGridCellSize <= 0.0 || lightRange <= 0.0) {
         // No grid uploaded: every light, the slow way.
         for (int i = 0; i < numLights && i < MAX_LIGHTS; ++i)
-            flame = addTorch(i, n, light) || flame;
-        return light;
+            addTorch(i, n, sum);
+        return sum;
     }
     ivec2 cells = textureSize(lightGrid, 0) / ivec2(2, 1);
     ivec2 cell = ivec2(floor((worldPosition.xz - lightGridOrigin.xz) / lightGridCellSize));
     if (any(lessThan(cell, ivec2(0))) || any(greaterThanEqual(cell, cells)))
-        return light;
+        return sum;
     vec4 slots[2] = vec4[2](texelFetch(lightGrid, ivec2(2 * cell.x, cell.y), 0),
                             texelFetch(lightGrid, ivec2(2 * cell.x + 1, cell.y), 0));
     for (int slot = 0; slot < GRID_SLOTS; ++slot) {
         int index = int(slots[slot / 4][slot % 4]);
         if (index < 0 || index >= numLights || index >= MAX_LIGHTS)
             break;
-        flame = addTorch(index, n, light) || flame;
+        addTorch(index, n, sum);
     }
-    return light;
+    return sum;
 }
 
 // 1 where the shadow light reaches the fragment, 0 in full shadow; 3x3 PCF.
+// The map has no mipmaps: level 0 is read explicitly, as this runs in branches.
 float shadowLight(vec3 n)
 {
     vec4 clip = lightSpaceMatrix * vec4(worldPosition + n * SHADOW_NORMAL_OFFSET, 1.0);
@@ -140,22 +225,23 @@ float shadowLight(vec3 n)
     float lit = 0.0;
     for (int x = -1; x <= 1; ++x)
         for (int y = -1; y <= 1; ++y) {
-            float nearest = texture(shadowMap, coords.xy + vec2(x, y) * texel).r;
+            float nearest = textureLod(shadowMap, coords.xy + vec2(x, y) * texel, 0.0).r;
             lit += coords.z - SHADOW_DEPTH_BIAS > nearest ? 0.0 : 1.0;
         }
     return lit / 9.0;
 }
 
-vec3 lavaLight(vec3 n)
+// Strength of the lava light here, shadow included; its colour is lavaLightColor.
+float lavaLight(vec3 n)
 {
     vec3 offset = lavaMidpoint - worldPosition;
     float distance = length(offset);
     if (lavaRadius <= 0.0 || distance >= lavaRadius)
-        return vec3(0.0);
+        return 0.0;
     float fade = 1.0 - distance / lavaRadius;
     vec3 towards = distance > 0.0 ? offset / distance : vec3(0.0, 1.0, 0.0);
     float wrapped = dot(n, n) == 0.0 ? 1.0 : max((dot(n, towards) + LAVA_WRAP) / (1.0 + LAVA_WRAP), 0.0);
-    return lavaLightColor * LAVA_INTENSITY * fade * fade * wrapped * shadowLight(n);
+    return LAVA_INTENSITY * fade * fade * wrapped * shadowLight(n);
 }
 
 // How far the haze has swallowed this fragment: 0 clear, 1 gone.
@@ -167,8 +253,60 @@ float hazeAmount()
     return clamp((distance - hazeStart) / max(hazeEnd - hazeStart, 1e-4), 0.0, 1.0);
 }
 
+// The fixed light read back from the atlas, ambient included. Where no torch
+// reaches, the normal map could not change anything: it is not read there.
+vec3 storedLight(vec3 geometric, Slopes slopes)
+{
+    // The atlas has no mipmaps, and this runs in a branch: level 0, explicitly.
+    vec4 stored = textureLod(staticLight, lightTexCoords, 0.0);
+    ivec2 texel = ivec2(lightTexCoords * vec2(textureSize(staticLightTorches, 0)));
+    ivec3 pairs = ivec3(texelFetch(staticLightTorches, texel, 0).xyz);
+    if (pairs.x % TORCH_SLOT_BASE >= TORCH_SLOT_BASE - 1)
+        return ambientLightColor * ambientStrength + lavaLightColor * stored.w;
+    vec3 n = surfaceNormal(geometric, slopes);
+    TorchSum torches = noTorches();
+    for (int k = 0; k < STORED_TORCHES; ++k) {
+        int index = k % 2 == 0 ? pairs[k / 2] % TORCH_SLOT_BASE : pairs[k / 2] / TORCH_SLOT_BASE;
+        if (index >= numLights || index >= MAX_LIGHTS)
+            break;
+        addTorch(index, n, torches);
+    }
+    if (torches.flame)
+        return vec3(1.0);
+    return ambientLightColor * ambientStrength + lightColor * (torches.light + max(dot(n, stored.xyz), 0.0)) +
+           lavaLightColor * stored.w;
+}
+
+// Every light evaluated for this fragment, ambient included.
+vec3 liveLight(vec3 n)
+{
+    TorchSum torches = torchLight(n);
+    if (torches.flame)
+        return vec3(1.0);
+    return ambientLightColor * ambientStrength + lightColor * torches.light + lavaLightColor * lavaLight(n);
+}
+
 void main()
 {
+    Slopes slopes = Slopes(dFdx(worldPosition), dFdy(worldPosition), dFdx(texCoords), dFdy(texCoords));
+    vec3 geometric = geometricNormal();
+    if (lightingMode == LIGHTING_BAKE) {
+        // The fixed light as the geometric normal sees it; the normal maps
+        // shape it when it is read back.
+        TorchSum torches = torchLight(geometric);
+        vec3 others = torches.pull;
+        int slots[STORED_TORCHES];
+        for (int k = 0; k < STORED_TORCHES; ++k) {
+            int index = torches.brightest[k];
+            if (index >= 0)
+                others -= torchPull(index, geometric);
+            slots[k] = index >= 0 ? index : TORCH_SLOT_BASE - 1;
+        }
+        fragColor = vec4(others, lavaLight(geometric));
+        bakedTorches = vec4(float(slots[0] + TORCH_SLOT_BASE * slots[1]), float(slots[2] + TORCH_SLOT_BASE * slots[3]),
+                            float(slots[4] + TORCH_SLOT_BASE * slots[5]), 0.0);
+        return;
+    }
     // Beyond the haze's end nothing of the light shows: skip the lighting,
     // which is most of a corridor view's far half.
     float haze = hazeAmount();
@@ -176,11 +314,11 @@ void main()
         fragColor = vec4(hazeColor, 1.0);
         return;
     }
-    vec3 base = baseColour();
-    vec3 n = surfaceNormal();
-    bool flame = false;
-    vec3 torches = torchLight(n, flame);
-    vec3 light = flame ? vec3(1.0)
-                       : ambientLightColor * ambientStrength + torches + lavaLight(n);
+    vec3 base = baseColour(slopes);
+    vec3 light = vec3(1.0);
+    if (lightingMode == LIGHTING_STORED)
+        light = storedLight(geometric, slopes);
+    else if (lightingMode != LIGHTING_NONE)
+        light = liveLight(surfaceNormal(geometric, slopes));
     fragColor = vec4(mix(base * light, hazeColor, haze), 1.0);
 }

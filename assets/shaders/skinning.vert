@@ -18,6 +18,8 @@ uniform mat4 finalBonesMatrices[MAX_BONES];
 out vec3 worldPosition;
 out vec3 worldNormal;
 out vec2 texCoords;
+// The skeleton moves: its light is never stored, so it has no atlas place.
+out vec2 lightTexCoords;
 
 void main()
 {
@@ -39,5 +41,6 @@ void main()
     worldPosition = world.xyz;
     worldNormal = mat3(modelMatrix) * (normalMatrix * (mat3(skin) * aNormal));
     texCoords = aTexCoords;
+    lightTexCoords = vec2(0.0);
     gl_Position = viewProjMatrix * world;
 }

@@ -53,6 +53,18 @@ AudioFrameInput audioFrameInput(const Level& level, const glm::mat4& view, float
     return input;
 }
 
+SceneLighting sceneLighting(DrawMode drawMode, bool staticLightStored)
+{
+    SceneLighting lighting;
+    if (drawMode == DrawMode::Unlit) {
+        lighting.staticScenery = LightingMode::None;
+        lighting.others = LightingMode::None;
+    } else if (!staticLightStored) {
+        lighting.staticScenery = LightingMode::PerPixel;
+    }
+    return lighting;
+}
+
 std::string screenshotName(const FrameworkArguments& arguments)
 {
     return arguments.hasFilename ? arguments.filename : DefaultScreenshotName;
@@ -102,9 +114,12 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     const DrawMode drawMode = run.drawMode();
     if (drawMode == DrawMode::NoMap)
         renderFlags.showMap = false;
+    const SceneLighting lighting = sceneLighting(drawMode, level.staticLight != nullptr);
+    long frameNumber = 0;
 
     run.startTiming();
     while (source.beginFrame()) {
+        ++frameNumber;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         const FramebufferSize framebuffer = framebufferSize(window);
         const float now = static_cast<float>(clock.frameSeconds());
@@ -132,11 +147,12 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         frame.cameraPosition = level.camera.eyePosition;
         frame.lightSpace = lightSpace;
         frame.hazeEnabled = renderFlags.showHaze;
+        frame.lighting = lighting;
         if (drawing) {
             setModelProgramUniforms(level, frame);
             setSkinningProgramUniforms(level, frame);
             drawAnimatedSkeleton(level, deltaTime);
-            drawVisibleLevel(level, renderFlags.showMap);
+            drawVisibleLevel(level, renderFlags.showMap, frame.lighting);
             physicsView.draw(frame.viewProjection, renderFlags.showPhysics);
         } else {
             level.animationPlayer.advance(deltaTime);
@@ -152,6 +168,10 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         // The back buffer is only defined until the swap, so the last headless
         // frame is read back just before it.
         const bool lastFrame = source.endsAfterThisFrame(arguments.runHeadless);
+        if (run.screenshotWanted(frameNumber))
+            outputsWritten = saveScreenshot(screenshotName(arguments) + "_" + std::to_string(frameNumber),
+                                            static_cast<std::uint32_t>(framebuffer.width),
+                                            static_cast<std::uint32_t>(framebuffer.height)) && outputsWritten;
         if (arguments.runHeadless && lastFrame)
             outputsWritten = saveHeadlessScreenshot(arguments, settings, framebuffer);
         glfwSwapBuffers(window);
@@ -161,6 +181,5 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         level.previousTime = now;
     }
     setCursorTarget(nullptr, nullptr);
-    run.finish();
-    return outputsWritten;
+    return run.finish() && outputsWritten;
 }

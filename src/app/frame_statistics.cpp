@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <numeric>
 
 double percentile(std::vector<double> samples, double percent)
@@ -36,4 +37,38 @@ std::string formatTimedemoLine(const FrameStatistics& statistics, const std::str
                   label.c_str(), statistics.frames, statistics.totalSeconds, statistics.framesPerSecond,
                   statistics.p50Milliseconds, statistics.p95Milliseconds, statistics.p99Milliseconds);
     return line;
+}
+
+bool parseFrameNumbers(const std::string& text, std::vector<long>& frames)
+{
+    std::vector<long> parsed;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string item = text.substr(start, comma - start);
+        if (item.empty() || item.find_first_not_of("0123456789") != std::string::npos || item.size() > 9)
+            return false;
+        const long frame = std::stol(item);
+        if (frame < 1)
+            return false;
+        parsed.push_back(frame);
+        start = comma + 1;
+    }
+    frames = std::move(parsed);
+    return true;
+}
+
+bool writeFrameTimesCsv(const std::string& path, const std::vector<double>& frameSeconds)
+{
+    std::ofstream file(path);
+    if (!file)
+        return false;
+    file << "frame,milliseconds\n";
+    char line[64];
+    for (std::size_t i = 0; i < frameSeconds.size(); ++i) {
+        std::snprintf(line, sizeof line, "%zu,%.3f\n", i + 1, frameSeconds[i] * 1000.0);
+        file << line;
+    }
+    file.flush();
+    return static_cast<bool>(file);
 }

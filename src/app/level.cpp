@@ -5,6 +5,7 @@
 
 #include "app/game_clock.h"
 #include "app/lighting.h"
+#include "app/render_passes.h"
 #include "framework/asset_search.h"
 #include "game/physics/physics_world.h"
 
@@ -29,6 +30,18 @@ const glm::vec3 SpiderStarts[] = {
 };
 const glm::vec3 SkeletonStart{-7.0f, 3.0f, -8.1f};
 const glm::vec3 PlayerStart{4.0f, 2.5f, 4.0f};
+
+// Torch pools fade over metres: four texels a unit carry them. The lava light's
+// shadow edge around the pit wants finer ones.
+LightAtlasSettings staticLightAtlasSettings()
+{
+    LightAtlasSettings settings;
+    settings.texelsPerUnit = 4.0f;
+    settings.fineTexelsPerUnit = 12.0f;
+    settings.fineCentre = LavaMidpoint;
+    settings.fineRadius = LavaRadius;
+    return settings;
+}
 
 std::shared_ptr<Shader> loadProgram(const std::string& name)
 {
@@ -83,7 +96,7 @@ const std::vector<glm::vec3>& spiderPatrolAxes()
     return axes;
 }
 
-Level::Level(const StartupSettings& settings, GameClock& clock)
+Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStaticLight)
     : textureProgram(loadProgram("texture")),
       modelProgram(loadProgram("model")),
       depthProgram(loadProgram("depth")),
@@ -117,6 +130,13 @@ Level::Level(const StartupSettings& settings, GameClock& clock)
     // never changes, so once is enough.
     skinningProgram->use();
     uploadLightGridUniforms(*skinningProgram, lightGrid);
+    if (storeStaticLight) {
+        staticLight = std::make_unique<StaticLight>(
+            std::vector<const Model*>{&map, &door, &lava, &podium, &riddle}, staticLightAtlasSettings());
+        modelProgram->use();
+        StaticLight::setSamplerUniforms(*modelProgram);
+        bakeStaticLight(*this);
+    }
 
     camera.setup(settings.camera.fovDegrees, aspectRatio(settings.window), settings.camera.nearPlane,
                  settings.camera.farPlane, settings.camera.yaw, settings.camera.pitch);

@@ -29,6 +29,7 @@
 #include "scene/light_grid.h"
 #include "scene/light_grid_texture.h"
 #include "scene/model.h"
+#include "scene/static_light.h"
 
 class GameClock;
 
@@ -37,7 +38,9 @@ const std::vector<glm::vec3>& spiderPatrolAxes();
 
 class Level {
 public:
-    Level(const StartupSettings& settings, GameClock& clock);
+    // With `storeStaticLight` the fixed light of the static scenery is baked
+    // once here; without it every fragment is lit per pixel.
+    Level(const StartupSettings& settings, GameClock& clock, bool storeStaticLight);
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
 
@@ -75,6 +78,8 @@ public:
     LightGrid lightGrid;
     std::unique_ptr<LightGridTexture> lightGridTexture;
     ShadowMap shadowMap;
+    // Map, door, lava, podium and riddle lit once; null when lit per pixel.
+    std::unique_ptr<StaticLight> staticLight;
     Camera camera;
 
     // Loop state handed to the first frame.

@@ -26,6 +26,16 @@ constexpr float TorchPlan[][2] = {
     {216.8f, -254.3f}, {8.5f, -9.2f},     {-8.4f, -9.4f},   {-8.5f, 8.4f},    {8.4f, 8.5f},
 };
 
+// "lightPositions[0]", "lightPositions[1]", ...: built once, as the skinning
+// program receives the whole list in every frame.
+const std::string& lightPositionName(std::size_t index)
+{
+    static std::vector<std::string> names;
+    while (names.size() <= index)
+        names.push_back("lightPositions[" + std::to_string(names.size()) + "]");
+    return names[index];
+}
+
 }  // namespace
 
 std::vector<glm::vec3> torchLights()
@@ -41,7 +51,7 @@ void uploadLightingConstants(Shader& shader, const std::vector<glm::vec3>& light
 {
     shader.setUniform("numLights", static_cast<int>(lights.size()));
     for (std::size_t i = 0; i < lights.size(); ++i)
-        shader.setUniform("lightPositions[" + std::to_string(i) + "]", lights[i]);
+        shader.setUniform(lightPositionName(i), lights[i]);
     shader.setUniform("lavaMidpoint", LavaMidpoint);
     shader.setUniform("lavaRadius", LavaRadius);
     shader.setUniform("lavaLightColor", LavaLightColor);

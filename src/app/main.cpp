@@ -175,7 +175,7 @@ int main(int argc, char** argv)
 
     bool outputsWritten = true;
     {
-        Level level(settings, run.clock());
+        Level level(settings, run.clock(), run.storesStaticLight());
         audio.start(audioScene(level));
         if (!glfwWindowShouldClose(window))
             outputsWritten = runFrameLoop(window, level, settings, arguments, run, audio);

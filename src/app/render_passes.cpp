@@ -8,6 +8,8 @@
 
 #include "app/level.h"
 #include "app/lighting.h"
+#include "app/shadow_map.h"
+#include "scene/static_light.h"
 
 namespace {
 
@@ -51,6 +53,23 @@ void renderShadowPass(const Level& level, const glm::mat4& lightSpace)
     glCullFace(GL_BACK);
 }
 
+void bakeStaticLight(Level& level)
+{
+    // The shadow light and everything in its box are fixed, so this shadow map
+    // holds for the whole run.
+    const glm::mat4 lightSpace = shadowLightSpaceMatrix();
+    renderShadowPass(level, lightSpace);
+    glActiveTexture(GL_TEXTURE0 + ShadowMapTextureUnit);
+    glBindTexture(GL_TEXTURE_2D, level.shadowMap.depthTexture);
+    level.lightGridTexture->bind();
+
+    Shader& program = *level.modelProgram;
+    program.use();
+    program.setUniform("lightSpaceMatrix", lightSpace);
+    program.setUniform("shadowMap", ShadowMapTextureUnit);
+    level.staticLight->bake(level.modelProgram);
+}
+
 void prepareVisiblePass(const Level& level, int width, int height)
 {
     glViewport(0, 0, width, height);
@@ -58,6 +77,8 @@ void prepareVisiblePass(const Level& level, int width, int height)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glBindTexture(GL_TEXTURE_2D, level.shadowMap.depthTexture);
     level.lightGridTexture->bind();
+    if (level.staticLight)
+        level.staticLight->bind();
     glActiveTexture(GL_TEXTURE0);
 }
 
@@ -87,6 +108,7 @@ void setSkinningProgramUniforms(Level& level, const FrameView& frame)
     // The placement is a pure translation, so this is the identity; kept general.
     const glm::mat3 normalMatrix = glm::transpose(glm::mat3(glm::inverse(level.skeletonPlacement)));
     program.setUniform("normalMatrix", normalMatrix);
+    program.setUniform(LightingModeUniform, static_cast<int>(frame.lighting.others));
 }
 
 void drawAnimatedSkeleton(Level& level, float deltaTime)
@@ -103,18 +125,21 @@ void drawAnimatedSkeleton(Level& level, float deltaTime)
     level.skeleton.model.draw(level.skinningProgram);
 }
 
-void drawVisibleLevel(const Level& level, bool showMap)
+void drawVisibleLevel(const Level& level, bool showMap, const SceneLighting& lighting)
 {
     Shader& program = *level.modelProgram;
     program.use();
     program.setUniform("modelMatrix", Identity);
+    program.setUniform(LightingModeUniform, static_cast<int>(lighting.others));
     level.torches.draw(level.modelProgram);
+    program.setUniform(LightingModeUniform, static_cast<int>(lighting.staticScenery));
     level.door.draw(level.modelProgram);
     if (showMap)
         level.map.draw(level.modelProgram);
     level.lava.draw(level.modelProgram);
     level.podium.draw(level.modelProgram);
     level.riddle.draw(level.modelProgram);
+    program.setUniform(LightingModeUniform, static_cast<int>(lighting.others));
     for (const Spider& spider : level.spiders)
         spider.drawWithMatrix(level.modelProgram);
 }

@@ -1,5 +1,6 @@
 #include "app/run_options.h"
 
+#include <algorithm>
 #include <thread>
 
 #include "app/frame_statistics.h"
@@ -11,14 +12,41 @@ bool RunOptions::prepare(const FrameworkArguments& arguments)
     timedemo = arguments.timedemo;
     headless = arguments.runHeadless;
     if (arguments.hasDraw) {
-        if (arguments.draw == "no_map")
+        if (arguments.draw == "unlit")
+            draw = DrawMode::Unlit;
+        else if (arguments.draw == "no_map")
             draw = DrawMode::NoMap;
         else if (arguments.draw == "clear")
             draw = DrawMode::Clear;
         else if (arguments.draw != "full") {
-            printLine("ERROR: --draw takes full, no_map or clear, not '" + arguments.draw + "'");
+            printLine("ERROR: --draw takes full, unlit, no_map or clear, not '" + arguments.draw + "'");
             return false;
         }
+    }
+    if (arguments.hasLighting) {
+        if (arguments.lighting == "per_pixel")
+            storedStaticLight = false;
+        else if (arguments.lighting != "stored") {
+            printLine("ERROR: --lighting takes stored or per_pixel, not '" + arguments.lighting + "'");
+            return false;
+        }
+    }
+    if (arguments.hasScreenshotFrames && !parseFrameNumbers(arguments.screenshotFrames, screenshotFrames)) {
+        printLine("ERROR: --screenshot_frames takes frame numbers from 1 separated by commas, not '" +
+                  arguments.screenshotFrames + "'");
+        return false;
+    }
+    if (arguments.hasTimedemoCsv) {
+        if (!timedemo) {
+            printLine("ERROR: --timedemo_csv needs --timedemo");
+            return false;
+        }
+        // Written at the end; tried now so that a bad path stops the run before it starts.
+        if (!writeFrameTimesCsv(arguments.timedemoCsv, {})) {
+            printLine("ERROR: Could not create frame times file '" + arguments.timedemoCsv + "'");
+            return false;
+        }
+        frameTimesFile = arguments.timedemoCsv;
     }
     if (arguments.hasPlayDemo && arguments.hasRoute) {
         printLine("ERROR: --play_demo and --route cannot be used together");
@@ -118,8 +146,17 @@ void RunOptions::reportMinute(double seconds)
     minuteElapsed = 0.0;
 }
 
-void RunOptions::finish() const
+bool RunOptions::screenshotWanted(long frame) const
+{
+    return std::find(screenshotFrames.begin(), screenshotFrames.end(), frame) != screenshotFrames.end();
+}
+
+bool RunOptions::finish() const
 {
     if (timedemo)
         printLine(formatTimedemoLine(summarizeFrameTimes(frameSeconds)));
+    if (frameTimesFile.empty() || writeFrameTimesCsv(frameTimesFile, frameSeconds))
+        return true;
+    printLine("ERROR: Could not write frame times file '" + frameTimesFile + "'");
+    return false;
 }

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/demo_recorder.h"
@@ -23,6 +24,7 @@ class Camera;
 // What the frames draw. Anything but Full is for measuring what drawing costs.
 enum class DrawMode {
     Full,     // the game as it is played
+    Unlit,    // the same frame with every light replaced by the base colour
     NoMap,    // the map starts hidden, as after F3
     Clear,    // no pass at all: clear and swap only; the game still runs
 };
@@ -38,6 +40,11 @@ public:
     FrameSource& source() { return *frameSource; }
     GameClock& clock() { return frameSource->clock(); }
     DrawMode drawMode() const { return draw; }
+    // "--lighting per_pixel" lights the static scenery per fragment, as the
+    // moving things are, instead of from the light baked once at start-up.
+    bool storesStaticLight() const { return storedStaticLight; }
+    // "--screenshot_frames": whether frame `frame` (1 = first) is to be saved.
+    bool screenshotWanted(long frame) const;
 
     // Live cursor events reach the camera through here (replays ignore the mouse).
     void onCursor(Camera& camera, double x, double y);
@@ -48,8 +55,9 @@ public:
     void frameInput(const DemoFrame& frame);
     // After the buffer swap: frame timing, and real-time pacing of a watched replay.
     void frameFinished();
-    // After the loop: the timedemo line.
-    void finish() const;
+    // After the loop: the timedemo line, and the frame times' file when asked for.
+    // False when that file could not be written.
+    bool finish() const;
 
 private:
     // Under --timedemo: a figures line for every minute of wall time.
@@ -63,6 +71,9 @@ private:
     bool timedemo = false;
     bool headless = false;
     DrawMode draw = DrawMode::Full;
+    bool storedStaticLight = true;
+    std::string frameTimesFile;               // "--timedemo_csv"; empty: none
+    std::vector<long> screenshotFrames;
 
     using SteadyTime = std::chrono::steady_clock::time_point;
     std::optional<SteadyTime> lastFrameEnd;

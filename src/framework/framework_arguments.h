@@ -25,7 +25,7 @@ struct FrameworkArguments {
     bool timedemo = false;         // "--timedemo"
     bool hasRoute = false;         // "--route FILE": steer the player along a route
     std::string route;
-    bool hasDraw = false;          // "--draw MODE": full, no_map or clear (for measurements)
+    bool hasDraw = false;          // "--draw MODE": full, unlit, no_map or clear (for measurements)
     std::string draw;
     bool mute = false;             // "--mute": no sound, whatever the settings say
     bool hasRecordAudio = false;   // "--record_audio FILE": the run's sound as a WAV file
@@ -34,6 +34,12 @@ struct FrameworkArguments {
     // Arguments that are neither an option nor the value of the option before
     // them, in command-line order. The game reports and otherwise ignores them.
     std::vector<std::string> unknownOptions;
+    bool hasLighting = false;      // "--lighting MODE": stored (the static light baked once) or per_pixel
+    std::string lighting;
+    bool hasTimedemoCsv = false;   // "--timedemo_csv FILE": every frame's time, with --timedemo
+    std::string timedemoCsv;
+    bool hasScreenshotFrames = false;  // "--screenshot_frames N,N,...": screenshots of those frames too
+    std::string screenshotFrames;
 };
 
 // One command-line option: how it is written, what --help says about it and

@@ -1,6 +1,9 @@
 // Frame-time figures of a timed demo.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "app/frame_statistics.h"
 
 namespace {
@@ -27,6 +30,34 @@ TEST(FrameStatistics, SummaryAddsUpTheFrames)
     EXPECT_DOUBLE_EQ(statistics.p99Milliseconds, 40.0);
     EXPECT_EQ(formatTimedemoLine(statistics),
               "Timedemo: 4 frames, 0.10 s, 40.0 fps, frame time p50 20.00 ms, p95 40.00 ms, p99 40.00 ms");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FrameStatistics, ScreenshotFrameListsTakeNumbersFromOneSeparatedByCommas)
+{
+    std::vector<long> frames{42};
+    ASSERT_TRUE(parseFrameNumbers("100,250,1", frames));
+    EXPECT_EQ(frames, (std::vector<long>{100, 250, 1}));
+    ASSERT_TRUE(parseFrameNumbers("7", frames));
+    EXPECT_EQ(frames, (std::vector<long>{7}));
+    // Refused lists leave the earlier one alone.
+    for (const char* bad : {"", ",", "1,", ",1", "0", "-3", "1,,2", "1.5", "x", " 1", "1234567890"})
+        EXPECT_FALSE(parseFrameNumbers(bad, frames)) << "'" << bad << "'";
+    EXPECT_EQ(frames, (std::vector<long>{7}));
+}
+
+TEST(FrameStatistics, FrameTimesFileHasOneLinePerFrameInMilliseconds)
+{
+    const std::string path = testing::TempDir() + "frame_times.csv";
+    ASSERT_TRUE(writeFrameTimesCsv(path, {0.0125, 0.040, 0.0003}));
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    EXPECT_EQ(text.str(), "frame,milliseconds\n1,12.500\n2,40.000\n3,0.300\n");
+    EXPECT_FALSE(writeFrameTimesCsv(testing::TempDir() + "no/such/folder/times.csv", {0.01}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ppm_image.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 
 PpmImage readPpm(const std::string& path)
@@ -55,4 +56,26 @@ double PpmImage::redOverGreenBelow(int firstRow) const
         }
     }
     return green > 0.0 ? red / green : 0.0;
+}
+
+ImageDifference compareImages(const PpmImage& a, const PpmImage& b, int threshold)
+{
+    ImageDifference difference;
+    if (a.rgb.size() != b.rgb.size() || a.rgb.empty())
+        return {255.0, 1.0};
+    double sum = 0.0;
+    std::size_t above = 0;
+    for (std::size_t i = 0; i + 2 < a.rgb.size(); i += 3) {
+        int largest = 0;
+        for (std::size_t c = 0; c < 3; ++c) {
+            const int channel = std::abs(int(a.rgb[i + c]) - int(b.rgb[i + c]));
+            sum += channel;
+            largest = std::max(largest, channel);
+        }
+        if (largest > threshold)
+            ++above;
+    }
+    difference.meanPerChannel = sum / static_cast<double>(a.rgb.size());
+    difference.shareAbove = static_cast<double>(above) / static_cast<double>(a.rgb.size() / 3);
+    return difference;
 }

@@ -20,3 +20,12 @@ struct PpmImage {
 };
 
 PpmImage readPpm(const std::string& path);
+
+// How far two pictures of the same size lie apart: the mean absolute
+// difference per channel, and the share of pixels whose largest channel
+// difference exceeds `threshold` (both in 8-bit steps).
+struct ImageDifference {
+    double meanPerChannel = 0.0;
+    double shareAbove = 0.0;
+};
+ImageDifference compareImages(const PpmImage& a, const PpmImage& b, int threshold);

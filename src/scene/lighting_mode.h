@@ -1,0 +1,13 @@
+// Where a draw of the model and skinning programs takes its light from: the
+// "lightingMode" uniform, with the values the fragment shaders name
+// LIGHTING_PER_PIXEL, LIGHTING_STORED, LIGHTING_BAKE and LIGHTING_NONE.
+#pragma once
+
+enum class LightingMode : int {
+    PerPixel = 0,  // every light evaluated per fragment (moving things; the reference)
+    Stored = 1,    // the fixed light read from the static light atlas
+    Bake = 2,      // triangles drawn at their atlas place, writing the fixed light
+    None = 3,      // the base colour only (measuring what lighting costs)
+};
+
+constexpr const char* LightingModeUniform = "lightingMode";
