@@ -2,6 +2,7 @@
 // standing on a floor collider, seen from the side through an orthographic
 // camera, so every world unit covers a known number of pixels.
 #include <gtest/gtest.h>
+#include "support/skip_or_fail.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,7 +75,7 @@ protected:
     void SetUp() override
     {
         if (!ensureGlContext())
-            GTEST_SKIP() << "no display";
+            SKIP_OR_FAIL(glContextFailure());
         target = std::make_unique<OffscreenTarget>(TargetSize);
         scene.addStaticMesh({{-4, FloorY, -4}, {-4, FloorY, 4}, {4, FloorY, 4}, {4, FloorY, -4}},
                             {0, 1, 2, 0, 2, 3});
