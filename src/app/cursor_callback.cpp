@@ -1,6 +1,6 @@
 #include "app/cursor_callback.h"
 
-#include "app/run_options.h"
+#include "app/replay/run_options.h"
 
 namespace {
 RunOptions* targetRun = nullptr;

@@ -8,7 +8,7 @@
 #include "app/physics_view.h"
 #include "app/render_flags.h"
 #include "app/render_passes.h"
-#include "app/run_options.h"
+#include "app/replay/run_options.h"
 #include "app/shadow_map.h"
 #include "audio/game_audio.h"
 #include "framework/console.h"

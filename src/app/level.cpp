@@ -3,7 +3,7 @@
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "app/game_clock.h"
+#include "app/replay/game_clock.h"
 #include "app/lighting.h"
 #include "app/render_passes.h"
 #include "framework/asset_search.h"
