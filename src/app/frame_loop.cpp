@@ -106,7 +106,8 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     bool outputsWritten = true;
     FrameSource& source = run.source();
     GameClock& clock = source.clock();
-    setCursorTarget(&run, &level.camera);
+    CursorTarget cursorTarget{run, level.camera};
+    glfwSetWindowUserPointer(window, &cursorTarget);
     const glm::mat4 projection = level.camera.projection();
 
     PhysicsView physicsView(*PhysicsWorld::scene, *level.controllerManager);
@@ -180,6 +181,6 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
             break;
         level.previousTime = now;
     }
-    setCursorTarget(nullptr, nullptr);
+    glfwSetWindowUserPointer(window, nullptr);
     return run.finish() && outputsWritten;
 }
