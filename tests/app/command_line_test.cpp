@@ -76,7 +76,7 @@ void PrintTo(const UnknownCase& c, std::ostream* os)
     *os << c.name;
 }
 
-const UnknownCase unknownCases[] = {
+const UnknownCase UnknownCases[] = {
     {"TypoOfAnOption", {"--run-headless"}, {"--run-headless"}},
     {"ValuesAreNotUnknown", {"--filename", "shot", "--draw", "clear"}, {}},
     {"ValueThatIsAnOptionStaysKnown", {"--filename", "--run_headless", "stray"}, {"stray"}},
@@ -121,7 +121,7 @@ TEST_P(UnknownOptions, AreCollectedInOrder)
     EXPECT_EQ(scan(GetParam().arguments).unknownOptions, GetParam().unknown);
 }
 
-INSTANTIATE_TEST_SUITE_P(CommandLines, UnknownOptions, ::testing::ValuesIn(unknownCases),
+INSTANTIATE_TEST_SUITE_P(CommandLines, UnknownOptions, ::testing::ValuesIn(UnknownCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OptionTable, EveryOptionIsKnownToTheScanAndListedInTheHelp)

@@ -38,7 +38,7 @@ FrameworkArguments withSettings(std::string camera, std::string renderer)
     return arguments;
 }
 
-const ArgumentsCase argumentCases[] = {
+const ArgumentsCase ArgumentCases[] = {
     {"NoArguments", {}, FrameworkArguments{}},
     {"HeadlessAlone", {"--run_headless"}, headless(false, "")},
     {"HeadlessWithFilename", {"--run_headless", "--filename", "shot"}, headless(true, "shot")},
@@ -93,7 +93,7 @@ TEST_P(ArgumentsScan, FillsRecord)
     expectSameArguments(scanArguments(GetParam().arguments), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(CommandLines, ArgumentsScan, ::testing::ValuesIn(argumentCases),
+INSTANTIATE_TEST_SUITE_P(CommandLines, ArgumentsScan, ::testing::ValuesIn(ArgumentCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FrameworkOptions, UnknownArgumentsSkipTheValueAfterAnOption)
