@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/startup_settings.h"
 #include "app/command_line.h"
+#include "app/startup_settings.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "app/replay/game_clock.h"
 #include "app/lighting.h"
 #include "app/render_passes.h"
+#include "app/replay/game_clock.h"
 #include "framework/asset_search.h"
 #include "game/physics/physics_world.h"
 
