@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/framework_arguments.h"
+#include "app/command_line.h"
 #include "fuzz_check.h"
 
 namespace {
@@ -44,16 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         argv.push_back(word.c_str());
     argv.push_back(nullptr);
 
-    FrameworkArguments arguments;
-    parseFrameworkArguments(arguments, static_cast<int>(words.size()), argv.data());
-    fuzzCheck(arguments.runHeadless == appears(words, "--run_headless"),
+    const CommandLine commandLine = parseCommandLine(static_cast<int>(words.size()), argv.data());
+    fuzzCheck(commandLine.framework.runHeadless == appears(words, "--run_headless"),
               "headless exactly when the option is given");
-    fuzzCheck(!arguments.hasFilename || appears(words, "--filename"),
+    fuzzCheck(!commandLine.framework.hasFilename || appears(words, "--filename"),
               "a file name only after its option");
-    fuzzCheck(arguments.unknownOptions.size() < words.size(), "at most one unknown per argument");
-    for (const std::string& unknown : arguments.unknownOptions) {
+    fuzzCheck(commandLine.replay.timedemo == appears(words, "--timedemo"),
+              "timedemo exactly when the option is given");
+    fuzzCheck(commandLine.unknownOptions.size() < words.size(), "at most one unknown per argument");
+    for (const std::string& unknown : commandLine.unknownOptions) {
         fuzzCheck(appears(words, unknown), "an unknown option is one of the arguments");
-        for (const FrameworkOption& option : frameworkOptions())
+        for (const OptionSynopsis& option : commandLineOptions())
             fuzzCheck(unknown != option.name, "a known option is never unknown");
     }
     return 0;

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/demo_file.h"
+#include "app/replay/demo_file.h"
 #include "fuzz_check.h"
 
 namespace {

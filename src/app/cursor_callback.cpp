@@ -1,20 +1,12 @@
 #include "app/cursor_callback.h"
 
-#include "app/run_options.h"
+#include <GLFW/glfw3.h>
 
-namespace {
-RunOptions* targetRun = nullptr;
-Camera* targetCamera = nullptr;
-}
+#include "app/replay/run_options.h"
 
-void setCursorTarget(RunOptions* run, Camera* camera)
+void cursorPositionCallback(GLFWwindow* window, double x, double y)
 {
-    targetRun = run;
-    targetCamera = camera;
-}
-
-void cursorPositionCallback(GLFWwindow*, double x, double y)
-{
-    if (targetRun != nullptr && targetCamera != nullptr)
-        targetRun->onCursor(*targetCamera, x, y);
+    auto* target = static_cast<CursorTarget*>(glfwGetWindowUserPointer(window));
+    if (target != nullptr)
+        target->run.onCursor(target->camera, x, y);
 }

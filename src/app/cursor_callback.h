@@ -1,11 +1,16 @@
 // The GLFW cursor callback: mouse motion turns the camera during live play.
+//
+// The frame loop puts a CursorTarget into the window's user pointer for as long
+// as it runs; events while none is set are ignored.
 #pragma once
 
 struct GLFWwindow;
 class Camera;
 class RunOptions;
 
-// Where cursor events go; events while none is set are ignored.
-void setCursorTarget(RunOptions* run, Camera* camera);
+struct CursorTarget {
+    RunOptions& run;
+    Camera& camera;
+};
 
 void cursorPositionCallback(GLFWwindow* window, double x, double y);

@@ -80,7 +80,7 @@ std::string formatDebugMessage(GLenum source, GLenum type, GLuint id, GLenum sev
 
 bool isIgnoredDebugMessage(GLuint id)
 {
-    for (GLuint ignored : ignoredDebugMessageIds)
+    for (GLuint ignored : IgnoredDebugMessageIds)
         if (id == ignored)
             return true;
     return false;

@@ -8,7 +8,7 @@
 #include <GL/glew.h>
 
 // Debug messages with these ids are known driver chatter and print nothing.
-constexpr GLuint ignoredDebugMessageIds[] = {131185, 131218};
+constexpr GLuint IgnoredDebugMessageIds[] = {131185, 131218};
 
 // "GLFW error <code>: <description>".
 std::string formatGlfwError(int code, const char* description);

@@ -8,7 +8,7 @@
 #include "app/physics_view.h"
 #include "app/render_flags.h"
 #include "app/render_passes.h"
-#include "app/run_options.h"
+#include "app/replay/run_options.h"
 #include "app/shadow_map.h"
 #include "audio/game_audio.h"
 #include "framework/console.h"
@@ -37,12 +37,13 @@ void updateGame(Level& level, float deltaTime, std::int64_t nowNanoseconds)
 
 // What the sound needs of this frame: the camera as the listener, the player,
 // its events and where the spiders are.
-AudioFrameInput audioFrameInput(const Level& level, const glm::mat4& view, float deltaTime)
+AudioFrameInput audioFrameInput(const Level& level, const glm::mat4& view, const glm::vec3& forward,
+                                float deltaTime)
 {
     AudioFrameInput input;
     input.deltaTime = deltaTime;
     input.listener.position = level.camera.eyePosition;
-    input.listener.forward = level.forward;
+    input.listener.forward = forward;
     // The view matrix's second row is the camera's up direction in the world.
     input.listener.up = glm::vec3(view[0][1], view[1][1], view[2][1]);
     input.playerPosition = level.player.position;
@@ -106,7 +107,8 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     bool outputsWritten = true;
     FrameSource& source = run.source();
     GameClock& clock = source.clock();
-    setCursorTarget(&run, &level.camera);
+    CursorTarget cursorTarget{run, level.camera};
+    glfwSetWindowUserPointer(window, &cursorTarget);
     const glm::mat4 projection = level.camera.projection();
 
     PhysicsView physicsView(*PhysicsWorld::scene, *level.controllerManager);
@@ -116,6 +118,10 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         renderFlags.showMap = false;
     const SceneLighting lighting = sceneLighting(drawMode, level.staticLight != nullptr);
     long frameNumber = 0;
+    // The first frame's time step counts from the end of the level's assembly; its
+    // forward direction is the camera's eye, still the origin, so it walks nowhere.
+    float previousTime = level.assembledAt;
+    glm::vec3 forward = level.camera.eyePosition;
 
     run.startTiming();
     while (source.beginFrame()) {
@@ -123,7 +129,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         const FramebufferSize framebuffer = framebufferSize(window);
         const float now = static_cast<float>(clock.frameSeconds());
-        const float deltaTime = source.frameTime(now - level.previousTime);
+        const float deltaTime = source.frameTime(now - previousTime);
 
         // 1. Depth from the shadow light.
         const bool drawing = drawMode != DrawMode::Clear;
@@ -136,9 +142,9 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         // 2. Input, then the player and the camera, so this frame shows their new state.
         glfwPollEvents();
         run.frameInput(source.collectInput(level.camera, level.player, deltaTime));
-        level.player.update(source.keys(), deltaTime, level.forward);
+        level.player.update(source.keys(), deltaTime, forward);
         const glm::mat4 view = level.camera.computeView(level.player);
-        level.forward = viewForward(view);
+        forward = viewForward(view);
 
         // 3. The visible pass: skinned skeleton, then the level and the spiders,
         //    then the physics view over them when F5 has it on.
@@ -162,7 +168,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         updateGame(level, deltaTime, clock.steadyNanoseconds());
 
         // 5. What this frame sounds like; its events are then spent.
-        audio.frame(audioFrameInput(level, view, deltaTime));
+        audio.frame(audioFrameInput(level, view, forward, deltaTime));
         level.player.events = PlayerEvents{};
 
         // The back buffer is only defined until the swap, so the last headless
@@ -178,8 +184,8 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         run.frameFinished();
         if (lastFrame || glfwWindowShouldClose(window))
             break;
-        level.previousTime = now;
+        previousTime = now;
     }
-    setCursorTarget(nullptr, nullptr);
+    glfwSetWindowUserPointer(window, nullptr);
     return run.finish() && outputsWritten;
 }

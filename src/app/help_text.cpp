@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/startup_settings.h"
-#include "framework/framework_arguments.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ std::string formatRows(const std::vector<HelpRow>& rows)
 
 std::string helpText()
 {
-    std::string text = "Usage: korvel [options]\n\nOptions:\n" + formatOptionsHelp() + "\nKeys:\n"
+    std::string text = "Usage: korvel [options]\n\nOptions:\n" + formatOptionsHelp(commandLineOptions()) + "\nKeys:\n"
                        + formatRows(Keys)
                        + "\nSettings files (found by walking up from the game's folder to the project root):\n"
                        + formatRows(SettingsFiles);

@@ -3,9 +3,9 @@
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "app/game_clock.h"
 #include "app/lighting.h"
 #include "app/render_passes.h"
+#include "app/replay/game_clock.h"
 #include "framework/asset_search.h"
 #include "game/physics/physics_world.h"
 
@@ -141,10 +141,7 @@ Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStatic
     camera.setup(settings.camera.fovDegrees, aspectRatio(settings.window), settings.camera.nearPlane,
                  settings.camera.farPlane, settings.camera.yaw, settings.camera.pitch);
 
-    // The first frame's time step counts from here; its forward direction is the
-    // camera's eye, still the origin, so the first frame walks nowhere.
-    previousTime = static_cast<float>(clock.frameSeconds());
-    forward = camera.eyePosition;
+    assembledAt = static_cast<float>(clock.frameSeconds());
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
 
     spiders[2].turn(90.0f);

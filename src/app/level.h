@@ -82,8 +82,7 @@ public:
     std::unique_ptr<StaticLight> staticLight;
     Camera camera;
 
-    // Loop state handed to the first frame.
-    float previousTime = 0.0f;       // frame clock at the end of assembly (seconds)
-    glm::vec3 forward{0.0f};         // viewing direction of the previous frame
     glm::mat4 skeletonPlacement{1.0f};  // translation to the skeleton's start, for its normals
+    // Frame clock at the end of assembly (seconds): the first frame's time step counts from here.
+    float assembledAt = 0.0f;
 };

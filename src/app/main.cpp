@@ -6,6 +6,7 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include "app/command_line.h"
 #include "app/cursor_callback.h"
 #include "app/diagnostics.h"
 #include "app/frame_loop.h"
@@ -14,13 +15,12 @@
 #include "app/lighting.h"
 #include "app/level.h"
 #include "app/render_flags.h"
-#include "app/run_options.h"
+#include "app/replay/run_options.h"
 #include "app/startup_failure.h"
 #include "app/startup_settings.h"
 #include "audio/game_audio.h"
 #include "framework/console.h"
 #include "framework/framework.h"
-#include "framework/framework_arguments.h"
 #include "game/camera_math.h"
 #include "game/physics/physics_world.h"
 
@@ -86,14 +86,14 @@ void applyRendererSettings(const RendererStartSettings& renderer)
 }
 
 // Sound is for someone listening: a headless run only makes it when recording.
-AudioOptions audioOptions(const StartupSettings& settings, const FrameworkArguments& arguments)
+AudioOptions audioOptions(const StartupSettings& settings, const CommandLine& commandLine)
 {
     AudioOptions options;
     options.settings = settings.audio;
-    options.settings.mute = settings.audio.mute || arguments.mute;
-    options.playLive = !arguments.runHeadless;
-    if (arguments.hasRecordAudio)
-        options.recordPath = arguments.recordAudio;
+    options.settings.mute = settings.audio.mute || commandLine.sound.mute;
+    options.playLive = !commandLine.framework.runHeadless;
+    if (commandLine.sound.hasRecordAudio)
+        options.recordPath = commandLine.sound.recordAudio;
     return options;
 }
 
@@ -112,9 +112,9 @@ int main(int argc, char** argv)
 {
     printLine(":::::: WELCOME TO KORVEL 2024 ::::::");
 
-    FrameworkArguments arguments;
-    parseFrameworkArguments(arguments, argc, argv);
-    for (const std::string& unknown : arguments.unknownOptions)
+    const CommandLine commandLine = parseCommandLine(argc, argv);
+    const FrameworkArguments& arguments = commandLine.framework;
+    for (const std::string& unknown : commandLine.unknownOptions)
         printLine(unknownOptionLine(unknown));
     if (arguments.help) {
         printLine(helpText());
@@ -124,12 +124,12 @@ int main(int argc, char** argv)
     // A demo, a route or a recording that cannot be used stops the run before
     // any window opens.
     RunOptions run;
-    if (!run.prepare(arguments))
+    if (!run.prepare(commandLine.replay, arguments.runHeadless))
         return 2;
 
     const StartupSettings settings = readStartupSettings(arguments);
     GameAudio audio;
-    if (!audio.prepare(audioOptions(settings, arguments)))
+    if (!audio.prepare(audioOptions(settings, commandLine)))
         return 2;
 
     glfwSetErrorCallback(glfwErrorCallback);
@@ -147,7 +147,7 @@ int main(int argc, char** argv)
     configureInput(window);
     // A timedemo measures the game, not the display's refresh rate; live play
     // keeps whatever the driver syncs to.
-    if (arguments.timedemo)
+    if (commandLine.replay.timedemo)
         glfwSwapInterval(0);
     run.attachWindow(window, MouseSensitivity);
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int automaticNumberBase = 0;  // strtol: decimal, 0x hexadecimal, 0 octal
+constexpr int AutomaticNumberBase = 0;  // strtol: decimal, 0x hexadecimal, 0 octal
 
 std::string toLower(std::string text)
 {
@@ -75,7 +75,7 @@ std::int32_t SettingsFile::getInt(const std::string& section, const std::string&
     const std::string text = getString(section, name, "");
     const char* begin = text.c_str();
     char* end = nullptr;
-    const long number = std::strtol(begin, &end, automaticNumberBase);
+    const long number = std::strtol(begin, &end, AutomaticNumberBase);
     return end > begin ? static_cast<std::int32_t>(number) : defaultValue;
 }
 

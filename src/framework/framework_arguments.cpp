@@ -10,16 +10,16 @@ using Args = FrameworkArguments;
 // Where the description column of --help starts at the least.
 constexpr std::size_t MinimumOptionColumn = 24;
 
-const FrameworkOption* findOption(const std::string& argument)
+const OptionSynopsis* findOption(const std::vector<OptionSynopsis>& options, const std::string& argument)
 {
-    for (const FrameworkOption& option : frameworkOptions()) {
+    for (const OptionSynopsis& option : options) {
         if (argument == option.name)
             return &option;
     }
     return nullptr;
 }
 
-std::string optionSynopsis(const FrameworkOption& option)
+std::string optionSynopsis(const OptionSynopsis& option)
 {
     std::string synopsis = option.name;
     if (option.valueName != nullptr)
@@ -41,50 +41,32 @@ const std::vector<FrameworkOption>& frameworkOptions()
          &Args::hasInitCamera, &Args::initCamera},
         {"--init_renderer", "FILE", "renderer settings file instead of assets/settings/renderer_standard.ini",
          &Args::hasInitRenderer, &Args::initRenderer},
-        {"--record_demo", "FILE", "write everything played (frame times, keys, mouse) into a demo file",
-         &Args::hasRecordDemo, &Args::recordDemo},
-        {"--play_demo", "FILE", "replay a demo on its recorded frame times; the run ends with it",
-         &Args::hasPlayDemo, &Args::playDemo},
-        {"--route", "FILE", "let an autopilot walk a route (way points, jumps, waits)", &Args::hasRoute,
-         &Args::route},
-        {"--timedemo", nullptr,
-         "with --play_demo or --route: play as fast as possible and print frame-time figures",
-         &Args::timedemo, nullptr},
-        {"--draw", "MODE", "full (default), unlit, no_map or clear: what the frames draw, for measurements",
-         &Args::hasDraw, &Args::draw},
-        {"--lighting", "MODE", "stored (default: the fixed light computed once) or per_pixel",
-         &Args::hasLighting, &Args::lighting},
-        {"--timedemo_csv", "FILE", "with --timedemo: write every frame's time into a CSV file",
-         &Args::hasTimedemoCsv, &Args::timedemoCsv},
-        {"--screenshot_frames", "N,N,...", "also save a screenshot of each of these frames (NAME_N.ppm)",
-         &Args::hasScreenshotFrames, &Args::screenshotFrames},
-        {"--mute", nullptr, "no sound, whatever window.ini says", &Args::mute, nullptr},
-        {"--record_audio", "FILE", "write the run's sound into a WAV file, one frame's samples per frame",
-         &Args::hasRecordAudio, &Args::recordAudio},
     };
     return options;
 }
 
 void parseFrameworkArguments(FrameworkArguments& arguments, int argc, const char* const* argv)
 {
+    scanOptions(arguments, frameworkOptions(), argc, argv);
+}
+
+std::vector<std::string> unknownArguments(const std::vector<OptionSynopsis>& known, int argc,
+                                          const char* const* argv)
+{
+    std::vector<std::string> unknown;
     bool previousTakesValue = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        const FrameworkOption* option = findOption(argument);
+        const OptionSynopsis* option = findOption(known, argument);
         if (option == nullptr) {
             if (!previousTakesValue)
-                arguments.unknownOptions.push_back(argument);
+                unknown.push_back(argument);
             previousTakesValue = false;
             continue;
         }
-        previousTakesValue = option->value != nullptr;
-        if (option->value == nullptr) {
-            arguments.*option->given = true;
-        } else if (i + 1 < argc) {
-            arguments.*option->given = true;
-            arguments.*option->value = argv[i + 1];
-        }
+        previousTakesValue = option->valueName != nullptr;
     }
+    return unknown;
 }
 
 std::string unknownOptionLine(const std::string& argument)
@@ -92,13 +74,13 @@ std::string unknownOptionLine(const std::string& argument)
     return "Unknown option: " + argument + " (see --help)";
 }
 
-std::string formatOptionsHelp()
+std::string formatOptionsHelp(const std::vector<OptionSynopsis>& options)
 {
     std::size_t column = MinimumOptionColumn;
-    for (const FrameworkOption& option : frameworkOptions())
+    for (const OptionSynopsis& option : options)
         column = std::max(column, optionSynopsis(option).size() + 4);
     std::string text;
-    for (const FrameworkOption& option : frameworkOptions()) {
+    for (const OptionSynopsis& option : options) {
         std::string line = "  " + optionSynopsis(option);
         line.resize(column, ' ');
         text += line + option.description + "\n";

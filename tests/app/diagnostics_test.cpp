@@ -17,7 +17,7 @@ void PrintTo(const WordCase& c, std::ostream* os)
     *os << c.name;
 }
 
-const WordCase sourceCases[] = {
+const WordCase SourceCases[] = {
     {"Api", GL_DEBUG_SOURCE_API, "API"},
     {"ApiAmd", 0x9149, "API"},
     {"WindowSystem", GL_DEBUG_SOURCE_WINDOW_SYSTEM, "Window System"},
@@ -33,7 +33,7 @@ const WordCase sourceCases[] = {
     {"Zero", 0, "Unknown"},
 };
 
-const WordCase typeCases[] = {
+const WordCase TypeCases[] = {
     {"Error", GL_DEBUG_TYPE_ERROR, "Error"},
     {"Deprecated", GL_DEBUG_TYPE_DEPRECATED_BEHAVIOR, "Deprecated Behavior"},
     {"DeprecatedAmd", 0x914B, "Deprecated Behavior"},
@@ -49,7 +49,7 @@ const WordCase typeCases[] = {
     {"ApiErrorAmdIsNoType", 0x9149, "Unknown"},
 };
 
-const WordCase severityCases[] = {
+const WordCase SeverityCases[] = {
     {"High", GL_DEBUG_SEVERITY_HIGH, "High"},
     {"Medium", GL_DEBUG_SEVERITY_MEDIUM, "Medium"},
     {"Low", GL_DEBUG_SEVERITY_LOW, "Low"},
@@ -75,9 +75,9 @@ TEST_P(SeverityWords, Match)
     EXPECT_STREQ(debugSeverityWord(GetParam().value), GetParam().word);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SourceWords, ::testing::ValuesIn(sourceCases), caseName);
-INSTANTIATE_TEST_SUITE_P(Table, TypeWords, ::testing::ValuesIn(typeCases), caseName);
-INSTANTIATE_TEST_SUITE_P(Table, SeverityWords, ::testing::ValuesIn(severityCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Table, SourceWords, ::testing::ValuesIn(SourceCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Table, TypeWords, ::testing::ValuesIn(TypeCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Table, SeverityWords, ::testing::ValuesIn(SeverityCases), caseName);
 
 TEST(DebugMessage, NotificationFromApplicationIsStillAnError)
 {

@@ -24,7 +24,7 @@ void PrintTo(const ToggleCase& c, std::ostream* os)
     *os << c.name;
 }
 
-const ToggleCase toggleCases[] = {
+const ToggleCase ToggleCases[] = {
     {"N", GLFW_KEY_N, &RenderFlags::normals},
     {"T", GLFW_KEY_T, &RenderFlags::texcoords},
     {"F1", GLFW_KEY_F1, &RenderFlags::wireframe},
@@ -66,7 +66,7 @@ TEST_P(KeyToggles, PressAndRepeatChangeNothing)
     EXPECT_FALSE(pressed.changesPolygonMode || pressed.changesCulling || pressed.closeWindow);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, KeyToggles, ::testing::ValuesIn(toggleCases),
+INSTANTIATE_TEST_SUITE_P(Keys, KeyToggles, ::testing::ValuesIn(ToggleCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KeyEffects, MapAndHazeLinesShowTheNewValue)

@@ -46,7 +46,7 @@ void PrintTo(const IntCase& c, std::ostream* os)
     *os << c.name;
 }
 
-const IntCase intCases[] = {
+const IntCase IntCases[] = {
     {"Decimal", "1024", 1024},       {"Hexadecimal", "0x400", 1024},
     {"Octal", "010", 8},             {"TrailingText", "800px", 800},
     {"Negative", "-3", -3},          {"NotANumber", "abc", 800},
@@ -68,7 +68,7 @@ void PrintTo(const BoolCase& c, std::ostream* os)
     *os << c.name;
 }
 
-const BoolCase boolCases[] = {
+const BoolCase BoolCases[] = {
     {"TrueWord", "true", false, true},      {"YesMixedCase", "Yes", false, true},
     {"OnUpper", "ON", false, true},         {"One", "1", false, true},
     {"FalseWord", "FALSE", true, false},    {"No", "no", true, false},
@@ -87,7 +87,7 @@ TEST_P(IntValues, ConvertLikeStrtolBaseZero)
     EXPECT_EQ(settings.getInt("window", "width", 800), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, IntValues, ::testing::ValuesIn(intCases),
+INSTANTIATE_TEST_SUITE_P(Widths, IntValues, ::testing::ValuesIn(IntCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(BoolValues, AcceptOnlyTheEightWords)
@@ -98,7 +98,7 @@ TEST_P(BoolValues, AcceptOnlyTheEightWords)
               GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Words, BoolValues, ::testing::ValuesIn(boolCases),
+INSTANTIATE_TEST_SUITE_P(Words, BoolValues, ::testing::ValuesIn(BoolCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsText, SectionAndNameFoldToLowerCase)

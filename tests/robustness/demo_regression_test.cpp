@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/demo_file.h"
+#include "app/replay/demo_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/demo_recorder.h"
+#include "app/replay/demo_recorder.h"
 
 #include "framework/console.h"
 

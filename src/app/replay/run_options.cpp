@@ -1,16 +1,15 @@
-#include "app/run_options.h"
+#include "app/replay/run_options.h"
 
 #include <algorithm>
 #include <thread>
 
-#include "app/frame_statistics.h"
+#include "app/replay/frame_statistics.h"
 #include "framework/console.h"
-#include "framework/framework_arguments.h"
 
-bool RunOptions::prepare(const FrameworkArguments& arguments)
+bool RunOptions::prepare(const ReplayArguments& arguments, bool runHeadless)
 {
     timedemo = arguments.timedemo;
-    headless = arguments.runHeadless;
+    headless = runHeadless;
     if (arguments.hasDraw) {
         if (arguments.draw == "unlit")
             draw = DrawMode::Unlit;

@@ -31,7 +31,7 @@
 #include <glm/vec2.hpp>
 #include <glm/vec3.hpp>
 
-#include "app/demo_file.h"
+#include "app/replay/demo_file.h"
 
 // Frame time of a route run (seconds).
 constexpr float RouteFrameTime = 1.0f / 60.0f;

@@ -1,4 +1,4 @@
-#include "app/frame_source.h"
+#include "app/replay/frame_source.h"
 
 #include <cmath>
 

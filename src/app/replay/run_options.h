@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "app/demo_recorder.h"
-#include "app/frame_source.h"
-#include "app/route.h"
+#include "app/replay/demo_recorder.h"
+#include "app/replay/frame_source.h"
+#include "app/replay/replay_arguments.h"
+#include "app/replay/route.h"
 
-struct FrameworkArguments;
 struct GLFWwindow;
 class Camera;
 
@@ -33,7 +33,7 @@ class RunOptions {
 public:
     // Reads the demo or route and opens the recording. False when the run
     // cannot start; the one line that says why has been printed.
-    bool prepare(const FrameworkArguments& arguments);
+    bool prepare(const ReplayArguments& arguments, bool runHeadless);
 
     // Creates the frame source once the window exists.
     void attachWindow(GLFWwindow* window, float mouseSensitivity);

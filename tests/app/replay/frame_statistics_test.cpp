@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/frame_statistics.h"
+#include "app/replay/frame_statistics.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/route.h"
+#include "app/replay/route.h"
 
 #include <cmath>
 #include <fstream>

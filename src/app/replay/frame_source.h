@@ -9,9 +9,9 @@
 
 #include <cstddef>
 
-#include "app/demo_file.h"
-#include "app/game_clock.h"
-#include "app/route.h"
+#include "app/replay/demo_file.h"
+#include "app/replay/game_clock.h"
+#include "app/replay/route.h"
 #include "game/key_input.h"
 
 class Camera;

@@ -1,4 +1,4 @@
-#include "app/demo_file.h"
+#include "app/replay/demo_file.h"
 
 #include <cmath>
 #include <cstdio>

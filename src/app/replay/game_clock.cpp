@@ -1,4 +1,4 @@
-#include "app/game_clock.h"
+#include "app/replay/game_clock.h"
 
 #include <chrono>
 

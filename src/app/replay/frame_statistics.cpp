@@ -1,4 +1,4 @@
-#include "app/frame_statistics.h"
+#include "app/replay/frame_statistics.h"
 
 #include <algorithm>
 #include <cmath>

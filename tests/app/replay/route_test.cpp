@@ -6,7 +6,7 @@
 
 #include <GLFW/glfw3.h>
 
-#include "app/route.h"
+#include "app/replay/route.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/demo_file.h"
+#include "app/replay/demo_file.h"
 
 class DemoRecorder {
 public:

@@ -6,7 +6,7 @@
 
 #include <GLFW/glfw3.h>
 
-#include "app/demo_file.h"
+#include "app/replay/demo_file.h"
 
 namespace {
 
