@@ -12,7 +12,10 @@ const int LIGHTING_BAKE = 2;  // model.frag's value
 
 uniform mat4 viewProjMatrix;
 uniform mat4 modelMatrix;
+// Defined per program as in model.frag; otherwise a uniform.
+#ifndef lightingMode
 uniform int lightingMode;
+#endif
 
 out vec3 worldPosition;
 out vec3 worldNormal;

@@ -35,7 +35,12 @@ const int LIGHTING_STORED = 1;     // the fixed light, read from the static ligh
 const int LIGHTING_BAKE = 2;       // writes the fixed light into the atlas (start-up)
 const int LIGHTING_NONE = 3;       // base colour only: what lighting costs, measured
 
+// The game builds one program per mode with lightingMode defined as that
+// mode's number (lighting_mode.h), so that no draw runs the code of the other
+// modes; without the definition it is an ordinary uniform.
+#ifndef lightingMode
 uniform int lightingMode;
+#endif
 // The static light atlas. The torches that light a texel most are named in
 // staticLightTorches and lit here per pixel: a normal map turns brick edges
 // right out of the light of a torch that glances along the wall, and towards
@@ -153,6 +158,9 @@ void addTorch(int index, vec3 n, inout TorchSum sum)
     sum.light += strength * lambert;
     if (lambert > 0.0)
         sum.pull += strength * towards;
+    // Only the bake names the brightest torches.
+    if (lightingMode != LIGHTING_BAKE)
+        return;
     // Ranked by the light a bumped surface could take from the torch: one just
     // behind the surface's plane still reaches the bumps tilted towards it.
     float reach = strength * (dot(n, towards) + BUMP_REACH);

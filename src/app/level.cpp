@@ -8,6 +8,7 @@
 #include "app/replay/game_clock.h"
 #include "framework/asset_search.h"
 #include "game/physics/physics_world.h"
+#include "scene/lighting_mode.h"
 
 namespace {
 
@@ -47,6 +48,13 @@ std::shared_ptr<Shader> loadProgram(const std::string& name)
 {
     const std::string stem = "assets/shaders/" + name;
     return std::make_shared<Shader>(stem + ".vert", stem + ".frag");
+}
+
+// One program per lighting mode its draws use (see ShaderVariants).
+std::shared_ptr<Shader> loadLitProgram(const std::string& name, std::vector<LightingMode> modes)
+{
+    const std::string stem = "assets/shaders/" + name;
+    return std::make_shared<Shader>(stem + ".vert", stem + ".frag", lightingModeVariants(modes));
 }
 
 // A level model with one static collider per mesh (no controller manager).
@@ -98,10 +106,12 @@ const std::vector<glm::vec3>& spiderPatrolAxes()
 
 Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStaticLight)
     : textureProgram(loadProgram("texture")),
-      modelProgram(loadProgram("model")),
+      modelProgram(loadLitProgram("model", {LightingMode::PerPixel, LightingMode::Stored, LightingMode::Bake,
+                                            LightingMode::None})),
       depthProgram(loadProgram("depth")),
       quadProgram(loadProgram("quad")),
-      skinningProgram(loadProgram("skinning")),
+      // The skeleton moves: it is never stored or baked.
+      skinningProgram(loadLitProgram("skinning", {LightingMode::PerPixel, LightingMode::None})),
       controllerManager(std::make_unique<ControllerManager>(*PhysicsWorld::scene)),
       woodTexture(std::make_shared<Texture>("assets/textures/wood_texture.dds")),
       tilesTexture(std::make_shared<Texture>("assets/textures/tiles_diffuse.dds")),

@@ -48,6 +48,17 @@ Shader::Shader(std::string vertexPath, std::string fragmentPath)
     linkProgram();
 }
 
+Shader::Shader(std::string vertexPath, std::string fragmentPath, ShaderVariants shaderVariants)
+    : vertexShader(std::move(vertexPath)), fragmentShader(std::move(fragmentPath)),
+      selector(std::move(shaderVariants.selector))
+{
+    if (shaderVariants.values.empty())
+        fatalError("Shader " + fragmentShader + " asks for variants of " + selector + " but names none");
+    for (const int value : shaderVariants.values)
+        variants.push_back(Variant{value, 0, {}});
+    linkProgram();
+}
+
 Shader::Shader()
     : vertexShader(defaultVertexSource), fragmentShader(defaultFragmentSource),
       inlineSources(true)
@@ -58,7 +69,10 @@ Shader::Shader()
 Shader::~Shader()
 {
     glUseProgram(0);
-    glDeleteProgram(program);
+    if (variants.empty())
+        glDeleteProgram(program);
+    for (const Variant& variant : variants)
+        glDeleteProgram(variant.program);
 }
 
 void Shader::use() const
@@ -76,63 +90,147 @@ int Shader::uniformLocation(std::string name)
     return location;
 }
 
+// Without variants: the bound program, as the setters always did. With them:
+// each variant's program directly, at its own location of the name.
+template <typename Upload>
+void Shader::upload(std::string name, Upload write)
+{
+    if (variants.empty()) {
+        const int location = uniformLocation(std::move(name));
+        if (location != -1)
+            write(0u, location);
+        return;
+    }
+    for (Variant& variant : variants) {
+        std::unordered_map<std::string, int>& locations =
+            variant.program == program ? uniformLocations : variant.uniformLocations;
+        auto cached = locations.find(name);
+        if (cached == locations.end())
+            cached = locations.emplace(name, glGetUniformLocation(variant.program, name.c_str())).first;
+        if (cached->second != -1)
+            write(variant.program, cached->second);
+    }
+}
+
 void Shader::setUniform(std::string name, const glm::mat3& value)
 {
-    const int location = uniformLocation(std::move(name));
-    if (location != -1)
-        glUniformMatrix3fv(location, 1, GL_FALSE, glm::value_ptr(value));
+    upload(std::move(name), [&value](GLuint target, GLint location) {
+        if (target == 0)
+            glUniformMatrix3fv(location, 1, GL_FALSE, glm::value_ptr(value));
+        else
+            glProgramUniformMatrix3fv(target, location, 1, GL_FALSE, glm::value_ptr(value));
+    });
 }
 
 void Shader::setUniform(std::string name, const glm::mat4& value)
 {
-    const int location = uniformLocation(std::move(name));
-    if (location != -1)
-        glUniformMatrix4fv(location, 1, GL_FALSE, glm::value_ptr(value));
+    upload(std::move(name), [&value](GLuint target, GLint location) {
+        if (target == 0)
+            glUniformMatrix4fv(location, 1, GL_FALSE, glm::value_ptr(value));
+        else
+            glProgramUniformMatrix4fv(target, location, 1, GL_FALSE, glm::value_ptr(value));
+    });
 }
 
 void Shader::setUniform(std::string name, const glm::vec3& value)
 {
-    const int location = uniformLocation(std::move(name));
-    if (location != -1)
-        glUniform3f(location, value.x, value.y, value.z);
+    upload(std::move(name), [&value](GLuint target, GLint location) {
+        if (target == 0)
+            glUniform3f(location, value.x, value.y, value.z);
+        else
+            glProgramUniform3f(target, location, value.x, value.y, value.z);
+    });
 }
 
 void Shader::setUniform(std::string name, int value)
 {
-    const int location = uniformLocation(std::move(name));
-    if (location != -1)
-        glUniform1i(location, value);
+    if (!variants.empty() && name == selector) {
+        select(value);
+        return;
+    }
+    upload(std::move(name), [value](GLuint target, GLint location) {
+        if (target == 0)
+            glUniform1i(location, value);
+        else
+            glProgramUniform1i(target, location, value);
+    });
 }
 
 void Shader::setUniform(std::string name, float value)
 {
-    const int location = uniformLocation(std::move(name));
-    if (location != -1)
-        glUniform1f(location, value);
+    upload(std::move(name), [value](GLuint target, GLint location) {
+        if (target == 0)
+            glUniform1f(location, value);
+        else
+            glProgramUniform1f(target, location, value);
+    });
+}
+
+void Shader::select(int value)
+{
+    const auto chosen = std::find_if(variants.begin(), variants.end(),
+                                     [value](const Variant& variant) { return variant.value == value; });
+    if (chosen == variants.end())
+        fatalError("Shader " + fragmentShader + " has no variant for " + selector + " = " + std::to_string(value));
+    if (chosen->program == program)
+        return;
+    GLint bound = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &bound);
+    // The selected variant's locations live in uniformLocations; trade them back.
+    for (Variant& variant : variants)
+        if (variant.program == program)
+            variant.uniformLocations.swap(uniformLocations);
+    uniformLocations.swap(chosen->uniformLocations);
+    const bool wasBound = static_cast<GLuint>(bound) == program;
+    program = chosen->program;
+    if (wasBound)
+        glUseProgram(program);
+}
+
+void Shader::announce(const std::string& stage) const
+{
+    if (!inlineSources)
+        printLine("Read shader: " + stage);
 }
 
 void Shader::linkProgram()
 {
-    const GLuint vertex = compileStage(vertexShader, GL_VERTEX_SHADER);
-    const GLuint fragment = compileStage(fragmentShader, GL_FRAGMENT_SHADER);
-    program = glCreateProgram();
-    glAttachShader(program, vertex);
-    glAttachShader(program, fragment);
-    glLinkProgram(program);
+    std::vector<std::string> definitions;
+    for (const Variant& variant : variants)
+        definitions.push_back("#define " + selector + " " + std::to_string(variant.value) + "\n");
+    if (definitions.empty())
+        definitions.push_back("");
+    for (std::size_t index = 0; index < definitions.size(); ++index) {
+        // Each file is announced once, however many variants it was compiled for.
+        const GLuint vertex = compileStage(vertexShader, GL_VERTEX_SHADER, definitions[index]);
+        if (index == 0)
+            announce(vertexShader);
+        const GLuint fragment = compileStage(fragmentShader, GL_FRAGMENT_SHADER, definitions[index]);
+        if (index == 0)
+            announce(fragmentShader);
+        const GLuint linked = glCreateProgram();
+        glAttachShader(linked, vertex);
+        glAttachShader(linked, fragment);
+        glLinkProgram(linked);
 
-    GLint linked = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &linked);
-    if (linked == 0) {
-        const std::string log = programInfoLog(program);
-        glDeleteProgram(program);
+        GLint status = 0;
+        glGetProgramiv(linked, GL_LINK_STATUS, &status);
+        if (status == 0) {
+            const std::string log = programInfoLog(linked);
+            glDeleteProgram(linked);
+            glDeleteShader(vertex);
+            glDeleteShader(fragment);
+            fatalError({"Failed to link shader program:", log});
+        }
+        glDetachShader(linked, vertex);
+        glDetachShader(linked, fragment);
         glDeleteShader(vertex);
         glDeleteShader(fragment);
-        fatalError({"Failed to link shader program:", log});
+        if (!variants.empty())
+            variants[index].program = linked;
+        if (index == 0)
+            program = linked;
     }
-    glDetachShader(program, vertex);
-    glDetachShader(program, fragment);
-    glDeleteShader(vertex);
-    glDeleteShader(fragment);
 }
 
 std::string Shader::stageSource(const std::string& stage) const
@@ -148,15 +246,25 @@ std::string Shader::stageSource(const std::string& stage) const
     return content.str();
 }
 
-unsigned Shader::compileStage(const std::string& stage, unsigned stageType) const
+unsigned Shader::compileStage(const std::string& stage, unsigned stageType, const std::string& definition) const
 {
     const std::string source = stageSource(stage);
     const GLuint shader = glCreateShader(stageType);
     if (shader == 0)
         fatalError("Failed to create " + std::to_string(stageType));
 
-    const GLchar* text = source.c_str();
-    glShaderSource(shader, 1, &text, nullptr);
+    // A variant's definition goes right after the #version line, which must come
+    // first; "#line 2" keeps the driver's line numbers those of the file.
+    std::string text = source;
+    if (!definition.empty()) {
+        const std::size_t version = source.find("#version");
+        const std::size_t lineEnd = version == std::string::npos ? std::string::npos : source.find('\n', version);
+        if (lineEnd == std::string::npos)
+            fatalError("Shader " + stage + " needs a #version line to take variants");
+        text = source.substr(0, lineEnd + 1) + definition + "#line 2\n" + source.substr(lineEnd + 1);
+    }
+    const GLchar* characters = text.c_str();
+    glShaderSource(shader, 1, &characters, nullptr);
     glCompileShader(shader);
     GLint compiled = 0;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
@@ -165,7 +273,5 @@ unsigned Shader::compileStage(const std::string& stage, unsigned stageType) cons
         glDeleteShader(shader);
         fatalError({"Failed to compile shader: " + stage, log});
     }
-    if (!inlineSources)
-        printLine("Read shader: " + stage);
     return shader;
 }

@@ -6,16 +6,33 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include <glm/mat3x3.hpp>
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
+
+// One program per value of a mode that the fragment stage branches on. Each
+// variant's fragment stage is compiled with "#define <selector> <value>" after
+// its #version line, so the branches of the other modes are compiled out: a
+// software rasteriser runs every side of a branch, even one no pixel takes, and
+// a GPU still pays registers for them. The selector is then set like an int
+// uniform, setUniform(selector, value), which picks the variant; every other
+// uniform reaches all variants, so they share one state.
+struct ShaderVariants {
+    std::string selector;
+    std::vector<int> values;
+};
 
 class Shader {
 public:
     // Builds the program from two relative asset paths ("assets/shaders/model.vert").
     // Prints "Read shader: <path>" per stage compiled from a file.
     Shader(std::string vertexPath, std::string fragmentPath);
+
+    // The same, once per value of `variants`; the first value is selected.
+    // "Read shader" is printed once per file.
+    Shader(std::string vertexPath, std::string fragmentPath, ShaderVariants variants);
 
     // Builds the framework's default program from its built-in source texts; silent.
     Shader();
@@ -35,21 +52,39 @@ public:
 
     // Each setter writes to the currently bound program (call use() first) and
     // silently does nothing for a name without a location. Matrices are column-major.
+    // With variants, each setter writes to every variant, bound or not, and the
+    // selector's int picks the variant (bound at once if this program is bound);
+    // a value that has no variant ends the game.
     void setUniform(std::string name, const glm::mat3& value);
     void setUniform(std::string name, const glm::mat4& value);
     void setUniform(std::string name, const glm::vec3& value);
     void setUniform(std::string name, int value);
     void setUniform(std::string name, float value);
 
+    // The selected variant's program; the only one without variants.
     unsigned program = 0;
     // Relative file paths, or the source texts themselves when inlineSources is true.
     std::string vertexShader;
     std::string fragmentShader;
     bool inlineSources = false;
+    // Locations in `program`.
     std::unordered_map<std::string, int> uniformLocations;
 
 private:
+    struct Variant {
+        int value = 0;
+        unsigned program = 0;
+        std::unordered_map<std::string, int> uniformLocations;  // while another is selected
+    };
+
     void linkProgram();
-    unsigned compileStage(const std::string& stage, unsigned stageType) const;
+    unsigned compileStage(const std::string& stage, unsigned stageType, const std::string& definition) const;
     std::string stageSource(const std::string& stage) const;
+    void announce(const std::string& stage) const;
+    void select(int value);
+    template <typename Upload>
+    void upload(std::string name, Upload write);
+
+    std::string selector;
+    std::vector<Variant> variants;  // empty for a program without variants
 };

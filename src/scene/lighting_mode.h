@@ -3,6 +3,10 @@
 // LIGHTING_PER_PIXEL, LIGHTING_STORED, LIGHTING_BAKE and LIGHTING_NONE.
 #pragma once
 
+#include <vector>
+
+#include "framework/shader.h"
+
 enum class LightingMode : int {
     PerPixel = 0,  // every light evaluated per fragment (moving things; the reference)
     Stored = 1,    // the fixed light read from the static light atlas
@@ -11,3 +15,13 @@ enum class LightingMode : int {
 };
 
 constexpr const char* LightingModeUniform = "lightingMode";
+
+// The variants of a program that draws in `modes`, selected by setting
+// LightingModeUniform.
+inline ShaderVariants lightingModeVariants(const std::vector<LightingMode>& modes)
+{
+    ShaderVariants variants{LightingModeUniform, {}};
+    for (const LightingMode mode : modes)
+        variants.values.push_back(static_cast<int>(mode));
+    return variants;
+}

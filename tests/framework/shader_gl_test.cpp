@@ -181,3 +181,96 @@ TEST_F(ShaderGl, LinkFailurePrintsTheLogAndEndsTheGame)
         },
         ::testing::ExitedWithCode(1), "Read shader: .*\nFailed to link shader program:\n");
 }
+
+namespace {
+
+// A triangle over the whole viewport, from gl_VertexID alone.
+const char* const screenVertex =
+    "#version 410\n"
+    "void main() { gl_Position = vec4(vec2(gl_VertexID & 1, gl_VertexID >> 1) * 4.0 - 1.0, 0, 1); }\n";
+// The mode is compiled in when the program has variants, a uniform otherwise.
+const char* const modeFragment =
+    "#version 410\n#ifndef mode\nuniform int mode;\n#endif\nuniform vec3 tint;\nout vec4 color;\n"
+    "void main() { color = vec4(mode == 2 ? tint : tint.zyx, 1); }\n";
+
+glm::vec3 uniformVec3(unsigned program, const char* name)
+{
+    glm::vec3 value(-1.0f);
+    glGetUniformfv(program, glGetUniformLocation(program, name), &value.x);
+    return value;
+}
+
+// The colour the current program paints over the window.
+glm::vec3 paintedColour()
+{
+    GLuint vertexArray = 0;
+    glGenVertexArrays(1, &vertexArray);
+    glBindVertexArray(vertexArray);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDrawArrays(GL_TRIANGLES, 0, 3);
+    GLubyte pixel[4] = {};
+    glReadPixels(1, 1, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    glBindVertexArray(0);
+    glDeleteVertexArrays(1, &vertexArray);
+    return glm::vec3(pixel[0], pixel[1], pixel[2]) / 255.0f;
+}
+
+} // namespace
+
+TEST_F(ShaderGl, VariantsShareUniformsAndTheSelectorPicksTheBoundProgram)
+{
+    const std::string vertex = writeStage("screen.vert", screenVertex);
+    const std::string fragment = writeStage("mode.frag", modeFragment);
+    ::testing::internal::CaptureStdout();
+    Shader shader(vertex, fragment, ShaderVariants{"mode", {1, 2}});
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Read shader: " + vertex + "\nRead shader: " + fragment + "\n");
+
+    const unsigned first = shader.program;
+    shader.use();
+    shader.setUniform("tint", glm::vec3(1.0f, 0.0f, 0.0f));
+    EXPECT_EQ(paintedColour(), glm::vec3(0.0f, 0.0f, 1.0f)) << "mode 1 compiled in: the tint reversed";
+
+    shader.setUniform("mode", 2);
+    const unsigned second = shader.program;
+    EXPECT_NE(second, first);
+    GLint bound = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &bound);
+    EXPECT_EQ(GLuint(bound), second) << "a bound program stays bound across a change of variant";
+    // Set before the change, the tint reached the variant selected now.
+    EXPECT_EQ(paintedColour(), glm::vec3(1.0f, 0.0f, 0.0f));
+    shader.setUniform("tint", glm::vec3(0.0f, 1.0f, 0.0f));
+    EXPECT_EQ(uniformVec3(first, "tint"), glm::vec3(0.0f, 1.0f, 0.0f));
+    EXPECT_EQ(uniformVec3(second, "tint"), glm::vec3(0.0f, 1.0f, 0.0f));
+    EXPECT_EQ(shader.uniformLocation("tint"), glGetUniformLocation(second, "tint"));
+
+    // Selecting while another program is bound leaves that one bound.
+    glUseProgram(0);
+    shader.setUniform("mode", 1);
+    glGetIntegerv(GL_CURRENT_PROGRAM, &bound);
+    EXPECT_EQ(bound, 0);
+    EXPECT_EQ(shader.program, first);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+
+    // Without variants the mode is an ordinary uniform.
+    Shader plain(vertex, fragment);
+    plain.use();
+    plain.setUniform("tint", glm::vec3(1.0f, 1.0f, 0.0f));
+    plain.setUniform("mode", 2);
+    EXPECT_EQ(paintedColour(), glm::vec3(1.0f, 1.0f, 0.0f));
+}
+
+TEST_F(ShaderGl, SelectingAModeWithoutVariantEndsTheGame)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string vertex = writeStage("screen.vert", screenVertex);
+    const std::string fragment = writeStage("mode.frag", modeFragment);
+    EXPECT_EXIT(
+        {
+            prepareFatalChild();
+            Shader shader(vertex, fragment, ShaderVariants{"mode", {1, 2}});
+            shader.setUniform("mode", 3);
+        },
+        ::testing::ExitedWithCode(1), "has no variant for mode = 3");
+}
