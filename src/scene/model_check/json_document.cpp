@@ -37,7 +37,10 @@ public:
     {
         return document_.String(text, length, copy);
     }
-    bool Key(const char* text, rapidjson::SizeType length, bool copy) { return document_.Key(text, length, copy); }
+    bool Key(const char* text, rapidjson::SizeType length, bool copy)
+    {
+        return document_.Key(text, length, copy);
+    }
     bool StartObject() { return enter() && document_.StartObject(); }
     bool EndObject(rapidjson::SizeType count) { return leave() && document_.EndObject(count); }
     bool StartArray() { return enter() && document_.StartArray(); }
@@ -95,7 +98,8 @@ std::optional<std::string> parseJson(std::string_view text, JsonDocument& docume
         return "nested more than " + std::to_string(MaxJsonDepth) + " levels deep at byte " +
                std::to_string(result.Offset());
     if (result.IsError())
-        return asPhrase(rapidjson::GetParseError_En(result.Code())) + " at byte " + std::to_string(result.Offset());
+        return asPhrase(rapidjson::GetParseError_En(result.Code())) + " at byte " +
+               std::to_string(result.Offset());
     return std::nullopt;
 }
 

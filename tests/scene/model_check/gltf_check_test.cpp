@@ -243,7 +243,8 @@ TEST(GltfCheck, NestingBeyondTheReadersDepthIsRefused)
     EXPECT_FALSE(findUnsafeGltfContent(nested(MaxJsonDepth - 1)).has_value());
     const auto problem = findUnsafeGltfContent(nested(MaxJsonDepth));
     ASSERT_TRUE(problem.has_value());
-    EXPECT_EQ(problem->rfind("not valid JSON (nested more than " + std::to_string(MaxJsonDepth) + " levels deep", 0), 0u) << *problem;
+    const std::string tooDeep = "not valid JSON (nested more than " + std::to_string(MaxJsonDepth) + " levels deep";
+    EXPECT_EQ(problem->rfind(tooDeep, 0), 0u) << *problem;
 }
 
 // The binary container: header, JSON chunk, then the binary chunk.
