@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     libglfw3-dev libglew-dev libglm-dev libassimp-dev libstb-dev libinih-dev libbullet-dev
-    libopenal-dev libsndfile1-dev
+    libopenal-dev libsndfile1-dev rapidjson-dev
     libgtest-dev
     xvfb xauth libgl1-mesa-dri
     g++-mingw-w64-x86-64

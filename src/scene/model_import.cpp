@@ -7,7 +7,7 @@
 #include <assimp/scene.h>
 
 #include "framework/console.h"
-#include "scene/checked_import.h"
+#include "scene/model_check/checked_import.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "framework/console.h"
 #include "scene/animation/clip_import.h"
-#include "scene/checked_import.h"
+#include "scene/model_check/checked_import.h"
 
 AnimationClip::AnimationClip(const std::string& path, Model& model)
 {

@@ -1,4 +1,4 @@
-#include "scene/checked_import.h"
+#include "scene/model_check/checked_import.h"
 
 #include <algorithm>
 #include <fstream>
@@ -8,9 +8,11 @@
 #include <assimp/BaseImporter.h>
 #include <assimp/importerdesc.h>
 
-#include "scene/file_extension.h"
-#include "scene/gltf_check.h"
-#include "scene/obj_material_check.h"
+#include "scene/model_check/file_extension.h"
+#include "scene/model_check/gltf_check.h"
+#include "scene/model_check/obj_material_check.h"
+
+using model_check::lowerCaseExtension;
 
 namespace {
 

@@ -1,7 +1,9 @@
-#include "scene/file_extension.h"
+#include "scene/model_check/file_extension.h"
 
 #include <algorithm>
 #include <cctype>
+
+namespace model_check {
 
 std::string lowerCaseExtension(const std::string& path)
 {
@@ -13,3 +15,5 @@ std::string lowerCaseExtension(const std::string& path)
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension;
 }
+
+}  // namespace model_check

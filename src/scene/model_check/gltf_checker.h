@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "scene/json_value.h"
+#include "scene/model_check/json_document.h"
+
+namespace model_check {
 
 // Sizes and counts beyond this are refused, so byte arithmetic cannot overflow.
 constexpr double MaxSize = 1099511627776.0;  // 2^40
@@ -43,7 +45,7 @@ public:
 private:
     // Field readers: each returns false and records the problem at `place`.
     bool fail(const std::string& place, const std::string& why);
-    const std::vector<JsonValue>& list(const char* name) const;  // a top-level array, or none
+    JsonItems list(const char* name) const;  // a top-level array, or none
     // A non-negative whole number no larger than MaxSize, written without
     // fraction or exponent (the importer does not read "1.0" as an index).
     static std::optional<std::uint64_t> wholeNumber(const JsonValue* value);
@@ -98,7 +100,7 @@ private:
     bool checkPrimitive(const JsonValue& primitive, const std::string& place);
     bool checkMeshes();
     bool checkSkins();
-    bool checkAnimationChannel(const JsonValue& channel, const std::vector<JsonValue>& samplers,
+    bool checkAnimationChannel(const JsonValue& channel, JsonItems samplers,
                                const std::string& place);
     bool checkAnimations();
 
@@ -113,3 +115,5 @@ private:
     std::vector<long> parent_;
     std::uint64_t zeroFilledBytes_ = 0;  // of the accessors without a buffer view so far
 };
+
+}  // namespace model_check

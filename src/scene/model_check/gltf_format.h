@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace model_check {
+
 constexpr int Byte = 5120, UnsignedByte = 5121, Short = 5122, UnsignedShort = 5123,
               UnsignedInt = 5125, Float = 5126;
 
@@ -32,3 +34,5 @@ struct BinaryGltf {
 
 // Splits a binary glTF file; `error` says why when its header does not fit.
 std::optional<BinaryGltf> splitBinaryGltf(std::string_view bytes, std::string& error);
+
+}  // namespace model_check

@@ -1,7 +1,9 @@
-#include "scene/gltf_format.h"
+#include "scene/model_check/gltf_format.h"
 
 #include <cctype>
 #include <utility>
+
+namespace model_check {
 
 namespace {
 
@@ -27,9 +29,9 @@ std::uint64_t componentBytes(int type)
 
 std::uint64_t componentCount(const std::string& type)
 {
-    static const std::pair<const char*, std::uint64_t> counts[] = {
+    static const std::pair<const char*, std::uint64_t> ComponentCounts[] = {
         {"SCALAR", 1}, {"VEC2", 2}, {"VEC3", 3}, {"VEC4", 4}, {"MAT2", 4}, {"MAT3", 9}, {"MAT4", 16}};
-    for (const auto& [name, count] : counts) {
+    for (const auto& [name, count] : ComponentCounts) {
         if (type == name)
             return count;
     }
@@ -99,3 +101,5 @@ std::optional<BinaryGltf> splitBinaryGltf(std::string_view bytes, std::string& e
     }
     return parts;
 }
+
+}  // namespace model_check

@@ -12,15 +12,18 @@
 #include <fstream>
 #include <iterator>
 
-#include "model_folder.h"
-#include "scene/gltf_check.h"
-#include "scene/gltf_checker.h"
-#include "scene/json_value.h"
+#include "robustness/model_folder.h"
+#include "scene/model_check/gltf_check.h"
+#include "scene/model_check/gltf_checker.h"
+#include "scene/model_check/json_document.h"
 #include "scene/model_import.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+using model_check::MaxFreeNestingDepth;
+using model_check::MaxJsonDepth;
 
 std::string readSource(const std::string& relative)
 {
@@ -137,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"FirstVersionFile", "\"version\":\"2.0\"", "\"version\":\"1.0\"",
                    "asset.version: only glTF 2.x files are read"},
         DamageCase{"TrailingComma", "\"scene\":0,", "\"scene\":0,,",
-                   "not valid JSON (expected a key at byte 37)"}),
+                   "not valid JSON (missing a name for object member at byte 37)"}),
     [](const testing::TestParamInfo<DamageCase>& info) { return info.param.name; });
 
 // What glTF 2.0 allows and the importer reads without harm passes, even where
@@ -240,7 +243,8 @@ TEST(GltfCheck, NestingBeyondTheReadersDepthIsRefused)
     EXPECT_FALSE(findUnsafeGltfContent(nested(MaxJsonDepth - 1)).has_value());
     const auto problem = findUnsafeGltfContent(nested(MaxJsonDepth));
     ASSERT_TRUE(problem.has_value());
-    EXPECT_EQ(problem->rfind("not valid JSON (nested too deep", 0), 0u) << *problem;
+    const std::string tooDeep = "not valid JSON (nested more than " + std::to_string(MaxJsonDepth) + " levels deep";
+    EXPECT_EQ(problem->rfind(tooDeep, 0), 0u) << *problem;
 }
 
 // The binary container: header, JSON chunk, then the binary chunk.

@@ -4,6 +4,10 @@
 
 #include <string>
 
+namespace model_check {
+
 // What follows the last "." of the file's name, in lower case ("gltf" for
 // "Scene.GLTF"); empty when the name has no ".".
 std::string lowerCaseExtension(const std::string& path);
+
+}  // namespace model_check

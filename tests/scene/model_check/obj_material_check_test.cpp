@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "model_folder.h"
+#include "robustness/model_folder.h"
 #include "scene/model_import.h"
-#include "scene/obj_material_check.h"
+#include "scene/model_check/obj_material_check.h"
 
 namespace fs = std::filesystem;
 

@@ -1,11 +1,13 @@
 // What a glTF document's buffers describe: images, textures, materials,
 // cameras, the node trees, meshes, skins and animations, each reference
 // checked before the importer follows it.
-#include "scene/gltf_checker.h"
+#include "scene/model_check/gltf_checker.h"
 
 #include <algorithm>
 
-#include "scene/gltf_format.h"
+#include "scene/model_check/gltf_format.h"
+
+namespace model_check {
 
 // Every "...Texture" object of a material, at any depth, and in the
 // Khronos extensions, whose texture references all follow that naming.
@@ -14,16 +16,18 @@
 bool GltfChecker::checkTextureReferences(const JsonValue& value, const std::string& place,
                                          bool isExtensions)
 {
-    for (const auto& [key, member] : value.members) {
+    for (const auto& entry : members(value)) {
+        const std::string key = text(entry.name);
+        const JsonValue& object = entry.value;
         const std::string memberPlace = place + "." + key;
-        if (!member.isObject() || key == "extras" || (isExtensions && key.rfind("KHR_", 0) != 0))
+        if (!object.IsObject() || key == "extras" || (isExtensions && key.rfind("KHR_", 0) != 0))
             continue;
         const bool isTextureInfo = key.size() >= 7 && key.compare(key.size() - 7, 7, "Texture") == 0;
         std::uint64_t unused = 0;
-        if (isTextureInfo && (!requireIndex(member, "index", "textures", memberPlace) ||
-                              !optionalWholeNumber(member, "texCoord", memberPlace, unused)))
+        if (isTextureInfo && (!requireIndex(object, "index", "textures", memberPlace) ||
+                              !optionalWholeNumber(object, "texCoord", memberPlace, unused)))
             return false;
-        if (!checkTextureReferences(member, memberPlace, key == "extensions"))
+        if (!checkTextureReferences(object, memberPlace, key == "extensions"))
             return false;
     }
     return true;
@@ -52,8 +56,8 @@ bool GltfChecker::checkImagesTexturesMaterials()
         if (!checkTextureReferences(materials[i], place) ||
             !numberArray(materials[i], "emissiveFactor", 3, place))
             return false;
-        if (const JsonValue* pbr = materials[i].member("pbrMetallicRoughness")) {
-            if (!pbr->isObject())
+        if (const JsonValue* pbr = member(materials[i], "pbrMetallicRoughness")) {
+            if (!pbr->IsObject())
                 return fail(place + ".pbrMetallicRoughness", "not an object");
             if (!numberArray(*pbr, "baseColorFactor", 4, place + ".pbrMetallicRoughness"))
                 return false;
@@ -66,28 +70,37 @@ bool GltfChecker::checkCameras()
 {
     const auto& cameras = list("cameras");
     for (std::size_t i = 0; i < cameras.size(); ++i) {
-        const JsonValue* type = cameras[i].member("type");
-        if (!type || !type->isString() ||
-            (type->text != "perspective" && type->text != "orthographic"))
+        const JsonValue* type = member(cameras[i], "type");
+        if (!type || !type->IsString() ||
+            (text(*type) != "perspective" && text(*type) != "orthographic"))
             return fail(where("cameras", i, "type"), "not \"perspective\" or \"orthographic\"");
-        const JsonValue* projection = cameras[i].member(type->text);
-        if (!projection || !projection->isObject())
-            return fail(where("cameras", i, type->text), "missing");
+        const JsonValue* projection = member(cameras[i], text(*type));
+        if (!projection || !projection->IsObject())
+            return fail(where("cameras", i, text(*type)), "missing");
     }
     return true;
 }
 
 namespace {
 
-// Levels of arrays and objects inside `value` (0 for a plain value).
-int nestingDepth(const JsonValue& value)
+// Whether `value` holds more than `levels` levels of arrays and objects (a
+// plain value holds none). It looks no deeper than that, so its recursion
+// stays as shallow as the limit it checks.
+bool isNestedDeeperThan(const JsonValue& value, int levels)
 {
-    int deepest = 0;
-    for (const JsonValue& item : value.items)
-        deepest = std::max(deepest, nestingDepth(item));
-    for (const auto& member : value.members)
-        deepest = std::max(deepest, nestingDepth(member.second));
-    return value.isArray() || value.isObject() ? deepest + 1 : 0;
+    if (!value.IsArray() && !value.IsObject())
+        return false;
+    if (levels == 0)
+        return true;
+    for (const JsonValue& item : items(value)) {
+        if (isNestedDeeperThan(item, levels - 1))
+            return true;
+    }
+    for (const auto& entry : members(value)) {
+        if (isNestedDeeperThan(entry.value, levels - 1))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -100,8 +113,8 @@ int nestingDepth(const JsonValue& value)
 bool GltfChecker::checkFreeNesting(const JsonValue& owner, const std::string& place)
 {
     for (const char* key : {"extras", "extensions"}) {
-        const JsonValue* value = owner.member(key);
-        if (value && nestingDepth(*value) > MaxFreeNestingDepth)
+        const JsonValue* value = member(owner, key);
+        if (value && isNestedDeeperThan(*value, MaxFreeNestingDepth))
             return fail(place + "." + key,
                         "nested more than " + std::to_string(MaxFreeNestingDepth) + " levels deep");
     }
@@ -113,9 +126,9 @@ bool GltfChecker::checkNodes()
 {
     const auto& nodes = list("nodes");
     const JsonValue* lights = nullptr;
-    if (const JsonValue* extensions = root_.member("extensions"))
-        if (const JsonValue* punctual = extensions->member("KHR_lights_punctual"))
-            lights = punctual->member("lights");
+    if (const JsonValue* extensions = member(root_, "extensions"))
+        if (const JsonValue* punctual = member(*extensions, "KHR_lights_punctual"))
+            lights = member(*punctual, "lights");
     parent_.assign(nodes.size(), -1);
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const JsonValue& node = nodes[i];
@@ -126,23 +139,23 @@ bool GltfChecker::checkNodes()
             !numberArray(node, "matrix", 16, place) || !numberArray(node, "translation", 3, place) ||
             !numberArray(node, "rotation", 4, place) || !numberArray(node, "scale", 3, place))
             return false;
-        if (node.member("skin") && !node.member("mesh"))
+        if (member(node, "skin") && !member(node, "mesh"))
             return fail(place, "has a skin but no mesh");
         if (!checkFreeNesting(node, place))
             return false;
-        if (const JsonValue* extensions = node.member("extensions"))
-            if (const JsonValue* punctual = extensions->member("KHR_lights_punctual"))
-                if (const JsonValue* light = punctual->member("light")) {
+        if (const JsonValue* extensions = member(node, "extensions"))
+            if (const JsonValue* punctual = member(*extensions, "KHR_lights_punctual"))
+                if (const JsonValue* light = member(*punctual, "light")) {
                     const auto index = wholeNumber(light);
-                    if (!index || !lights || !lights->isArray() || *index >= lights->items.size())
+                    if (!index || !lights || !lights->IsArray() || *index >= items(*lights).size())
                         return fail(place + ".extensions.KHR_lights_punctual.light", "no such light");
                 }
-        const JsonValue* children = node.member("children");
+        const JsonValue* children = member(node, "children");
         if (!children)
             continue;
-        if (!children->isArray())
+        if (!children->IsArray())
             return fail(place + ".children", "not an array");
-        for (const JsonValue& child : children->items) {
+        for (const JsonValue& child : items(*children)) {
             std::uint64_t index = 0;
             if (!checkIndex(child, "nodes", place + ".children", &index))
                 return false;
@@ -169,14 +182,14 @@ bool GltfChecker::checkScenes()
     for (std::size_t i = 0; i < scenes.size(); ++i) {
         if (!checkFreeNesting(scenes[i], where("scenes", i)))
             return false;
-        const JsonValue* roots = scenes[i].member("nodes");
+        const JsonValue* roots = member(scenes[i], "nodes");
         if (!roots)
             continue;
         const std::string place = where("scenes", i, "nodes");
-        if (!roots->isArray())
+        if (!roots->IsArray())
             return fail(place, "not an array");
         std::vector<bool> listed(list("nodes").size(), false);
-        for (const JsonValue& root : roots->items) {
+        for (const JsonValue& root : items(*roots)) {
             std::uint64_t index = 0;
             if (!checkIndex(root, "nodes", place, &index))
                 return false;
@@ -192,17 +205,18 @@ bool GltfChecker::checkPrimitive(const JsonValue& primitive, const std::string& 
 {
     // Positions may be left out (the primitive is then not drawn); the
     // importer refuses such a mesh with its own message.
-    const JsonValue* attributes = primitive.member("attributes");
-    if (!attributes || !attributes->isObject() || attributes->members.empty())
+    const JsonValue* attributes = member(primitive, "attributes");
+    if (!attributes || !attributes->IsObject() || members(*attributes).empty())
         return fail(place + ".attributes", "missing or empty");
     std::uint64_t first = 0;
-    if (!checkIndex(attributes->members.front().second, "accessors",
-                    place + ".attributes." + attributes->members.front().first, &first))
+    const auto firstAttribute = members(*attributes).begin();
+    if (!checkIndex(firstAttribute->value, "accessors", place + ".attributes." + text(firstAttribute->name),
+                    &first))
         return false;
     const std::uint64_t vertexCount = accessors_[first].count;
-    for (const auto& attribute : attributes->members) {
-        const std::string& name = attribute.first;
-        const JsonValue& value = attribute.second;
+    for (const auto& attribute : members(*attributes)) {
+        const std::string name = text(attribute.name);
+        const JsonValue& value = attribute.value;
         const std::string attributePlace = place + ".attributes." + name;
         std::uint64_t index = 0;
         if (!checkIndex(value, "accessors", attributePlace, &index))
@@ -231,7 +245,7 @@ bool GltfChecker::checkPrimitive(const JsonValue& primitive, const std::string& 
         const bool joints = startsWith("JOINTS_");
         if (joints || startsWith("WEIGHTS_")) {
             const std::string partner = (joints ? "WEIGHTS_" : "JOINTS_") + name.substr(joints ? 7 : 8);
-            if (!attributes->member(partner))
+            if (!member(*attributes, partner))
                 return fail(attributePlace, "has no matching " + partner);
         }
     }
@@ -240,7 +254,7 @@ bool GltfChecker::checkPrimitive(const JsonValue& primitive, const std::string& 
         !optionalIndex(primitive, "material", "materials", place) ||
         !optionalIndex(primitive, "indices", "accessors", place, &indices))
         return false;
-    if (primitive.member("indices")) {
+    if (member(primitive, "indices")) {
         if (!accessorShaped(indices, {"SCALAR"}, {UnsignedByte, UnsignedShort, UnsignedInt},
                             place + ".indices"))
             return false;
@@ -254,16 +268,17 @@ bool GltfChecker::checkPrimitive(const JsonValue& primitive, const std::string& 
         return fail(place + ".mode", "not a primitive mode");
     if (!countFits)
         return fail(place, "its vertex or index count does not fit its mode");
-    if (const JsonValue* targets = primitive.member("targets")) {
-        if (!targets->isArray())
+    if (const JsonValue* targets = member(primitive, "targets")) {
+        if (!targets->IsArray())
             return fail(place + ".targets", "not an array");
-        for (std::size_t t = 0; t < targets->items.size(); ++t) {
+        for (std::size_t t = 0; t < items(*targets).size(); ++t) {
             const std::string targetPlace = place + ".targets[" + std::to_string(t) + "]";
-            if (!targets->items[t].isObject())
+            if (!items(*targets)[t].IsObject())
                 return fail(targetPlace, "not an object");
-            for (const auto& [name, value] : targets->items[t].members) {
+            for (const auto& target : members(items(*targets)[t])) {
+                const std::string name = text(target.name);
                 std::uint64_t index = 0;
-                if (!checkIndex(value, "accessors", targetPlace + "." + name, &index))
+                if (!checkIndex(target.value, "accessors", targetPlace + "." + name, &index))
                     return false;
                 if (accessors_[index].count != vertexCount)
                     return fail(targetPlace + "." + name, "does not have one value per vertex");
@@ -278,18 +293,18 @@ bool GltfChecker::checkMeshes()
     const auto& meshes = list("meshes");
     morphTargets_.assign(meshes.size(), 0);
     for (std::size_t i = 0; i < meshes.size(); ++i) {
-        const JsonValue* primitives = meshes[i].member("primitives");
-        if (!primitives || !primitives->isArray() || primitives->items.empty())
+        const JsonValue* primitives = member(meshes[i], "primitives");
+        if (!primitives || !primitives->IsArray() || items(*primitives).empty())
             return fail(where("meshes", i, "primitives"), "missing or empty");
-        for (std::size_t p = 0; p < primitives->items.size(); ++p) {
-            const JsonValue& primitive = primitives->items[p];
+        for (std::size_t p = 0; p < items(*primitives).size(); ++p) {
+            const JsonValue& primitive = items(*primitives)[p];
             const std::string place = where("meshes", i, "primitives[" + std::to_string(p) + "]");
-            if (!primitive.isObject())
+            if (!primitive.IsObject())
                 return fail(place, "not an object");
             if (!checkPrimitive(primitive, place))
                 return false;
-            if (const JsonValue* targets = primitive.member("targets"))
-                morphTargets_[i] = std::max<std::uint64_t>(morphTargets_[i], targets->items.size());
+            if (const JsonValue* targets = member(primitive, "targets"))
+                morphTargets_[i] = std::max<std::uint64_t>(morphTargets_[i], items(*targets).size());
         }
     }
     return true;
@@ -300,10 +315,10 @@ bool GltfChecker::checkSkins()
     const auto& skins = list("skins");
     for (std::size_t i = 0; i < skins.size(); ++i) {
         const std::string place = where("skins", i);
-        const JsonValue* joints = skins[i].member("joints");
-        if (!joints || !joints->isArray() || joints->items.empty())
+        const JsonValue* joints = member(skins[i], "joints");
+        if (!joints || !joints->IsArray() || items(*joints).empty())
             return fail(place + ".joints", "missing or empty");
-        for (const JsonValue& joint : joints->items) {
+        for (const JsonValue& joint : items(*joints)) {
             if (!checkIndex(joint, "nodes", place + ".joints"))
                 return false;
         }
@@ -316,29 +331,29 @@ bool GltfChecker::checkSkins()
             !requireIndex(skins[i], "inverseBindMatrices", "accessors", place, &matrices) ||
             !accessorShaped(matrices, {"MAT4"}, {Float}, place + ".inverseBindMatrices"))
             return false;
-        if (accessors_[matrices].count < joints->items.size())
+        if (accessors_[matrices].count < items(*joints).size())
             return fail(place + ".inverseBindMatrices", "fewer matrices than joints");
     }
     return true;
 }
 
-bool GltfChecker::checkAnimationChannel(const JsonValue& channel, const std::vector<JsonValue>& samplers,
+bool GltfChecker::checkAnimationChannel(const JsonValue& channel, JsonItems samplers,
                                         const std::string& place)
 {
-    const JsonValue* samplerIndex = channel.member("sampler");
+    const JsonValue* samplerIndex = member(channel, "sampler");
     const auto sampler = wholeNumber(samplerIndex);
-    if (!sampler || *sampler >= samplers.size() || !samplers[*sampler].isObject())
+    if (!sampler || *sampler >= samplers.size() || !samplers[*sampler].IsObject())
         return fail(place + ".sampler", "not one of the animation's samplers");
-    const JsonValue* target = channel.member("target");
-    if (!target || !target->isObject())
+    const JsonValue* target = member(channel, "target");
+    if (!target || !target->IsObject())
         return fail(place + ".target", "missing");
     // The format lets a channel leave its node out (it is then ignored), but
     // the importer binds such a channel to another node and animates that.
     std::uint64_t node = 0;
     if (!requireIndex(*target, "node", "nodes", place + ".target", &node))
         return false;
-    const JsonValue* path = target->member("path");
-    const std::string pathName = path && path->isString() ? path->text : "";
+    const JsonValue* path = member(*target, "path");
+    const std::string pathName = path && path->IsString() ? text(*path) : "";
     const char* outputType = pathName == "translation" || pathName == "scale" ? "VEC3"
                              : pathName == "rotation"                         ? "VEC4"
                              : pathName == "weights"                          ? "SCALAR"
@@ -357,12 +372,12 @@ bool GltfChecker::checkAnimationChannel(const JsonValue& channel, const std::vec
         return false;
     // Names other than LINEAR, STEP and CUBICSPLINE are left to extensions;
     // the importer interpolates those linearly, one value per key.
-    const JsonValue* interpolation = samplerJson.member("interpolation");
-    if (interpolation && !interpolation->isString())
+    const JsonValue* interpolation = member(samplerJson, "interpolation");
+    if (interpolation && !interpolation->IsString())
         return fail(samplerPlace + ".interpolation", "not a string");
-    std::uint64_t valuesPerKey = interpolation && interpolation->text == "CUBICSPLINE" ? 3 : 1;
+    std::uint64_t valuesPerKey = interpolation && text(*interpolation) == "CUBICSPLINE" ? 3 : 1;
     if (pathName == "weights") {
-        const JsonValue* mesh = list("nodes")[node].member("mesh");
+        const JsonValue* mesh = member(list("nodes")[node], "mesh");
         const auto meshIndex = wholeNumber(mesh);
         if (!meshIndex)
             return fail(place + ".target", "animates the weights of a node without a mesh");
@@ -378,17 +393,19 @@ bool GltfChecker::checkAnimations()
     const auto& animations = list("animations");
     for (std::size_t i = 0; i < animations.size(); ++i) {
         const std::string place = where("animations", i);
-        const JsonValue* channels = animations[i].member("channels");
-        const JsonValue* samplers = animations[i].member("samplers");
-        if (!channels || !channels->isArray() || !samplers || !samplers->isArray())
+        const JsonValue* channels = member(animations[i], "channels");
+        const JsonValue* samplers = member(animations[i], "samplers");
+        if (!channels || !channels->IsArray() || !samplers || !samplers->IsArray())
             return fail(place, "channels or samplers missing");
-        for (std::size_t c = 0; c < channels->items.size(); ++c) {
+        for (std::size_t c = 0; c < items(*channels).size(); ++c) {
             const std::string channelPlace = place + ".channels[" + std::to_string(c) + "]";
-            if (!channels->items[c].isObject())
+            if (!items(*channels)[c].IsObject())
                 return fail(channelPlace, "not an object");
-            if (!checkAnimationChannel(channels->items[c], samplers->items, channelPlace))
+            if (!checkAnimationChannel(items(*channels)[c], items(*samplers), channelPlace))
                 return false;
         }
     }
     return true;
 }
+
+}  // namespace model_check

@@ -1,6 +1,8 @@
-#include "scene/gltf_checker.h"
+#include "scene/model_check/gltf_checker.h"
 
 #include <algorithm>
+
+namespace model_check {
 
 std::string where(const std::string& array, std::size_t index, const std::string& field)
 {
@@ -14,7 +16,7 @@ GltfChecker::GltfChecker(const JsonValue& root, std::optional<std::uint64_t> bin
 
 std::optional<std::string> GltfChecker::run()
 {
-    if (!root_.isObject())
+    if (!root_.IsObject())
         return std::string("the file is not a JSON object");
     if (checkAsset() && checkTopLevelArrays() && checkBuffers() && checkBufferViews() &&
         checkAccessors() && checkImagesTexturesMaterials() && checkCameras() && checkNodes() &&
@@ -29,11 +31,10 @@ bool GltfChecker::fail(const std::string& place, const std::string& why)
     return false;
 }
 
-const std::vector<JsonValue>& GltfChecker::list(const char* name) const
+JsonItems GltfChecker::list(const char* name) const
 {
-    static const std::vector<JsonValue> none;
-    const JsonValue* value = root_.member(name);
-    return value ? value->items : none;
+    const JsonValue* value = member(root_, name);
+    return value ? items(*value) : JsonItems();
 }
 
 // A non-negative whole number no larger than MaxSize, written without
@@ -42,22 +43,22 @@ const std::vector<JsonValue>& GltfChecker::list(const char* name) const
 // written so as missing, reading a buffer of another length than measured here.
 std::optional<std::uint64_t> GltfChecker::wholeNumber(const JsonValue* value)
 {
-    if (!value || !value->isNumber() || !value->integral || value->number < 0 ||
-        value->number > MaxSize)
+    if (!value || !value->IsNumber() || !isWrittenWhole(*value) || number(*value) < 0 ||
+        number(*value) > MaxSize)
         return std::nullopt;
-    return static_cast<std::uint64_t>(value->number);
+    return static_cast<std::uint64_t>(number(*value));
 }
 
 bool GltfChecker::isWrittenAsDecimal(const JsonValue& value)
 {
-    return value.isNumber() && !value.integral && value.number >= 0 && value.number <= MaxSize &&
-           value.number == static_cast<double>(static_cast<std::uint64_t>(value.number));
+    return value.IsNumber() && !isWrittenWhole(value) && number(value) >= 0 && number(value) <= MaxSize &&
+           number(value) == static_cast<double>(static_cast<std::uint64_t>(number(value)));
 }
 
 bool GltfChecker::requireIndex(const JsonValue& owner, const char* key, const char* target,
                                const std::string& place, std::uint64_t* out)
 {
-    const JsonValue* value = owner.member(key);
+    const JsonValue* value = member(owner, key);
     if (!value)
         return fail(place, std::string("\"") + key + "\" is missing");
     return checkIndex(*value, target, place + "." + key, out);
@@ -66,7 +67,7 @@ bool GltfChecker::requireIndex(const JsonValue& owner, const char* key, const ch
 bool GltfChecker::optionalIndex(const JsonValue& owner, const char* key, const char* target,
                                 const std::string& place, std::uint64_t* out)
 {
-    const JsonValue* value = owner.member(key);
+    const JsonValue* value = member(owner, key);
     return !value || checkIndex(*value, target, place + "." + key, out);
 }
 
@@ -88,7 +89,7 @@ bool GltfChecker::checkIndex(const JsonValue& value, const char* target, const s
 bool GltfChecker::optionalWholeNumber(const JsonValue& owner, const char* key, const std::string& place,
                                       std::uint64_t& out)
 {
-    const JsonValue* value = owner.member(key);
+    const JsonValue* value = member(owner, key);
     if (!value)
         return true;
     const auto number = wholeNumber(value);
@@ -103,13 +104,13 @@ bool GltfChecker::optionalWholeNumber(const JsonValue& owner, const char* key, c
 bool GltfChecker::numberArray(const JsonValue& owner, const char* key, std::size_t length,
                               const std::string& place)
 {
-    const JsonValue* value = owner.member(key);
+    const JsonValue* value = member(owner, key);
     if (!value)
         return true;
-    if (!value->isArray() || value->items.size() != length)
+    if (!value->IsArray() || items(*value).size() != length)
         return fail(place + "." + key, "not " + std::to_string(length) + " numbers");
-    for (const JsonValue& item : value->items) {
-        if (!item.isNumber())
+    for (const JsonValue& item : items(*value)) {
+        if (!item.IsNumber())
             return fail(place + "." + key, "not " + std::to_string(length) + " numbers");
     }
     return true;
@@ -117,8 +118,8 @@ bool GltfChecker::numberArray(const JsonValue& owner, const char* key, std::size
 
 bool GltfChecker::optionalString(const JsonValue& owner, const char* key, const std::string& place)
 {
-    const JsonValue* value = owner.member(key);
-    return !value || value->isString() || fail(place + "." + key, "not a string");
+    const JsonValue* value = member(owner, key);
+    return !value || value->IsString() || fail(place + "." + key, "not a string");
 }
 
 // An accessor used for `place` must have one of the given layouts.
@@ -138,14 +139,14 @@ bool GltfChecker::accessorShaped(std::uint64_t index, std::initializer_list<cons
 
 bool GltfChecker::checkAsset()
 {
-    const JsonValue* asset = root_.member("asset");
-    if (!asset || !asset->isObject())
+    const JsonValue* asset = member(root_, "asset");
+    if (!asset || !asset->IsObject())
         return fail("asset", "missing");
     // Files of the first version have a reader of their own in the importer,
     // and the rules here do not measure them; that reader trusts them as the
     // second version's did: fuzz/regressions/model_gltf_fuzz/first_version_*.
-    const JsonValue* version = asset->member("version");
-    if (!version || !version->isString() || version->text.rfind("2.", 0) != 0)
+    const JsonValue* version = member(*asset, "version");
+    if (!version || !version->IsString() || text(*version).rfind("2.", 0) != 0)
         return fail("asset.version", "only glTF 2.x files are read");
     return true;
 }
@@ -155,17 +156,19 @@ bool GltfChecker::checkTopLevelArrays()
     for (const char* name : {"accessors", "animations", "buffers", "bufferViews", "cameras",
                              "images", "materials", "meshes", "nodes", "samplers", "scenes",
                              "skins", "textures"}) {
-        const JsonValue* value = root_.member(name);
+        const JsonValue* value = member(root_, name);
         if (!value)
             continue;
-        if (!value->isArray())
+        if (!value->IsArray())
             return fail(name, "not an array");
-        for (std::size_t i = 0; i < value->items.size(); ++i) {
-            if (!value->items[i].isObject())
+        for (std::size_t i = 0; i < items(*value).size(); ++i) {
+            if (!items(*value)[i].IsObject())
                 return fail(where(name, i), "not an object");
-            if (!optionalString(value->items[i], "name", where(name, i)))
+            if (!optionalString(items(*value)[i], "name", where(name, i)))
                 return false;
         }
     }
     return true;
 }
+
+}  // namespace model_check

@@ -1,12 +1,18 @@
-#include "scene/gltf_check.h"
+#include "scene/model_check/gltf_check.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "scene/file_extension.h"
-#include "scene/gltf_checker.h"
-#include "scene/gltf_format.h"
-#include "scene/json_value.h"
+#include "scene/model_check/file_extension.h"
+#include "scene/model_check/gltf_checker.h"
+#include "scene/model_check/gltf_format.h"
+#include "scene/model_check/json_document.h"
+
+using model_check::GltfChecker;
+using model_check::JsonDocument;
+using model_check::lowerCaseExtension;
+using model_check::parseJson;
+using model_check::splitBinaryGltf;
 
 std::optional<std::string> findUnsafeGltfContent(std::string_view bytes)
 {
@@ -24,10 +30,10 @@ std::optional<std::string> findUnsafeGltfContent(std::string_view bytes)
     // JSON reader does not, and then finds no reader for the file at all.
     if (json.substr(0, 3) == "\xEF\xBB\xBF")
         return std::string("it starts with a byte order mark, which the importer does not read");
-    const JsonParseResult parsed = parseJson(json);
-    if (!parsed.value)
-        return "not valid JSON (" + parsed.error + ")";
-    return GltfChecker(*parsed.value, binaryChunkBytes).run();
+    JsonDocument document;
+    if (const auto error = parseJson(json, document))
+        return "not valid JSON (" + *error + ")";
+    return GltfChecker(document, binaryChunkBytes).run();
 }
 
 std::optional<std::string> findUnsafeGltf(const std::string& path)

@@ -1,4 +1,4 @@
-#include "scene/obj_material_check.h"
+#include "scene/model_check/obj_material_check.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,7 +8,9 @@
 #include <sstream>
 #include <vector>
 
-#include "scene/file_extension.h"
+#include "scene/model_check/file_extension.h"
+
+using model_check::lowerCaseExtension;
 
 namespace {
 

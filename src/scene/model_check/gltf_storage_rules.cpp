@@ -1,8 +1,10 @@
 // The byte ranges of a glTF document: buffers, the views into them and the
 // accessors that read the views, checked before the importer copies from them.
-#include "scene/gltf_checker.h"
+#include "scene/model_check/gltf_checker.h"
 
-#include "scene/gltf_format.h"
+#include "scene/model_check/gltf_format.h"
+
+namespace model_check {
 
 bool GltfChecker::checkBuffers()
 {
@@ -10,21 +12,21 @@ bool GltfChecker::checkBuffers()
     bufferBytes_.assign(buffers.size(), 0);
     for (std::size_t i = 0; i < buffers.size(); ++i) {
         const std::string place = where("buffers", i);
-        const auto length = wholeNumber(buffers[i].member("byteLength"));
+        const auto length = wholeNumber(member(buffers[i], "byteLength"));
         if (!length || *length == 0)
             return fail(place + ".byteLength", "missing or not a positive whole number");
         bufferBytes_[i] = *length;
-        const JsonValue* uri = buffers[i].member("uri");
+        const JsonValue* uri = member(buffers[i], "uri");
         if (!uri) {
             // Only the first buffer of a binary file may live in its binary chunk.
             if (i != 0 || !binaryChunkBytes_ || *binaryChunkBytes_ < *length)
                 return fail(place, "no uri and no binary chunk large enough to hold it");
             continue;
         }
-        if (!uri->isString())
+        if (!uri->IsString())
             return fail(place + ".uri", "not a string");
-        if (uri->text.rfind("data:", 0) == 0) {
-            const auto decoded = dataUriLength(uri->text);
+        if (text(*uri).rfind("data:", 0) == 0) {
+            const auto decoded = dataUriLength(text(*uri));
             if (!decoded || *decoded < *length)
                 return fail(place + ".uri", "damaged or shorter than byteLength");
         }
@@ -44,12 +46,12 @@ bool GltfChecker::checkBufferViews()
             !optionalWholeNumber(views[i], "byteOffset", place, offset) ||
             !optionalWholeNumber(views[i], "byteStride", place, stride))
             return false;
-        const auto length = wholeNumber(views[i].member("byteLength"));
+        const auto length = wholeNumber(member(views[i], "byteLength"));
         if (!length || *length == 0)
             return fail(place + ".byteLength", "missing or not a positive whole number");
         if (offset + *length > bufferBytes_[buffer])
             return fail(place, "reaches past the end of its buffer");
-        if (views[i].member("byteStride") && (stride < 4 || stride > 252 || stride % 4 != 0))
+        if (member(views[i], "byteStride") && (stride < 4 || stride > 252 || stride % 4 != 0))
             return fail(place + ".byteStride", "not a multiple of 4 from 4 to 252");
         viewBytes_[i] = *length;
         viewStride_[i] = stride;
@@ -72,13 +74,13 @@ bool GltfChecker::fitsInView(std::uint64_t view, std::uint64_t offset, std::uint
 bool GltfChecker::checkSparse(const JsonValue& sparse, const Accessor& accessor,
                               std::uint64_t elementSize, const std::string& place)
 {
-    const auto count = wholeNumber(sparse.member("count"));
+    const auto count = wholeNumber(member(sparse, "count"));
     if (!count || *count == 0 || *count > accessor.count)
         return fail(place + ".count", "not from 1 to the accessor's count");
     for (const char* part : {"indices", "values"}) {
-        const JsonValue* block = sparse.member(part);
+        const JsonValue* block = member(sparse, part);
         const std::string blockPlace = place + "." + part;
-        if (!block || !block->isObject())
+        if (!block || !block->IsObject())
             return fail(blockPlace, "missing");
         std::uint64_t view = 0, offset = 0;
         if (!requireIndex(*block, "bufferView", "bufferViews", blockPlace, &view) ||
@@ -86,8 +88,8 @@ bool GltfChecker::checkSparse(const JsonValue& sparse, const Accessor& accessor,
             return false;
         std::uint64_t size = elementSize;
         if (std::string(part) == "indices") {
-            const JsonValue* type = block->member("componentType");
-            const int componentType = type && type->isNumber() ? static_cast<int>(type->number) : 0;
+            const JsonValue* type = member(*block, "componentType");
+            const int componentType = type && type->IsNumber() ? static_cast<int>(number(*type)) : 0;
             if (componentType != UnsignedByte && componentType != UnsignedShort &&
                 componentType != UnsignedInt)
                 return fail(blockPlace + ".componentType", "not an unsigned integer type");
@@ -108,7 +110,7 @@ bool GltfChecker::checkSparse(const JsonValue& sparse, const Accessor& accessor,
 // part the importer refuses with its own message.
 bool GltfChecker::checkZeroFilled(const JsonValue& json, std::uint64_t bytes, const std::string& place)
 {
-    if (json.member("byteOffset"))
+    if (member(json, "byteOffset"))
         return fail(place + ".byteOffset", "given without a bufferView");
     zeroFilledBytes_ += bytes;
     if (zeroFilledBytes_ > MaxZeroFilledBytes)
@@ -125,34 +127,34 @@ bool GltfChecker::checkAccessors()
         const JsonValue& json = accessors[i];
         const std::string place = where("accessors", i);
         Accessor& accessor = accessors_[i];
-        const JsonValue* type = json.member("type");
-        const JsonValue* componentType = json.member("componentType");
-        const auto count = wholeNumber(json.member("count"));
-        if (!type || !type->isString() || componentCount(type->text) == 0)
+        const JsonValue* type = member(json, "type");
+        const JsonValue* componentType = member(json, "componentType");
+        const auto count = wholeNumber(member(json, "count"));
+        if (!type || !type->IsString() || componentCount(text(*type)) == 0)
             return fail(place + ".type", "missing or unknown");
-        if (!componentType || !componentType->isNumber() || !componentType->integral ||
-            componentBytes(static_cast<int>(componentType->number)) == 0 ||
-            componentType->number != static_cast<int>(componentType->number))
+        if (!componentType || !componentType->IsNumber() || !isWrittenWhole(*componentType) ||
+            componentBytes(static_cast<int>(number(*componentType))) == 0 ||
+            number(*componentType) != static_cast<int>(number(*componentType)))
             return fail(place + ".componentType", "missing or unknown");
         if (!count || *count == 0 || *count > 0xFFFFFFFFull)
             return fail(place + ".count", "missing or out of range");
-        accessor = {*count, type->text, static_cast<int>(componentType->number)};
+        accessor = {*count, text(*type), static_cast<int>(number(*componentType))};
         const std::uint64_t elementSize = elementBytes(accessor.type, accessor.componentType);
         for (const char* bound : {"min", "max"}) {
             if (!numberArray(json, bound, componentCount(accessor.type), place))
                 return false;
         }
-        if (json.member("bufferView")) {
+        if (member(json, "bufferView")) {
             std::uint64_t view = 0, offset = 0;
-            if (!checkIndex(*json.member("bufferView"), "bufferViews", place + ".bufferView", &view) ||
+            if (!checkIndex(*member(json, "bufferView"), "bufferViews", place + ".bufferView", &view) ||
                 !optionalWholeNumber(json, "byteOffset", place, offset) ||
                 !fitsInView(view, offset, accessor.count, elementSize, viewStride_[view], place))
                 return false;
         } else if (!checkZeroFilled(json, accessor.count * elementSize, place)) {
             return false;
         }
-        if (const JsonValue* sparse = json.member("sparse")) {
-            if (!sparse->isObject())
+        if (const JsonValue* sparse = member(json, "sparse")) {
+            if (!sparse->IsObject())
                 return fail(place + ".sparse", "not an object");
             if (!checkSparse(*sparse, accessor, elementSize, place + ".sparse"))
                 return false;
@@ -160,3 +162,5 @@ bool GltfChecker::checkAccessors()
     }
     return true;
 }
+
+}  // namespace model_check
