@@ -10,11 +10,11 @@
 #include "scene/animation/animation_clip.h"
 #include "scene/animation/animation_player.h"
 #include "scene/model.h"
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const ScratchFolder folder;
+    static const ScratchFolder folder{"korvel-fuzz", ScratchStorage::Memory};
     const bool binary = size >= 4 && data[0] == 'g' && data[1] == 'l' && data[2] == 'T' && data[3] == 'F';
     const std::string path = folder.write(binary ? "model.glb" : "model.gltf", data, size);
     checkImportedModel(importModelFile(path));

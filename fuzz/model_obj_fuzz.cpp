@@ -6,11 +6,11 @@
 #include <cstdint>
 
 #include "imported_model_check.h"
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const ScratchFolder folder;
+    static const ScratchFolder folder{"korvel-fuzz", ScratchStorage::Memory};
     const std::uint8_t* split = std::find(data, data + size, std::uint8_t{0});
     const std::string objPath = folder.write("model.obj", data, split - data);
     const std::uint8_t* mtl = split == data + size ? split : split + 1;

@@ -5,7 +5,7 @@
 
 #include "app/settings.h"
 #include "fuzz_check.h"
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ void queryEveryType(const SettingsFile& settings, const std::string& key)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const ScratchFolder folder;
+    static const ScratchFolder folder{"korvel-fuzz", ScratchStorage::Memory};
     const std::string path = folder.write("fuzz.ini", data, size);
     const SettingsFile settings("fuzz.ini", path);
     fuzzCheck(settings.parseResult >= 0, "a file that exists is parsed");

@@ -9,7 +9,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "scene/animation/animation_player.h"
-#include "../../tests/animation/name_walk.h"
+#include "../../tests/scene/animation/name_walk.h"
 
 namespace {
 

@@ -6,35 +6,18 @@
 #include <memory>
 
 #include <GL/glew.h>
-#include <GLFW/glfw3.h>
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "app/lighting.h"
 #include "framework/shader.h"
 #include "scene/light_grid_texture.h"
 #include "scene/model.h"
+#include "support/gl_context.h"
 
 namespace {
 
 constexpr int FrameSize = 800;
 constexpr int DrawsPerFigure = 20;
-
-bool openContext()
-{
-    if (!glfwInit())
-        return false;
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
-    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    GLFWwindow* window = glfwCreateWindow(FrameSize, FrameSize, "lighting bench", nullptr, nullptr);
-    if (!window)
-        return false;
-    glfwMakeContextCurrent(window);
-    glewExperimental = GL_TRUE;
-    return glewInit() == GLEW_OK;
-}
 
 // A 20 x 20 floor square around the origin, facing +Y, with a material colour.
 Mesh floorSquare()
@@ -71,11 +54,14 @@ double millisecondsPerFrame(const std::shared_ptr<Shader>& shader, const Mesh& f
 
 int main()
 {
-    if (!openContext()) {
-        std::printf("no OpenGL 4.1 context (run under xvfb-run -a)\n");
+    if (!ensureGlContext()) {
+        std::printf("%s\n", glContextFailure().c_str());
         return 1;
     }
     {
+        // The frame is an offscreen target of the full size; the shared window is small.
+        const OffscreenTarget frame(FrameSize);
+        glDisable(GL_DEPTH_TEST);  // one square: nothing to hide, as the figures have always been taken
         auto shader = std::make_shared<Shader>("assets/shaders/model.vert", "assets/shaders/model.frag");
         const LightGrid grid = buildLightGrid(torchLights());
         const LightGridTexture gridTexture(grid);
@@ -99,6 +85,5 @@ int main()
         std::printf("loop over all %zu torches:          %.1f ms per %dx%d frame\n", torchLights().size(),
                     millisecondsPerFrame(shader, floor), FrameSize, FrameSize);
     }
-    glfwTerminate();
     return 0;
 }

@@ -7,31 +7,14 @@
 #include <vector>
 
 #include <GL/glew.h>
-#include <GLFW/glfw3.h>
 
 #include "scene/model.h"
+#include "support/gl_context.h"
 
 namespace {
 
 // Loads per model, so one slow first load (caches, driver warm-up) shows up.
 constexpr int LoadsPerModel = 3;
-
-bool openContext()
-{
-    if (!glfwInit())
-        return false;
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
-    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    GLFWwindow* window = glfwCreateWindow(64, 64, "model load bench", nullptr, nullptr);
-    if (!window)
-        return false;
-    glfwMakeContextCurrent(window);
-    glewExperimental = GL_TRUE;
-    return glewInit() == GLEW_OK;
-}
 
 double millisecondsToLoad(const std::string& path, std::size_t& meshCount)
 {
@@ -46,8 +29,8 @@ double millisecondsToLoad(const std::string& path, std::size_t& meshCount)
 
 int main()
 {
-    if (!openContext()) {
-        std::printf("no OpenGL 4.1 context (run under xvfb-run -a)\n");
+    if (!ensureGlContext()) {
+        std::printf("%s\n", glContextFailure().c_str());
         return 1;
     }
     const std::filesystem::path root = std::filesystem::path(KORVEL_PROJECT_DIR) / "assets/geometry";
@@ -69,6 +52,5 @@ int main()
         std::printf("%-48s %8zu %10.1f %10.1f\n", name.c_str(), meshes, first, best);
     }
     std::printf("total of first loads: %.1f ms for %zu models\n", total, paths.size());
-    glfwTerminate();
     return 0;
 }

@@ -10,7 +10,7 @@
 #include "app/key_callback.h"
 #include "app/startup_failure.h"
 #include "framework/framework.h"
-#include "../framework/gl_test_context.h"
+#include "support/gl_test.h"
 
 namespace {
 

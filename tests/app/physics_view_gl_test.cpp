@@ -17,7 +17,7 @@
 #include "game/physics/character_controller.h"
 #include "game/physics/collision_scene.h"
 #include "game/spider.h"
-#include "gl_context.h"
+#include "support/gl_context.h"
 
 namespace {
 

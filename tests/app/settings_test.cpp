@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scratch_folder.h"
+
 #include "audio/audio_settings.h"
 #include "framework/asset_search.h"
 
@@ -18,20 +20,12 @@ namespace {
 // Writes text to a fresh temporary file and parses it without the asset search.
 class SettingsText : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        if (!file.empty())
-            fs::remove(file);
-    }
-
     SettingsFile parse(const std::string& text)
     {
-        file = fs::temp_directory_path() / ("korvel_settings_" + std::to_string(::getpid()) + ".ini");
-        std::ofstream(file, std::ios::binary) << text;
-        return SettingsFile("test.ini", file.string());
+        return SettingsFile("test.ini", folder.write("test.ini", text));
     }
 
-    fs::path file;
+    const ScratchFolder folder{"korvel-settings"};
 };
 
 struct IntCase {

@@ -1,7 +1,7 @@
 // Images, DDS files and prop shapes as the game's loaders meet them: channel
 // counts the loader handles, DDS headers it accepts, a spider that fits its
 // capsule band, and closed props whose faces look outwards.
-#include "asset_paths.h"
+#include "support/test_files.h"
 #include "obj_reader.h"
 
 #include <glm/common.hpp>
@@ -48,7 +48,7 @@ double signedVolume6(const std::vector<ObjTriangle>& triangles) {
 TEST(ImageAssets, ChannelCountsAndSizes) {
     for (const ImageCase& c : imageCases) {
         int width = 0, height = 0, channels = 0;
-        unsigned char* pixels = stbi_load(committedAsset(c.path).c_str(), &width, &height, &channels, 0);
+        unsigned char* pixels = stbi_load(sourceTreePath(c.path).c_str(), &width, &height, &channels, 0);
         ASSERT_NE(pixels, nullptr) << c.path;
         EXPECT_EQ(channels, c.channels) << c.path;
         EXPECT_EQ(width, 256) << c.path;
@@ -63,7 +63,7 @@ TEST(ImageAssets, ChannelCountsAndSizes) {
 TEST(ImageAssets, NormalMapsAreMostlyFlatTangentSpace) {
     int width = 0, height = 0, channels = 0;
     unsigned char* pixels =
-        stbi_load(committedAsset("assets/geometry/podium/textures/marble_normal.png").c_str(), &width, &height, &channels, 3);
+        stbi_load(sourceTreePath("assets/geometry/podium/textures/marble_normal.png").c_str(), &width, &height, &channels, 3);
     ASSERT_NE(pixels, nullptr);
     long blueSum = 0;
     for (int k = 0; k < width * height; ++k) blueSum += pixels[k * 3 + 2];
@@ -73,7 +73,7 @@ TEST(ImageAssets, NormalMapsAreMostlyFlatTangentSpace) {
 
 TEST(ImageAssets, DdsFilesAreDxt1WithLinearSize) {
     for (const char* path : {"assets/textures/wood_texture.dds", "assets/textures/tiles_diffuse.dds"}) {
-        std::ifstream file(committedAsset(path), std::ios::binary);
+        std::ifstream file(sourceTreePath(path), std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         ASSERT_GE(bytes.size(), 128u) << path;
         EXPECT_EQ(bytes.substr(0, 4), "DDS ") << path;
@@ -86,7 +86,7 @@ TEST(ImageAssets, DdsFilesAreDxt1WithLinearSize) {
 }
 
 TEST(PropShapes, SpiderFitsItsCapsuleBand) {
-    const std::vector<ObjTriangle> spider = readObjTriangles(committedAsset("assets/geometry/spiders/Spider.obj"), 0.5);
+    const std::vector<ObjTriangle> spider = readObjTriangles(sourceTreePath("assets/geometry/spiders/Spider.obj"), 0.5);
     ASSERT_FALSE(spider.empty());
     glm::dvec3 lo(1e9), hi(-1e9);
     for (const ObjTriangle& t : spider)
@@ -111,7 +111,7 @@ TEST(PropShapes, ClosedPropsFaceOutwards) {
         {"assets/geometry/torches/Torches.obj", 0},
     };
     for (const VolumeCase& c : cases) {
-        const double volume = signedVolume6(readObjTriangles(committedAsset(c.path), 0.5)) / 6.0;
+        const double volume = signedVolume6(readObjTriangles(sourceTreePath(c.path), 0.5)) / 6.0;
         EXPECT_GT(volume, 0.0) << c.path;
         if (c.worldVolume > 0) {
             EXPECT_NEAR(volume, c.worldVolume, 1e-6) << c.path;

@@ -1,7 +1,7 @@
 // The level as written to Map.obj, read back at the game's scale: floor where the
 // game puts the player, spiders and goal, none over the pits, every face turned
 // into the walkable space, and torches clear of the walls.
-#include "asset_paths.h"
+#include "support/test_files.h"
 #include "layout_table.h"
 #include "obj_reader.h"
 
@@ -19,7 +19,7 @@ constexpr double minTorchGap = 0.2;  // torch light to any wall face
 
 const std::vector<ObjTriangle>& mapTriangles() {
     static const std::vector<ObjTriangle> triangles =
-        readObjTriangles(committedAsset("assets/geometry/map/Map.obj"), mapScale);
+        readObjTriangles(sourceTreePath("assets/geometry/map/Map.obj"), mapScale);
     return triangles;
 }
 
@@ -137,7 +137,7 @@ TEST(LevelGeometry, TorchesHangClearOfTheWalls) {
 
 TEST(LevelGeometry, SconcesStayOnTheRoomSideOfTheWalls) {
     const std::vector<ObjTriangle> sconces =
-        readObjTriangles(committedAsset("assets/geometry/torches/Torches.obj"), mapScale);
+        readObjTriangles(sourceTreePath("assets/geometry/torches/Torches.obj"), mapScale);
     ASSERT_FALSE(sconces.empty());
     for (const ObjTriangle& t : sconces)
         for (const glm::dvec3& c : t.corners) {

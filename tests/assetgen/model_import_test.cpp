@@ -1,6 +1,6 @@
 // Imports every committed model the way the game's loader does and checks what
 // the importer makes of it: meshes, materials, textures, bones and animations.
-#include "asset_paths.h"
+#include "support/test_files.h"
 
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
@@ -50,7 +50,7 @@ unsigned countMeshesWith(const aiScene* scene, aiTextureType type) {
 TEST_P(ModelImport, GivesTheExpectedRecords) {
     const ImportCase& c = GetParam();
     Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFile(committedAsset(c.path), loaderFlags);
+    const aiScene* scene = importer.ReadFile(sourceTreePath(c.path), loaderFlags);
     ASSERT_NE(scene, nullptr) << importer.GetErrorString();
     EXPECT_FALSE(scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE);
     EXPECT_EQ(scene->mNumMeshes, c.meshes);
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(CommittedModels, ModelImport, testing::ValuesIn(importC
 
 TEST(ModelImport, MapFloorAndPitWallsShareOneImage) {
     Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFile(committedAsset("assets/geometry/map/Map.obj"), loaderFlags);
+    const aiScene* scene = importer.ReadFile(sourceTreePath("assets/geometry/map/Map.obj"), loaderFlags);
     ASSERT_NE(scene, nullptr);
     std::string floorImage, pitImage;
     for (unsigned m = 0; m < scene->mNumMaterials; ++m) {

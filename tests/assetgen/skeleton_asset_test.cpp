@@ -1,7 +1,7 @@
 // The skeleton glTF as the game sees it: a capsule that the controller accepts,
 // feet drawn on the floor, a raw mesh hidden under the floor, weights that sum to 1,
 // and an animation whose tracks the player can always interpolate.
-#include "asset_paths.h"
+#include "support/test_files.h"
 
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
@@ -22,7 +22,7 @@ constexpr double floorY = 1.0;
 class SkeletonAsset : public testing::Test {
 protected:
     void SetUp() override {
-        scene = importer.ReadFile(committedAsset("assets/geometry/magicSkeleton/scene.gltf"), loaderFlags);
+        scene = importer.ReadFile(sourceTreePath("assets/geometry/magicSkeleton/scene.gltf"), loaderFlags);
         ASSERT_NE(scene, nullptr) << importer.GetErrorString();
         lo = aiVector3D(1e9f), hi = aiVector3D(-1e9f);
         for (unsigned m = 0; m < scene->mNumMeshes; ++m)

@@ -8,22 +8,19 @@
 #include <sstream>
 #include <vector>
 
-#include "game_tree.h"
-#include "ppm_image.h"
+#include "support/game_tree.h"
+#include "support/test_files.h"
+#include "support/output_lines.h"
+#include "support/ppm_image.h"
 
 namespace {
 
-const char* const SmallWindow = "[window]\nwidth = 160\nheight = 120\n";
 
-std::string demoPath(const std::string& name)
-{
-    return std::string(KORVEL_SOURCE_DIR) + "/tests/demos/" + name;
-}
 
 GameRun playDemo(const std::string& name, const std::string& extra = "")
 {
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     return tree.run("--run_headless --play_demo '" + demoPath(name) + "' " + extra);
 }
 
@@ -42,14 +39,6 @@ std::vector<std::string> gameLines(const std::string& output)
         }
     }
     return lines;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 TEST(Demo, TheRouteToTheGoalWinsAndEndsBackInTheStartRoom)
@@ -95,14 +84,14 @@ TEST(Demo, AFallBelowTheLevelReturnsToTheQuickSave)
 TEST(Demo, TwoReplaysPrintTheSameLinesAndLeaveTheSamePicture)
 {
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     const std::string demo = "--play_demo '" + demoPath("goal.demo") + "'";
     const GameRun first = tree.run("--run_headless --filename first " + demo);
     const GameRun second = tree.run("--run_headless --filename second " + demo);
     ASSERT_EQ(first.exitStatus, 0) << first.output;
     EXPECT_EQ(first.output, second.output);
-    EXPECT_EQ(readFile((tree.root() / "first.ppm").string()),
-              readFile((tree.root() / "second.ppm").string()));
+    EXPECT_EQ(readWholeFile((tree.root() / "first.ppm").string()),
+              readWholeFile((tree.root() / "second.ppm").string()));
 }
 
 TEST(Demo, EveryRouteStillRecordsTheDemoCommittedBesideIt)
@@ -110,13 +99,13 @@ TEST(Demo, EveryRouteStillRecordsTheDemoCommittedBesideIt)
     // A failure here means the level, the physics or the rules changed how a
     // route plays: record the demos again with tests/demos/record-demos.sh.
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     for (const char* name : {"goal", "hazard", "spider", "checkpoint", "skeleton"}) {
         const std::string recorded = (tree.root() / (std::string(name) + ".demo")).string();
         const GameRun run = tree.run("--run_headless --route '" + demoPath(std::string(name) + ".route") +
                                      "' --record_demo '" + recorded + "'");
         ASSERT_EQ(run.exitStatus, 0) << run.output;
-        EXPECT_EQ(readFile(recorded), readFile(demoPath(std::string(name) + ".demo"))) << name;
+        EXPECT_EQ(readWholeFile(recorded), readWholeFile(demoPath(std::string(name) + ".demo"))) << name;
     }
 }
 
@@ -166,7 +155,7 @@ TEST(Demo, TheSkeletonMovesWhileThePlayerWatchesIt)
     // The player stands still facing the skeleton for the last three seconds of
     // the demo; a picture half a second before the end differs from the last
     // one only because the skeleton is animated.
-    const std::string full = readFile(demoPath("skeleton.demo"));
+    const std::string full = readWholeFile(demoPath("skeleton.demo"));
     const std::size_t cut = full.size() - 30 * std::string("0.0166666675 -\n").size();
     ASSERT_EQ(full.substr(cut), [] {
         std::string tail;
@@ -176,7 +165,7 @@ TEST(Demo, TheSkeletonMovesWhileThePlayerWatchesIt)
     }()) << "the skeleton demo should end with still frames";
 
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     tree.writeFile("earlier.demo", full.substr(0, cut));
     const GameRun earlier = tree.run("--run_headless --filename earlier --play_demo earlier.demo");
     const GameRun later = tree.run("--run_headless --filename later --play_demo '" +

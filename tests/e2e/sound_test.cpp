@@ -12,27 +12,19 @@
 #include <vector>
 
 #include "audio/sound_file.h"
-#include "game_tree.h"
+#include "support/game_tree.h"
+#include "support/test_files.h"
+#include "support/output_lines.h"
 
 namespace {
 
-const char* const SmallWindow = "[window]\nwidth = 160\nheight = 120\n";
 constexpr int RecordingRate = 48000;
 // How closely a stretch of the recording must follow the bite's waveform to count
 // as a bite; other frames stay below a tenth (a bite together with the game-over
 // tune and the respawn still scores about 0.3).
 constexpr double BiteLikeness = 0.2;
 
-std::string demoPath(const std::string& name)
-{
-    return std::string(KORVEL_SOURCE_DIR) + "/tests/demos/" + name;
-}
 
-std::string readFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 // The demo's frame lines.
 std::vector<std::string> demoFrames(const std::string& path)
@@ -133,7 +125,7 @@ bool isSilent(const SoundClip& clip)
 TEST(Sound, EveryHealthLineIsHeardAsABiteWithinAFrame)
 {
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     const std::string demo = demoPath("spider.demo");
     const GameRun run =
         tree.run("--run_headless --draw clear --play_demo '" + demo + "' --record_audio bites.wav");
@@ -170,7 +162,7 @@ TEST(Sound, EveryHealthLineIsHeardAsABiteWithinAFrame)
 TEST(Sound, MuteRecordsSilenceAndTheSameRunRecordsTheSameFile)
 {
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     const std::string demo = "--run_headless --draw clear --play_demo '" + demoPath("hazard.demo") + "'";
     const GameRun first = tree.run(demo + " --record_audio first.wav");
     const GameRun second = tree.run(demo + " --record_audio second.wav --timedemo");
@@ -180,7 +172,7 @@ TEST(Sound, MuteRecordsSilenceAndTheSameRunRecordsTheSameFile)
 
     const SoundClip heard = readRecording((tree.root() / "first.wav").string());
     EXPECT_FALSE(isSilent(heard)) << "the level should be heard: torches, lava, footsteps";
-    EXPECT_EQ(readFile((tree.root() / "first.wav").string()), readFile((tree.root() / "second.wav").string()));
+    EXPECT_EQ(readWholeFile((tree.root() / "first.wav").string()), readWholeFile((tree.root() / "second.wav").string()));
 
     const SoundClip silence = readRecording((tree.root() / "muted.wav").string());
     EXPECT_EQ(silence.frameCount(), heard.frameCount());
@@ -212,7 +204,7 @@ TEST(Sound, TheAudioSettingsSetTheLoudnessOrMute)
 TEST(Sound, AMissingOrBrokenSoundFileIsOneLineAndSilence)
 {
     GameTree tree({"assets/sounds/bite.wav"});
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     tree.writeFile("assets/sounds/footstep.wav", "RIFF, but not a sound");
     const GameRun run = tree.run("--run_headless --draw clear --play_demo '" + demoPath("hazard.demo") +
                                  "' --record_audio heard.wav");
@@ -229,7 +221,7 @@ TEST(Sound, WithoutASoundDeviceTheGamePlaysOnAfterOneLine)
     // A watched replay of a few frames plays live, through whatever device
     // OpenAL finds; a driver list naming no real driver leaves it none.
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     tree.writeFile("short.demo", "korvel-demo 1\n0.0166666675 W\n0.0166666675 W\n0.0166666675 -\n");
     ::setenv("ALSOFT_DRIVERS", "no-such-driver", 1);
     const GameRun run = tree.run("--play_demo short.demo");
@@ -250,7 +242,7 @@ TEST(Sound, LivePlayGoesToTheSystemsSoundDevice)
     // OpenAL's wave-file driver stands in for a sound card: it writes what it
     // plays, in real time, into a file.
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     std::string demo = "korvel-demo 1\n";
     for (int i = 0; i < 30; ++i)
         demo += "0.0166666675 W\n";

@@ -2,18 +2,18 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "game_tree.h"
-#include "ppm_image.h"
+#include "support/game_tree.h"
+#include "support/output_lines.h"
+#include "support/ppm_image.h"
 
 namespace {
 
 // A small window keeps each run quick on a software renderer.
-const char* const SmallWindow = "[window]\nwidth = 160\nheight = 120\n";
 
 TEST(Startup, HeadlessRunPrintsTheStartLinesInOrderAndWritesTheScreenshot)
 {
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     const GameRun run = tree.run("--run_headless --filename shot");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
 
@@ -55,7 +55,7 @@ TEST(Startup, HelpListsOptionsKeysAndSettingsFilesAndEndsWithoutAWindow)
 TEST(Startup, AnUnknownOptionGetsItsLineAndTheRunGoesOn)
 {
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     const GameRun run = tree.run("--run-headless --run_headless");
     EXPECT_EQ(run.exitStatus, 0) << run.output;
     const int welcome = lineIndex(run.output, ":::::: WELCOME TO KORVEL 2024 ::::::");
@@ -89,7 +89,7 @@ TEST(Startup, WithoutSettingsFilesTheDefaultsGiveAnEightHundredSquareFrame)
 TEST(Startup, AMissingCameraFileNamedOnTheCommandLineIsReportedByItsOwnName)
 {
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     const GameRun run = tree.run("--run_headless --init_camera other.ini");
     EXPECT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_GE(lineIndex(run.output, "ERROR: Failed to load 'other.ini'. Using default values instead."), 0)
@@ -111,7 +111,7 @@ TEST(Startup, AWindowWidthOfZeroFailsWithGlfwsReasonAndStatusOne)
 TEST(Startup, AMissingShaderFileEndsTheRunDuringAssembly)
 {
     GameTree tree({"assets/shaders/quad.frag"});
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     const GameRun run = tree.run("--run_headless");
     EXPECT_EQ(run.exitStatus, 1) << run.output;
     EXPECT_GE(lineIndex(run.output, "Read shader: assets/shaders/quad.vert"), 0) << run.output;
@@ -122,7 +122,7 @@ TEST(Startup, AMissingShaderFileEndsTheRunDuringAssembly)
 TEST(Startup, AMissingRiddleModelEndsTheRunAfterTheEarlierModelsLoaded)
 {
     GameTree tree({"assets/geometry/riddle/Riddle.obj"});
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     const GameRun run = tree.run("--run_headless");
     EXPECT_EQ(run.exitStatus, 1) << run.output;
     const int missing =
@@ -140,7 +140,7 @@ namespace {
 TEST(Startup, AScreenshotThatCannotBeWrittenIsReportedAndFailsTheRun)
 {
     GameTree tree;
-    tree.writeFile("assets/settings/window.ini", SmallWindow);
+    tree.useSmallWindow();
     const GameRun run = tree.run("--run_headless --filename no/such/folder/shot");
     EXPECT_EQ(run.exitStatus, 1) << run.output;
     EXPECT_GE(lineIndex(run.output, "ERROR: Could not write screenshot 'no/such/folder/shot.ppm'"), 0)

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "game_tree.h"
-#include "ppm_image.h"
+#include "support/game_tree.h"
+#include "support/output_lines.h"
+#include "support/ppm_image.h"
 
 namespace {
 
@@ -17,10 +18,6 @@ constexpr double MaxMeanDifference = 3.0;
 constexpr int LargeDifference = 16;
 constexpr double MaxShareOfLargeDifferences = 0.01;
 
-std::string demoPath(const std::string& name)
-{
-    return std::string(KORVEL_SOURCE_DIR) + "/tests/demos/" + name;
-}
 
 // Runs the game twice with `arguments`, once per lighting, and compares every
 // screenshot named in `shots` between the two.

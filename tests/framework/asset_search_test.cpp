@@ -8,7 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fatal_test_support.h"
+#include "support/fatal_child.h"
+#include "support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -51,27 +52,18 @@ class AssetSearchTree : public ::testing::TestWithParam<SearchCase> {
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path()
-               / ("korvel_assets_" + std::to_string(::getpid()) + "_" + GetParam().name);
-        fs::remove_all(root);
         fs::create_directories(root / "build" / "bin");
-        for (const std::string& entry : GetParam().entries)
-            create(entry);
-    }
-    void TearDown() override { fs::remove_all(root); }
-
-    void create(const std::string& entry) const
-    {
-        if (entry.back() == '/') {
-            fs::create_directories(root / entry);
-            return;
+        for (const std::string& entry : GetParam().entries) {
+            if (entry.back() == '/')
+                fs::create_directories(root / entry);
+            else
+                folder.write(entry, "x");
         }
-        fs::create_directories((root / entry).parent_path());
-        std::ofstream(root / entry) << "x";
     }
     std::string at(const std::string& relative) const { return (root / relative).string(); }
 
-    fs::path root;
+    const ScratchFolder folder{"korvel-assets"};
+    const fs::path root = folder.root();
 };
 
 } // namespace
@@ -91,17 +83,14 @@ class AssetSearch : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path() / ("korvel_search_" + std::to_string(::getpid()));
-        fs::remove_all(root);
         fs::create_directories(root / "build" / "bin");
-        fs::create_directories(root / "assets");
-        std::ofstream(root / "CMakeLists.txt") << "marker";
-        std::ofstream(root / "assets" / "a.ini") << "x";
+        folder.write("CMakeLists.txt", "marker");
+        folder.write("assets/a.ini", "x");
     }
-    void TearDown() override { fs::remove_all(root); }
     std::string at(const std::string& relative) const { return (root / relative).string(); }
 
-    fs::path root;
+    const ScratchFolder folder{"korvel-search"};
+    const fs::path root = folder.root();
 };
 
 // "--init_camera /somewhere/camera.ini" names that file, not one per folder walked.

@@ -2,16 +2,14 @@
 // real context.
 #include "framework/framework.h"
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "framework/builtin_mesh.h"
 #include "framework/builtin_shader_table.h"
 #include "framework/screenshot.h"
-#include "gl_test_context.h"
+#include "support/gl_test.h"
+#include "support/scratch_folder.h"
+#include "support/test_files.h"
 
 namespace fs = std::filesystem;
 
@@ -31,14 +29,6 @@ GLint currentProgram()
     GLint program = -1;
     glGetIntegerv(GL_CURRENT_PROGRAM, &program);
     return program;
-}
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 // Compiles one stage; returns 0 after a failed compile.
@@ -118,14 +108,14 @@ TEST_F(FrameworkGl, ScreenshotOfOddWidthReadsTheClearColour)
     constexpr std::uint32_t height = 2;
     glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    const fs::path base = fs::temp_directory_path() / ("korvel_clear_shot_" + std::to_string(::getpid()));
+    const ScratchFolder folder{"korvel-clear-shot"};
+    const fs::path base = folder.path("clear");
     ASSERT_TRUE(saveScreenshot(base.string(), width, height));
 
     std::string row;
     for (std::uint32_t x = 0; x < width; ++x)
         row += " 51 102 153 ";
-    EXPECT_EQ(readFile(base.string() + ".ppm"), "P3\n3 2\n255\n" + row + "\n" + row + "\n");
-    fs::remove(base.string() + ".ppm");
+    EXPECT_EQ(readWholeFile(base.string() + ".ppm"), "P3\n3 2\n255\n" + row + "\n" + row + "\n");
 }
 
 TEST_F(FrameworkGl, EveryBuiltinProgramCompilesAndLinks)

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scratch_folder.h"
+
 namespace {
 
 struct PpmCase {
@@ -77,9 +79,8 @@ TEST(ScreenshotFile, AFullDiskReportsTheSameLineAsAnUncreatableFile)
 // no half screenshot is left behind.
 TEST(ScreenshotFile, AWriteCutShortLeavesNoPartialFile)
 {
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path()
-        / ("korvel_screenshot_cut_" + std::to_string(::getpid()) + ".ppm");
+    const ScratchFolder folder{"korvel-screenshot"};
+    const std::filesystem::path file = folder.path("cut.ppm");
     rlimit previous{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
     // Past the limit the write fails with EFBIG instead of ending the process.
@@ -96,16 +97,13 @@ TEST(ScreenshotFile, AWriteCutShortLeavesNoPartialFile)
     EXPECT_FALSE(written);
     EXPECT_EQ(output, "ERROR: Could not write screenshot '" + file.string() + "'\n");
     EXPECT_FALSE(std::filesystem::exists(file));
-    std::filesystem::remove(file);
 }
 
 TEST(ScreenshotFile, WritesTextAndTruncates)
 {
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path()
-        / ("korvel_screenshot_test_" + std::to_string(::getpid()) + ".ppm");
+    const ScratchFolder folder{"korvel-screenshot"};
+    const std::filesystem::path file = folder.path("shot.ppm");
     ASSERT_TRUE(writeScreenshotFile(file.string(), "a much longer first text\n"));
     ASSERT_TRUE(writeScreenshotFile(file.string(), "P3\n"));
     EXPECT_EQ(std::filesystem::file_size(file), 3u);
-    std::filesystem::remove(file);
 }

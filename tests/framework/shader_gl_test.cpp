@@ -11,9 +11,9 @@
 
 #include <glm/vec3.hpp>
 
-#include "fatal_test_support.h"
+#include "support/fatal_child.h"
 #include "framework/asset_search.h"
-#include "gl_test_context.h"
+#include "support/gl_test.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "gl_context.h"
+#include "support/gl_context.h"
 #include "scene/model.h"
 
 namespace {

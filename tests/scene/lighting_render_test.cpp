@@ -13,7 +13,7 @@
 
 #include "app/lighting.h"
 #include "framework/shader.h"
-#include "gl_context.h"
+#include "support/gl_context.h"
 #include "scene/light_grid_texture.h"
 #include "scene/model.h"
 

@@ -12,10 +12,12 @@
 
 #include "app/lighting.h"
 #include "framework/shader.h"
-#include "gl_context.h"
+#include "support/gl_context.h"
 #include "scene/model.h"
 #include "scene/texture_image.h"
-#include "test_files.h"
+#include "support/image_files.h"
+#include "support/scratch_folder.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -58,8 +60,8 @@ protected:
     // Writes the two-quad model naming the given images; returns the OBJ path.
     std::string writeQuads(const std::string& firstImage, const std::string& secondImage)
     {
-        writeTextFile(folder.path("quads/quads.obj"), quadsObj);
-        writeTextFile(folder.path("quads/quads.mtl"), quadsMtl(firstImage, secondImage));
+        writeWholeFile(folder.path("quads/quads.obj"), quadsObj);
+        writeWholeFile(folder.path("quads/quads.mtl"), quadsMtl(firstImage, secondImage));
         writeSolidPng(folder.path("quads/textures/normal.png"), 4, 4, {128, 128, 255});
         return folder.path("quads/quads.obj");
     }
@@ -100,7 +102,7 @@ TEST_F(ModelGl, MeshesNamingOneImageShareItsTextureAndBuffersHoldScaledPositions
 
 TEST_F(ModelGl, ImageThatFailsToDecodeIsReportedByItsMaterialPathAndStillNamed)
 {
-    writeTextFile(folder.path("quads/textures/broken.png"), "not a png");
+    writeWholeFile(folder.path("quads/textures/broken.png"), "not a png");
     writeSolidPng(folder.path("quads/textures/stone.png"), 4, 4, {1, 2, 3});
     testing::internal::CaptureStdout();
     const Model model(writeQuads("textures/broken.png", "textures/stone.png"), false, 1.0f);

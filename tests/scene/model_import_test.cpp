@@ -9,7 +9,9 @@
 #include <assimp/mesh.h>
 
 #include "scene/model_import.h"
-#include "test_files.h"
+#include "support/image_files.h"
+#include "support/scratch_folder.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -65,8 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ModelImport, ObjWithoutTextureCoordinatesKeepsZeroUvsAndItsTextures)
 {
     ScratchFolder folder;
-    writeTextFile(folder.path("quads/quads.obj"), twoQuadsObj);
-    writeTextFile(folder.path("quads/quads.mtl"), twoQuadsMtl);
+    writeWholeFile(folder.path("quads/quads.obj"), twoQuadsObj);
+    writeWholeFile(folder.path("quads/quads.mtl"), twoQuadsMtl);
     const ImportedModel model = importModelFile(folder.path("quads/quads.obj"));
 
     ASSERT_TRUE(model.imported);

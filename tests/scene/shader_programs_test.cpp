@@ -10,7 +10,7 @@
 #include <GL/glew.h>
 
 #include "framework/shader.h"
-#include "gl_context.h"
+#include "support/gl_context.h"
 
 namespace {
 

@@ -10,15 +10,13 @@
 #include <string>
 
 #include "scene/lighting_mode.h"
+#include "support/test_files.h"
 
 namespace {
 
 std::string readShader(const std::string& name)
 {
-    std::ifstream file(std::string(KORVEL_PROJECT_DIR) + "/assets/shaders/" + name);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return readWholeFile(sourceTreePath("assets/shaders/" + name));
 }
 
 // Everything after the "#version" line and the comment lines that follow it.

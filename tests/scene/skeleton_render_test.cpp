@@ -21,7 +21,7 @@
 #include "framework/shader.h"
 #include "game/creature_pose.h"
 #include "game/skeleton.h"
-#include "gl_context.h"
+#include "support/gl_context.h"
 #include "scene/animation/animation_clip.h"
 #include "scene/animation/animation_player.h"
 #include "scene/light_grid_texture.h"

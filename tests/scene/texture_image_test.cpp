@@ -4,7 +4,9 @@
 #include <GL/glew.h>
 
 #include "scene/texture_image.h"
-#include "test_files.h"
+#include "support/image_files.h"
+#include "support/scratch_folder.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -66,7 +68,7 @@ TEST(GreyAlpha, TwoChannelFileDecodesAsFourChannels)
 TEST(ImageDecoding, UndecodableAndMissingFilesGiveNothing)
 {
     ScratchFolder folder;
-    writeTextFile(folder.path("broken.png"), "this is not a picture");
+    writeWholeFile(folder.path("broken.png"), "this is not a picture");
     EXPECT_FALSE(decodeImageFile(folder.path("broken.png")).has_value());
     EXPECT_FALSE(readImageSize(folder.path("broken.png")).has_value());
     EXPECT_FALSE(decodeImageFile(folder.path("missing.png")).has_value());

@@ -12,10 +12,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "robustness/model_folder.h"
 #include "scene/model_check/gltf_check.h"
 #include "scene/model_check/gltf_checker.h"
 #include "scene/model_check/json_document.h"
+#include "support/scratch_folder.h"
+#include "support/test_files.h"
 #include "scene/model_import.h"
 
 namespace fs = std::filesystem;
@@ -25,18 +26,12 @@ namespace {
 using model_check::MaxFreeNestingDepth;
 using model_check::MaxJsonDepth;
 
-std::string readSource(const std::string& relative)
-{
-    std::ifstream file(std::string(KORVEL_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
-
 // The animated, skinned seed: nodes Root > {Body (mesh 0, skin 0), Hip > Knee},
 // accessors 0..6 (positions, indices, joints, weights, 2 inverse binds, 2 key
 // times, 2 rotations of Knee), one view each, in one 272-byte buffer.
 const std::string& animatedSkin()
 {
-    static const std::string text = readSource("fuzz/corpus/model_gltf_fuzz/animated_skin.gltf");
+    static const std::string text = readWholeFile(sourceTreePath("fuzz/corpus/model_gltf_fuzz/animated_skin.gltf"));
     return text;
 }
 
@@ -296,7 +291,7 @@ ImportedModel importPrinting(const std::string& path, std::string& printed)
 
 TEST(GltfCheck, ASoundModelStillImportsWithItsSkin)
 {
-    const ModelFolder folder;
+    const ScratchFolder folder{"korvel-model"};
     std::string printed;
     const ImportedModel model = importPrinting(folder.write("skin.gltf", animatedSkin()), printed);
     EXPECT_TRUE(model.imported) << printed;
@@ -306,7 +301,7 @@ TEST(GltfCheck, ASoundModelStillImportsWithItsSkin)
 
 TEST(GltfCheck, AZeroFilledSparseAccessorImportsWithItsPatchedValues)
 {
-    const ModelFolder folder;
+    const ScratchFolder folder{"korvel-model"};
     const std::string path = folder.write(
         "sparse.gltf",
         replaced(compact(animatedSkin()),
@@ -327,7 +322,7 @@ TEST(GltfCheck, AZeroFilledSparseAccessorImportsWithItsPatchedValues)
 // out, an accessor of zeros without a sparse part): it says so itself.
 TEST(GltfCheck, AllowedFilesTheImporterCannotReadCostItsOwnLine)
 {
-    const ModelFolder folder;
+    const ScratchFolder folder{"korvel-model"};
     for (const auto& [from, to] : {std::pair<const char*, const char*>{"\"POSITION\":0,", ""},
                                    std::pair<const char*, const char*>{"\"bufferView\":4,", ""}}) {
         const std::string path = folder.write("allowed.gltf", replaced(compact(animatedSkin()), from, to));
@@ -344,7 +339,7 @@ TEST(GltfCheck, AllowedFilesTheImporterCannotReadCostItsOwnLine)
 
 TEST(GltfCheck, ADamagedModelCostsOneLineAndNoMeshes)
 {
-    const ModelFolder folder;
+    const ScratchFolder folder{"korvel-model"};
     const std::string path = folder.write(
         "skin.gltf", replaced(compact(animatedSkin()), ",\"inverseBindMatrices\":4", ""));
     std::string printed;
@@ -359,7 +354,7 @@ TEST(GltfCheck, ADamagedModelCostsOneLineAndNoMeshes)
 // would then offer it to every other reader it has.
 TEST(GltfCheck, AFileItsGltfReadersDoNotRecogniseIsNotOfferedToOtherReaders)
 {
-    const ModelFolder folder;
+    const ScratchFolder folder{"korvel-model"};
     const std::string path = folder.write("skin.glb", animatedSkin());
     std::string printed;
     const ImportedModel model = importPrinting(path, printed);

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "robustness/model_folder.h"
+#include "support/scratch_folder.h"
 #include "scene/model_import.h"
 #include "scene/model_check/obj_material_check.h"
 
@@ -31,7 +31,7 @@ class MaterialLibraryCheck : public testing::TestWithParam<LibraryCase> {};
 TEST_P(MaterialLibraryCheck, RefusesExactlyTheLibrariesThatNeedAMaterialBeforeTheyMakeOne)
 {
     const LibraryCase& c = GetParam();
-    const ModelFolder folder;
+    const ScratchFolder folder{"korvel-model"};
     const std::string objPath = folder.write("model.obj", c.obj);
     folder.write(c.libraryName, c.library);
     const auto reason = findUnsafeMaterialLibrary(objPath);
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Robustness, AnEarlyStatementIsNamedWithItsLine)
 {
-    const ModelFolder folder;
+    const ScratchFolder folder{"korvel-model"};
     const std::string objPath = folder.write("model.obj", UsesLibrary);
     const std::string library = folder.write("model.mtl", "# made by hand\r\n\r\ndisp rock.png\r\nnewmtl a\r\n");
     EXPECT_EQ(findUnsafeMaterialLibrary(objPath),
@@ -85,14 +85,14 @@ TEST(Robustness, AnEarlyStatementIsNamedWithItsLine)
 // folder) is left to the importer rather than read.
 TEST(Robustness, AFolderNamedAsALibraryIsNotRead)
 {
-    const ModelFolder folder;
-    fs::create_directories(folder.path / "textures");
+    const ScratchFolder folder{"korvel-model"};
+    fs::create_directories(folder.root() / "textures");
     EXPECT_FALSE(findUnsafeMaterialLibrary(folder.write("model.obj", "mtllib textures\nmtllib \n")).has_value());
 }
 
 TEST(Robustness, OnlyObjFilesAreLookedAt)
 {
-    const ModelFolder folder;
+    const ScratchFolder folder{"korvel-model"};
     folder.write("model.mtl", "map_Kd a.png\n");
     EXPECT_FALSE(findUnsafeMaterialLibrary(folder.write("model.gltf", UsesLibrary)).has_value());
     EXPECT_TRUE(findUnsafeMaterialLibrary(folder.write("model.OBJ", UsesLibrary)).has_value());
@@ -110,7 +110,7 @@ TEST_P(FuzzFoundObjInput, IsRefusedWithOneLineInsteadOfCrashing)
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     const std::size_t split = bytes.find('\0');
     ASSERT_NE(split, std::string::npos);
-    const ModelFolder folder;
+    const ScratchFolder folder{"korvel-model"};
     const std::string objPath = folder.write("model.obj", bytes.substr(0, split));
     folder.write("model.mtl", bytes.substr(split + 1));
 

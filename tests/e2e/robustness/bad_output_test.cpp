@@ -1,0 +1,37 @@
+// A headless run asked for a screenshot it cannot write, through the real executable.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/game_tree.h"
+#include "support/output_lines.h"
+
+namespace {
+
+// The run still shuts down in order; the status tells a script the frame is missing.
+TEST(Robustness, AScreenshotInAFolderThatDoesNotExistGivesOneLineAndStatusOne)
+{
+    GameTree tree;
+    tree.useSmallWindow();
+    const GameRun run = tree.run("--run_headless --filename no_such_folder/shot");
+    EXPECT_EQ(run.exitStatus, 1) << run.output;
+    EXPECT_GE(lineIndex(run.output, "ERROR: Could not write screenshot 'no_such_folder/shot.ppm'"), 0)
+        << run.output;
+    EXPECT_EQ(linesContaining(run.output, "screenshot"), 1) << run.output;
+    EXPECT_FALSE(std::filesystem::exists(tree.root() / "no_such_folder"));
+}
+
+// A disk that fills while the frame is written: the same line and status as a
+// file that cannot be created.
+TEST(Robustness, AScreenshotWhoseBytesCannotBeWrittenGivesOneLineAndStatusOne)
+{
+    GameTree tree;
+    tree.useSmallWindow();
+    std::filesystem::create_symlink("/dev/full", tree.root() / "full.ppm");
+    const GameRun run = tree.run("--run_headless --filename full");
+    EXPECT_EQ(run.exitStatus, 1) << run.output;
+    EXPECT_GE(lineIndex(run.output, "ERROR: Could not write screenshot 'full.ppm'"), 0) << run.output;
+    EXPECT_EQ(linesContaining(run.output, "screenshot"), 1) << run.output;
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+// A throw-away copy of the game's tree for end-to-end runs of the real executable.
+//
+// The copy holds the executable under build/, a CMakeLists.txt marker at its root
+// and the asset files as links to the real ones, so a test can leave a file out
+// or put one of its own in without touching the repository.
+#pragma once
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/scratch_folder.h"
+
+// 160 x 120 keeps a software-rendered frame quick.
+inline const char* const SmallWindow = "[window]\nwidth = 160\nheight = 120\n";
+
+// The path of a committed demo, tests/demos/`name`.
+std::string demoPath(const std::string& name);
+
+struct GameRun {
+    int exitStatus = -1;
+    std::string output;  // standard output and standard error, interleaved
+};
+
+class GameTree {
+public:
+    // `leftOut`: asset paths relative to the project root ("assets/shaders/quad.frag")
+    // or whole folders ("assets/settings") that the copy does not get.
+    explicit GameTree(const std::set<std::string>& leftOut = {});
+
+    // Writes (or replaces) a file of the copy, relative to its root.
+    void writeFile(const std::string& relativePath, const std::string& content) const;
+
+    // Writes the small window into the copy's window settings.
+    void useSmallWindow() const { writeFile("assets/settings/window.ini", SmallWindow); }
+
+    // Runs build/korvel with `arguments` (already quoted), the root as working
+    // directory, no standard input, under the display the test runs with.
+    // Every "OpenGL Error:" line (the game prints each GL debug message so) fails
+    // the calling test, unless it contains one of `expectedGlMessages`.
+    GameRun run(const std::string& arguments,
+                const std::vector<std::string>& expectedGlMessages = {}) const;
+
+    const std::filesystem::path& root() const { return folder.root(); }
+
+private:
+    ScratchFolder folder{"korvel-e2e"};
+};
+
+// Fails the calling test (non-fatally) for each "OpenGL Error:" line of `output`
+// that contains none of `expected`; GameTree::run applies it to every run.
+void expectNoGlDebugMessages(const std::string& arguments, const std::string& output,
+                             const std::vector<std::string>& expected);
