@@ -12,12 +12,12 @@
 
 // GL internal formats of the S3TC blocks, spelled out so that this module needs
 // no GL header (same values as GL_COMPRESSED_RGBA_S3TC_DXT*_EXT).
-constexpr std::uint32_t kGlCompressedRgbaDxt1 = 0x83F1;
-constexpr std::uint32_t kGlCompressedRgbaDxt3 = 0x83F2;
-constexpr std::uint32_t kGlCompressedRgbaDxt5 = 0x83F3;
+constexpr std::uint32_t GlCompressedRgbaDxt1 = 0x83F1;
+constexpr std::uint32_t GlCompressedRgbaDxt3 = 0x83F2;
+constexpr std::uint32_t GlCompressedRgbaDxt5 = 0x83F3;
 
 // Largest accepted width or height in texels; anything bigger is a damaged header.
-constexpr std::uint32_t kDdsMaxExtentTexels = 16384;
+constexpr std::uint32_t DdsMaxExtentTexels = 16384;
 
 // Why a file cannot be used. Each kind maps to one outcome in loadDDS.
 enum class DdsFailure {
@@ -35,7 +35,7 @@ struct DdsParseResult {
     DdsFailure failure = DdsFailure::none;
     std::uint32_t width = 0;        // texels
     std::uint32_t height = 0;       // texels
-    std::uint32_t glFormat = 0;     // one of kGlCompressedRgbaDxt*
+    std::uint32_t glFormat = 0;     // one of GlCompressedRgbaDxt*
     std::uint32_t blockBytes = 0;   // bytes per 4x4 block: 8 (DXT1) or 16 (DXT3/5)
     std::uint32_t baseLevelSize = 0; // bytes of the base level, computed from extent and blocks
     std::size_t dataOffset = 0;     // file offset of the base level: 128, or 148 after a DX10 header

@@ -36,7 +36,7 @@ DdsBytesOptions extended(std::uint32_t w, std::uint32_t h, std::uint32_t dxgi, s
     return options;
 }
 
-const AcceptedCase kAccepted[] = {
+const AcceptedCase Accepted[] = {
     {"Dxt1FourByFour", legacy(4, 4, "DXT1", 8), 0x83F1, 8, 8, 128},
     {"Dxt3EightByEight", legacy(8, 8, "DXT3", 64), 0x83F2, 16, 64, 128},
     {"Dxt5Square256", legacy(256, 256, "DXT5", 65536), 0x83F3, 16, 65536, 128},
@@ -71,7 +71,7 @@ TEST_P(AcceptedDds, ReportsFormatSizeAndOffset)
     EXPECT_EQ(result.dataOffset, c.dataOffset);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, AcceptedDds, testing::ValuesIn(kAccepted),
+INSTANTIATE_TEST_SUITE_P(Formats, AcceptedDds, testing::ValuesIn(Accepted),
                          [](const testing::TestParamInfo<AcceptedCase>& info) { return info.param.name; });
 
 struct RejectedCase {
@@ -118,7 +118,7 @@ std::vector<std::uint8_t> cutTo(std::vector<std::uint8_t> bytes, std::size_t siz
     return bytes;
 }
 
-const std::vector<RejectedCase> kRejected = {
+const std::vector<RejectedCase> Rejected = {
     {"Empty", {}, DdsFailure::unrecognised},
     {"ShorterThanMagic", {'D', 'D', 'S'}, DdsFailure::unrecognised},
     {"PngSignature", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13}, DdsFailure::unrecognised},
@@ -165,7 +165,7 @@ TEST_P(RejectedDds, SaysWhyAndReportsNothingElse)
     EXPECT_EQ(result.baseLevelSize, 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, RejectedDds, testing::ValuesIn(kRejected),
+INSTANTIATE_TEST_SUITE_P(Files, RejectedDds, testing::ValuesIn(Rejected),
                          [](const testing::TestParamInfo<RejectedCase>& info) { return info.param.name; });
 
 TEST(ParseDds, IgnoresTheHeadersLinearSizeField)
