@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const DdsParseResult result = parseDds(data, size);
-    if (result.failure != DdsFailure::none) {
+    if (result.failure != DdsFailure::None) {
         fuzzCheck(result.width == 0 && result.height == 0 && result.baseLevelSize == 0 &&
                       result.dataOffset == 0,
                   "a refused file gives no numbers");

@@ -133,17 +133,17 @@ bool extentIsSane(std::uint32_t width, std::uint32_t height)
 DdsFailure readFormat(const std::uint8_t* data, std::size_t size, DdsParseResult& result)
 {
     if ((readU32(data, PixelFormatFlagsOffset) & PixelFormatFourCc) == 0)
-        return DdsFailure::unsupportedFormat;
+        return DdsFailure::UnsupportedFormat;
     const std::uint32_t code = readU32(data, FourCcOffset);
     if (code != fourCc("DX10")) {
         result.dataOffset = LegacyDataOffset;
-        return formatFromFourCc(code, result) ? DdsFailure::none : DdsFailure::unsupportedFormat;
+        return formatFromFourCc(code, result) ? DdsFailure::None : DdsFailure::UnsupportedFormat;
     }
     if (size < ExtendedDataOffset)
-        return DdsFailure::unrecognised;
+        return DdsFailure::Unrecognised;
     result.dataOffset = ExtendedDataOffset;
-    return formatFromDxgi(readU32(data, DxgiFormatOffset), result) ? DdsFailure::none
-                                                                     : DdsFailure::unsupportedFormat;
+    return formatFromDxgi(readU32(data, DxgiFormatOffset), result) ? DdsFailure::None
+                                                                     : DdsFailure::UnsupportedFormat;
 }
 
 } // namespace
@@ -158,25 +158,25 @@ std::uint32_t compressedLevelSize(std::uint32_t width, std::uint32_t height, std
 DdsParseResult parseDds(const std::uint8_t* data, std::size_t size)
 {
     if (data == nullptr)
-        return failed(DdsFailure::unrecognised);
+        return failed(DdsFailure::Unrecognised);
     if (!hasMagic(data, size))
-        return failed(isOtherTextureContainer(data, size) ? DdsFailure::otherContainer
-                                                          : DdsFailure::unrecognised);
+        return failed(isOtherTextureContainer(data, size) ? DdsFailure::OtherContainer
+                                                          : DdsFailure::Unrecognised);
     if (size < LegacyDataOffset || readU32(data, HeaderSizeOffset) != HeaderBytes ||
         readU32(data, PixelFormatSizeOffset) != PixelFormatBytes)
-        return failed(DdsFailure::unrecognised);
+        return failed(DdsFailure::Unrecognised);
 
     DdsParseResult result;
     result.width = readU32(data, WidthOffset);
     result.height = readU32(data, HeightOffset);
     if (!extentIsSane(result.width, result.height))
-        return failed(DdsFailure::unrecognised);
+        return failed(DdsFailure::Unrecognised);
     const DdsFailure formatFailure = readFormat(data, size, result);
-    if (formatFailure != DdsFailure::none)
+    if (formatFailure != DdsFailure::None)
         return failed(formatFailure);
 
     result.baseLevelSize = compressedLevelSize(result.width, result.height, result.blockBytes);
     if (size - result.dataOffset < result.baseLevelSize)
-        return failed(DdsFailure::truncated);
+        return failed(DdsFailure::Truncated);
     return result;
 }

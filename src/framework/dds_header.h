@@ -21,18 +21,18 @@ constexpr std::uint32_t DdsMaxExtentTexels = 16384;
 
 // Why a file cannot be used. Each kind maps to one outcome in loadDDS.
 enum class DdsFailure {
-    none,              // usable
-    otherContainer,    // a KTX or KMG texture container, not DDS: passed over silently
-    unrecognised,      // no image at all (empty, text, another image format), or "DDS "
+    None,              // usable
+    OtherContainer,    // a KTX or KMG texture container, not DDS: passed over silently
+    Unrecognised,      // no image at all (empty, text, another image format), or "DDS "
                        // with a header cut short, damaged or of absurd extent
-    unsupportedFormat, // a valid DDS whose pixels are not DXT1/3/5 blocks
-    truncated,         // the header is fine but the file ends inside the base level
+    UnsupportedFormat, // a valid DDS whose pixels are not DXT1/3/5 blocks
+    Truncated,         // the header is fine but the file ends inside the base level
 };
 
 // Everything the upload needs to know about the base level. On failure every
 // number is zero and `failure` says why.
 struct DdsParseResult {
-    DdsFailure failure = DdsFailure::none;
+    DdsFailure failure = DdsFailure::None;
     std::uint32_t width = 0;        // texels
     std::uint32_t height = 0;       // texels
     std::uint32_t glFormat = 0;     // one of GlCompressedRgbaDxt*

@@ -49,7 +49,7 @@ Shader::Shader(std::string vertexPath, std::string fragmentPath)
 }
 
 Shader::Shader()
-    : vertexShader(defaultVertexSource), fragmentShader(defaultFragmentSource),
+    : vertexShader(DefaultVertexSource), fragmentShader(DefaultFragmentSource),
       inlineSources(true)
 {
     linkProgram();

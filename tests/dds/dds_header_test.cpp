@@ -62,7 +62,7 @@ TEST_P(AcceptedDds, ReportsFormatSizeAndOffset)
     const AcceptedCase& c = GetParam();
     const std::vector<std::uint8_t> bytes = makeDdsBytes(c.file);
     const DdsParseResult result = parseDds(bytes.data(), bytes.size());
-    EXPECT_EQ(result.failure, DdsFailure::none);
+    EXPECT_EQ(result.failure, DdsFailure::None);
     EXPECT_EQ(result.width, c.file.width);
     EXPECT_EQ(result.height, c.file.height);
     EXPECT_EQ(result.glFormat, c.glFormat);
@@ -119,35 +119,35 @@ std::vector<std::uint8_t> cutTo(std::vector<std::uint8_t> bytes, std::size_t siz
 }
 
 const std::vector<RejectedCase> Rejected = {
-    {"Empty", {}, DdsFailure::unrecognised},
-    {"ShorterThanMagic", {'D', 'D', 'S'}, DdsFailure::unrecognised},
-    {"PngSignature", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13}, DdsFailure::unrecognised},
-    {"Text", {'h', 'e', 'l', 'l', 'o', '\n'}, DdsFailure::unrecognised},
-    {"KtxMagicAlone", withMagic(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "\xABKTX"), DdsFailure::unrecognised},
-    {"Ktx11", withContainerId(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "KTX 11"), DdsFailure::otherContainer},
-    {"Ktx20", withContainerId(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "KTX 20"), DdsFailure::otherContainer},
-    {"Kmg10", withContainerId(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "KMG 10"), DdsFailure::otherContainer},
-    {"MagicWithoutSpace", withMagic(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "DDS\0"), DdsFailure::unrecognised},
-    {"HeaderCutShort", cutTo(makeDdsBytes(legacy(4, 4, "DXT1", 8)), 100), DdsFailure::unrecognised},
-    {"WrongHeaderSize", makeDdsBytes(withHeaderSize(120, 32)), DdsFailure::unrecognised},
-    {"WrongPixelFormatSize", makeDdsBytes(withHeaderSize(124, 24)), DdsFailure::unrecognised},
-    {"ZeroWidth", makeDdsBytes(legacy(0, 4, "DXT1", 8)), DdsFailure::unrecognised},
-    {"ZeroHeight", makeDdsBytes(legacy(4, 0, "DXT1", 8)), DdsFailure::unrecognised},
-    {"AbsurdWidth", makeDdsBytes(legacy(16385, 4, "DXT1", 8)), DdsFailure::unrecognised},
-    {"AbsurdHeight", makeDdsBytes(legacy(4, 0x80000000u, "DXT1", 8)), DdsFailure::unrecognised},
-    {"ExtendedHeaderCutShort", cutTo(makeDdsBytes(extended(4, 4, 71, 8)), 140), DdsFailure::unrecognised},
-    {"UncompressedRgba", makeDdsBytes(uncompressedRgba()), DdsFailure::unsupportedFormat},
-    {"PremultipliedDxt2", makeDdsBytes(legacy(4, 4, "DXT2", 16)), DdsFailure::unsupportedFormat},
-    {"PremultipliedDxt4", makeDdsBytes(legacy(4, 4, "DXT4", 16)), DdsFailure::unsupportedFormat},
-    {"OtherFourCc", makeDdsBytes(legacy(4, 4, "ATI2", 16)), DdsFailure::unsupportedFormat},
-    {"Bc1Typeless", makeDdsBytes(extended(4, 4, 70, 8)), DdsFailure::unsupportedFormat},
-    {"Bc3Typeless", makeDdsBytes(extended(4, 4, 76, 16)), DdsFailure::unsupportedFormat},
-    {"Bc7", makeDdsBytes(extended(4, 4, 98, 16)), DdsFailure::unsupportedFormat},
-    {"UnsupportedWinsOverShortData", makeDdsBytes(legacy(4, 4, "DXT2", 0)), DdsFailure::unsupportedFormat},
-    {"HeaderOnly", makeDdsBytes(legacy(4, 4, "DXT1", 0)), DdsFailure::truncated},
-    {"OneByteShortOfBaseLevel", makeDdsBytes(legacy(5, 3, "DXT1", 15)), DdsFailure::truncated},
-    {"Dxt5Square256HalfPresent", makeDdsBytes(legacy(256, 256, "DXT5", 32768)), DdsFailure::truncated},
-    {"ExtendedDataCountedFrom148", makeDdsBytes(extended(4, 4, 77, 4)), DdsFailure::truncated},
+    {"Empty", {}, DdsFailure::Unrecognised},
+    {"ShorterThanMagic", {'D', 'D', 'S'}, DdsFailure::Unrecognised},
+    {"PngSignature", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13}, DdsFailure::Unrecognised},
+    {"Text", {'h', 'e', 'l', 'l', 'o', '\n'}, DdsFailure::Unrecognised},
+    {"KtxMagicAlone", withMagic(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "\xABKTX"), DdsFailure::Unrecognised},
+    {"Ktx11", withContainerId(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "KTX 11"), DdsFailure::OtherContainer},
+    {"Ktx20", withContainerId(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "KTX 20"), DdsFailure::OtherContainer},
+    {"Kmg10", withContainerId(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "KMG 10"), DdsFailure::OtherContainer},
+    {"MagicWithoutSpace", withMagic(makeDdsBytes(legacy(4, 4, "DXT1", 8)), "DDS\0"), DdsFailure::Unrecognised},
+    {"HeaderCutShort", cutTo(makeDdsBytes(legacy(4, 4, "DXT1", 8)), 100), DdsFailure::Unrecognised},
+    {"WrongHeaderSize", makeDdsBytes(withHeaderSize(120, 32)), DdsFailure::Unrecognised},
+    {"WrongPixelFormatSize", makeDdsBytes(withHeaderSize(124, 24)), DdsFailure::Unrecognised},
+    {"ZeroWidth", makeDdsBytes(legacy(0, 4, "DXT1", 8)), DdsFailure::Unrecognised},
+    {"ZeroHeight", makeDdsBytes(legacy(4, 0, "DXT1", 8)), DdsFailure::Unrecognised},
+    {"AbsurdWidth", makeDdsBytes(legacy(16385, 4, "DXT1", 8)), DdsFailure::Unrecognised},
+    {"AbsurdHeight", makeDdsBytes(legacy(4, 0x80000000u, "DXT1", 8)), DdsFailure::Unrecognised},
+    {"ExtendedHeaderCutShort", cutTo(makeDdsBytes(extended(4, 4, 71, 8)), 140), DdsFailure::Unrecognised},
+    {"UncompressedRgba", makeDdsBytes(uncompressedRgba()), DdsFailure::UnsupportedFormat},
+    {"PremultipliedDxt2", makeDdsBytes(legacy(4, 4, "DXT2", 16)), DdsFailure::UnsupportedFormat},
+    {"PremultipliedDxt4", makeDdsBytes(legacy(4, 4, "DXT4", 16)), DdsFailure::UnsupportedFormat},
+    {"OtherFourCc", makeDdsBytes(legacy(4, 4, "ATI2", 16)), DdsFailure::UnsupportedFormat},
+    {"Bc1Typeless", makeDdsBytes(extended(4, 4, 70, 8)), DdsFailure::UnsupportedFormat},
+    {"Bc3Typeless", makeDdsBytes(extended(4, 4, 76, 16)), DdsFailure::UnsupportedFormat},
+    {"Bc7", makeDdsBytes(extended(4, 4, 98, 16)), DdsFailure::UnsupportedFormat},
+    {"UnsupportedWinsOverShortData", makeDdsBytes(legacy(4, 4, "DXT2", 0)), DdsFailure::UnsupportedFormat},
+    {"HeaderOnly", makeDdsBytes(legacy(4, 4, "DXT1", 0)), DdsFailure::Truncated},
+    {"OneByteShortOfBaseLevel", makeDdsBytes(legacy(5, 3, "DXT1", 15)), DdsFailure::Truncated},
+    {"Dxt5Square256HalfPresent", makeDdsBytes(legacy(256, 256, "DXT5", 32768)), DdsFailure::Truncated},
+    {"ExtendedDataCountedFrom148", makeDdsBytes(extended(4, 4, 77, 4)), DdsFailure::Truncated},
 };
 
 void PrintTo(const RejectedCase& c, std::ostream* out) { *out << c.name; }
@@ -175,14 +175,14 @@ TEST(ParseDds, IgnoresTheHeadersLinearSizeField)
         options.linearSize = announced;
         const std::vector<std::uint8_t> bytes = makeDdsBytes(options);
         const DdsParseResult result = parseDds(bytes.data(), bytes.size());
-        EXPECT_EQ(result.failure, DdsFailure::none) << "linear size " << announced;
+        EXPECT_EQ(result.failure, DdsFailure::None) << "linear size " << announced;
         EXPECT_EQ(result.baseLevelSize, 64u) << "linear size " << announced;
     }
 }
 
 TEST(ParseDds, NullDataIsNotADdsFile)
 {
-    EXPECT_EQ(parseDds(nullptr, 200).failure, DdsFailure::unrecognised);
+    EXPECT_EQ(parseDds(nullptr, 200).failure, DdsFailure::Unrecognised);
 }
 
 } // namespace

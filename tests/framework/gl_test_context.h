@@ -13,7 +13,7 @@
 
 class GlTest : public ::testing::Test {
 protected:
-    static constexpr int windowSize = 64;
+    static constexpr int WindowSize = 64;
 
     static void SetUpTestSuite()
     {
@@ -38,7 +38,7 @@ protected:
         glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
         glfwWindowHint(GLFW_OPENGL_DEBUG_CONTEXT, GLFW_TRUE);
         glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        window = glfwCreateWindow(windowSize, windowSize, "korvel test", nullptr, nullptr);
+        window = glfwCreateWindow(WindowSize, WindowSize, "korvel test", nullptr, nullptr);
         if (window == nullptr) {
             glfwTerminate();
             return;
