@@ -9,14 +9,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const DdsParseResult result = parseDds(data, size);
-    if (result.failure != DdsFailure::none) {
+    if (result.failure != DdsFailure::None) {
         fuzzCheck(result.width == 0 && result.height == 0 && result.baseLevelSize == 0 &&
                       result.dataOffset == 0,
                   "a refused file gives no numbers");
         return 0;
     }
-    fuzzCheck(result.width >= 1 && result.width <= kDdsMaxExtentTexels, "width in range");
-    fuzzCheck(result.height >= 1 && result.height <= kDdsMaxExtentTexels, "height in range");
+    fuzzCheck(result.width >= 1 && result.width <= DdsMaxExtentTexels, "width in range");
+    fuzzCheck(result.height >= 1 && result.height <= DdsMaxExtentTexels, "height in range");
     fuzzCheck(result.baseLevelSize ==
                   compressedLevelSize(result.width, result.height, result.blockBytes),
               "base level size follows from extent and block size");

@@ -10,7 +10,7 @@ packages=(
     libgtest-dev
     xvfb xauth libgl1-mesa-dri
     g++-mingw-w64-x86-64
-    gnuplot-nox time glslang-tools
+    gnuplot-nox time glslang-tools clang-format
 )
 
 missing=()

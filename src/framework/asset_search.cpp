@@ -11,13 +11,13 @@
 #include <unistd.h>
 #endif
 
-const char* const projectRootMarker = "CMakeLists.txt";
+const char* const ProjectRootMarker = "CMakeLists.txt";
 
 namespace {
 
 // The system writes the executable's path into a buffer of this many characters; a
 // result that fills it may have been cut short.
-constexpr std::size_t executablePathCapacity = 1337;
+constexpr std::size_t ExecutablePathCapacity = 1337;
 
 // A path counts as present when it opens for reading as a file; an ifstream on a
 // directory opens on Linux, so directories are ruled out explicitly.
@@ -48,7 +48,7 @@ std::vector<std::string> findCandidatesUpwards(const std::string& startDir,
         const std::filesystem::path candidate = dir / relativePath;
         if (isReadableFile(candidate))
             candidates.push_back(candidate.string());
-        if (isReadableFile(dir / projectRootMarker))
+        if (isReadableFile(dir / ProjectRootMarker))
             break;
         const std::filesystem::path parent = dir.parent_path();
         if (parent == dir || parent.empty())
@@ -89,18 +89,18 @@ std::string findFileUpwardsFrom(const std::string& startDir, const std::string& 
 #ifdef _WIN32
 std::string executablePath()
 {
-    char buffer[executablePathCapacity] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, executablePathCapacity);
-    if (length == 0 || length >= executablePathCapacity)
+    char buffer[ExecutablePathCapacity] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, ExecutablePathCapacity);
+    if (length == 0 || length >= ExecutablePathCapacity)
         fatalError("Error retrieving executable path on Windows!");
     return std::string(buffer, length);
 }
 #else
 std::string executablePath()
 {
-    char buffer[executablePathCapacity] = {};
-    const ssize_t length = readlink("/proc/self/exe", buffer, executablePathCapacity);
-    if (length <= 0 || static_cast<std::size_t>(length) >= executablePathCapacity)
+    char buffer[ExecutablePathCapacity] = {};
+    const ssize_t length = readlink("/proc/self/exe", buffer, ExecutablePathCapacity);
+    if (length <= 0 || static_cast<std::size_t>(length) >= ExecutablePathCapacity)
         fatalError("Error retrieving executable path on Linux!");
     return std::string(buffer, static_cast<std::size_t>(length));
 }

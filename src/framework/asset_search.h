@@ -8,7 +8,7 @@
 #include <vector>
 
 // Name of the file that marks the project root; the walk never goes above it.
-extern const char* const projectRootMarker;
+extern const char* const ProjectRootMarker;
 
 // Every existing file (not directory) named startDir/relativePath, then the same
 // for each parent folder, nearest first. The walk stops at the first folder holding

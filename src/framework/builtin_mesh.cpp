@@ -4,23 +4,23 @@ namespace {
 
 // The solids stand in cells of a 4 x 4 grid (x, z) stacked in 7 layers (y): one
 // layer of boxes at the bottom, six layers of tetrahedra above it.
-constexpr int gridSide = 4;
-constexpr int layerCount = 7;
-constexpr int boxCount = gridSide * gridSide;
-constexpr int tetrahedronCount = boxCount * (layerCount - 1);
-constexpr int boxVertexCount = 8;
-constexpr int tetrahedronVertexCount = 4;
-constexpr float cellSize = 2.0f / gridSide;
-constexpr float layerHeight = 2.0f / layerCount;
-constexpr float solidSize = 0.6f * cellSize;  // leaves a gap between neighbours
-constexpr float builtinScale = 0.8f;
+constexpr int GridSide = 4;
+constexpr int LayerCount = 7;
+constexpr int BoxCount = GridSide * GridSide;
+constexpr int TetrahedronCount = BoxCount * (LayerCount - 1);
+constexpr int BoxVertexCount = 8;
+constexpr int TetrahedronVertexCount = 4;
+constexpr float CellSize = 2.0f / GridSide;
+constexpr float LayerHeight = 2.0f / LayerCount;
+constexpr float SolidSize = 0.6f * CellSize;  // leaves a gap between neighbours
+constexpr float BuiltinScale = 0.8f;
 
 // Lower corner of cell `cell` (row-major in x, z) in layer `layer`.
 glm::vec3 cellCorner(int cell, int layer)
 {
-    const float x = -1.0f + cellSize * static_cast<float>(cell % gridSide);
-    const float z = -1.0f + cellSize * static_cast<float>(cell / gridSide);
-    const float y = -1.0f + layerHeight * static_cast<float>(layer);
+    const float x = -1.0f + CellSize * static_cast<float>(cell % GridSide);
+    const float z = -1.0f + CellSize * static_cast<float>(cell / GridSide);
+    const float y = -1.0f + LayerHeight * static_cast<float>(layer);
     return {x, y, z};
 }
 
@@ -29,8 +29,8 @@ glm::vec3 cellCorner(int cell, int layer)
 // after placeBuiltinVertex, whose mirror in z reverses the winding.
 void appendBox(std::vector<glm::vec3>& positions, const glm::vec3& corner)
 {
-    const float s = solidSize;
-    const float h = 0.6f * layerHeight;
+    const float s = SolidSize;
+    const float h = 0.6f * LayerHeight;
     const glm::vec3 ring[4] = {{0, 0, 0}, {s, 0, 0}, {s, 0, s}, {0, 0, s}};
     for (float y : {0.0f, h})
         for (const glm::vec3& offset : ring)
@@ -53,8 +53,8 @@ void appendBoxIndices(std::vector<std::uint32_t>& indices, std::uint32_t base)
 
 void appendTetrahedron(std::vector<glm::vec3>& positions, const glm::vec3& corner)
 {
-    const float s = solidSize;
-    const float h = 0.6f * layerHeight;
+    const float s = SolidSize;
+    const float h = 0.6f * LayerHeight;
     positions.push_back(corner);
     positions.push_back(corner + glm::vec3(s, 0, 0));
     positions.push_back(corner + glm::vec3(0, 0, s));
@@ -73,28 +73,28 @@ void appendTetrahedronIndices(std::vector<std::uint32_t>& indices, std::uint32_t
 std::vector<glm::vec3> builtinMeshPositions()
 {
     std::vector<glm::vec3> positions;
-    positions.reserve(builtinMeshVertexCount);
-    for (int cell = 0; cell < boxCount; ++cell)
+    positions.reserve(BuiltinMeshVertexCount);
+    for (int cell = 0; cell < BoxCount; ++cell)
         appendBox(positions, cellCorner(cell, 0));
-    for (int t = 0; t < tetrahedronCount; ++t)
-        appendTetrahedron(positions, cellCorner(t % boxCount, 1 + t / boxCount));
+    for (int t = 0; t < TetrahedronCount; ++t)
+        appendTetrahedron(positions, cellCorner(t % BoxCount, 1 + t / BoxCount));
     return positions;
 }
 
 std::vector<std::uint32_t> builtinMeshIndices()
 {
     std::vector<std::uint32_t> indices;
-    indices.reserve(builtinMeshIndexCount);
-    for (int box = 0; box < boxCount; ++box)
-        appendBoxIndices(indices, static_cast<std::uint32_t>(box * boxVertexCount));
-    const std::uint32_t firstTetrahedron = boxCount * boxVertexCount;
-    for (int t = 0; t < tetrahedronCount; ++t)
+    indices.reserve(BuiltinMeshIndexCount);
+    for (int box = 0; box < BoxCount; ++box)
+        appendBoxIndices(indices, static_cast<std::uint32_t>(box * BoxVertexCount));
+    const std::uint32_t firstTetrahedron = BoxCount * BoxVertexCount;
+    for (int t = 0; t < TetrahedronCount; ++t)
         appendTetrahedronIndices(
-            indices, firstTetrahedron + static_cast<std::uint32_t>(t * tetrahedronVertexCount));
+            indices, firstTetrahedron + static_cast<std::uint32_t>(t * TetrahedronVertexCount));
     return indices;
 }
 
 glm::vec3 placeBuiltinVertex(const glm::vec3& position)
 {
-    return {builtinScale * position.x, builtinScale * position.y, -builtinScale * position.z};
+    return {BuiltinScale * position.x, BuiltinScale * position.y, -BuiltinScale * position.z};
 }

@@ -8,8 +8,8 @@
 
 #include <glm/vec3.hpp>
 
-constexpr int builtinMeshVertexCount = 512;
-constexpr int builtinMeshIndexCount = 1728;
+constexpr int BuiltinMeshVertexCount = 512;
+constexpr int BuiltinMeshIndexCount = 1728;
 
 // The 512 positions, in model units within [-1, 1] on every axis.
 std::vector<glm::vec3> builtinMeshPositions();

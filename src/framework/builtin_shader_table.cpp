@@ -2,16 +2,16 @@
 
 namespace {
 
-constexpr char base64Alphabet[] =
+constexpr char Base64Alphabet[] =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-constexpr int bitsPerBase64Digit = 6;
-constexpr int bitsPerByte = 8;
+constexpr int BitsPerBase64Digit = 6;
+constexpr int BitsPerByte = 8;
 
 // Value of one base64 digit, or -1 for padding and anything else.
 int base64Value(char digit)
 {
     for (int value = 0; value < 64; ++value)
-        if (base64Alphabet[value] == digit)
+        if (Base64Alphabet[value] == digit)
             return value;
     return -1;
 }
@@ -27,10 +27,10 @@ std::string decodeBuiltinShaderText(const std::string& encoded)
         const int value = base64Value(digit);
         if (value < 0)
             break;
-        pending = (pending << bitsPerBase64Digit) | static_cast<unsigned>(value);
-        pendingBits += bitsPerBase64Digit;
-        if (pendingBits >= bitsPerByte) {
-            pendingBits -= bitsPerByte;
+        pending = (pending << BitsPerBase64Digit) | static_cast<unsigned>(value);
+        pendingBits += BitsPerBase64Digit;
+        if (pendingBits >= BitsPerByte) {
+            pendingBits -= BitsPerByte;
             decoded.push_back(static_cast<char>((pending >> pendingBits) & 0xFFu));
         }
     }
@@ -38,7 +38,7 @@ std::string decodeBuiltinShaderText(const std::string& encoded)
 }
 
 // Entries are sorted by name; several programs share a vertex stage.
-const std::unordered_map<std::string, BuiltinShaderSources> builtinShaderTable = {
+const std::unordered_map<std::string, BuiltinShaderSources> BuiltinShaderTable = {
     {"color",
      {
          "I3ZlcnNpb24gNDEwCmxheW91dChsb2NhdGlvbiA9IDApIGluIHZlYzMgcG9zaXRpb247CnVuaWZvcm0gbWF0NCBt"

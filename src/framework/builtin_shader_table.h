@@ -13,7 +13,7 @@ struct BuiltinShaderSources {
 };
 
 // Keyed by program name ("color", "cookTorrance", ..., "textureBonus"); twelve entries.
-extern const std::unordered_map<std::string, BuiltinShaderSources> builtinShaderTable;
+extern const std::unordered_map<std::string, BuiltinShaderSources> BuiltinShaderTable;
 
 // Decodes one stored text to GLSL source. Characters outside the base64 alphabet
 // end the text.

@@ -21,18 +21,18 @@ bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes)
 void reportFailure(const std::string& path, const DdsParseResult& header, std::size_t fileBytes)
 {
     switch (header.failure) {
-    case DdsFailure::unrecognised:
+    case DdsFailure::Unrecognised:
         printLine("Unable to load DDS image file from path[" + path + "]");
         break;
-    case DdsFailure::unsupportedFormat:
+    case DdsFailure::UnsupportedFormat:
         printLine("Unable to load DDS image file [" + path + "] due to an unsupported format.");
         break;
-    case DdsFailure::truncated:
+    case DdsFailure::Truncated:
         printLine("Unable to load DDS image file [" + path + "] because the file (" +
                   std::to_string(fileBytes) + " bytes) ends before the end of its base level.");
         break;
-    case DdsFailure::otherContainer: // KTX and KMG textures are passed over without a word
-    case DdsFailure::none:
+    case DdsFailure::OtherContainer: // KTX and KMG textures are passed over without a word
+    case DdsFailure::None:
         break;
     }
 }
@@ -47,7 +47,7 @@ DDSImage loadDDS(const std::string& path)
         return {};
     }
     const DdsParseResult header = parseDds(bytes.data(), bytes.size());
-    if (header.failure != DdsFailure::none) {
+    if (header.failure != DdsFailure::None) {
         reportFailure(path, header, bytes.size());
         return {};
     }

@@ -2,5 +2,5 @@
 // pale pink. Installed by initFramework when nothing else is current.
 #pragma once
 
-extern const char* const defaultVertexSource;
-extern const char* const defaultFragmentSource;
+extern const char* const DefaultVertexSource;
+extern const char* const DefaultFragmentSource;

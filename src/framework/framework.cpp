@@ -13,8 +13,8 @@ BuiltinMesh builtinMesh;
 
 namespace {
 
-constexpr GLuint builtinPositionAttribute = 0;
-constexpr GLint floatsPerPosition = 3;
+constexpr GLuint BuiltinPositionAttribute = 0;
+constexpr GLint FloatsPerPosition = 3;
 
 void installDefaultShader()
 {
@@ -41,8 +41,8 @@ void uploadBuiltinMesh()
     glBindBuffer(GL_ARRAY_BUFFER, builtinMesh.vbo);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(positions.size() * sizeof(glm::vec3)),
                  positions.data(), GL_STATIC_DRAW);
-    glEnableVertexAttribArray(builtinPositionAttribute);
-    glVertexAttribPointer(builtinPositionAttribute, floatsPerPosition, GL_FLOAT, GL_FALSE, 0,
+    glEnableVertexAttribArray(BuiltinPositionAttribute);
+    glVertexAttribPointer(BuiltinPositionAttribute, FloatsPerPosition, GL_FLOAT, GL_FALSE, 0,
                           nullptr);
     glGenBuffers(1, &builtinMesh.ebo);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, builtinMesh.ebo);

@@ -10,14 +10,14 @@
 
 namespace {
 
-constexpr int bytesPerPixel = 3;
-constexpr int maxChannelValue = 255;
+constexpr int BytesPerPixel = 3;
+constexpr int MaxChannelValue = 255;
 // "%3d " needs at most 4 characters per channel for bytes; room for the terminator.
-constexpr std::size_t channelTextCapacity = 8;
+constexpr std::size_t ChannelTextCapacity = 8;
 
 void appendChannel(std::string& text, std::uint8_t value)
 {
-    char buffer[channelTextCapacity];
+    char buffer[ChannelTextCapacity];
     std::snprintf(buffer, sizeof buffer, "%3d ", static_cast<int>(value));
     text += buffer;
 }
@@ -28,8 +28,8 @@ std::string encodePpm(const std::vector<std::uint8_t>& bottomUpRgb, std::uint32_
                       std::uint32_t height)
 {
     std::string text = "P3\n" + std::to_string(width) + " " + std::to_string(height) + "\n"
-                       + std::to_string(maxChannelValue) + "\n";
-    const std::size_t rowBytes = std::size_t(width) * bytesPerPixel;
+                       + std::to_string(MaxChannelValue) + "\n";
+    const std::size_t rowBytes = std::size_t(width) * BytesPerPixel;
     text.reserve(text.size() + rowBytes * height * 4 + height);
     for (std::uint32_t i = 0; i < height; ++i) {
         const std::size_t rowStart = std::size_t(height - 1 - i) * rowBytes;
@@ -64,7 +64,7 @@ bool writeScreenshotFile(const std::string& fileName, const std::string& text)
 
 bool saveScreenshot(std::string name, std::uint32_t width, std::uint32_t height)
 {
-    std::vector<std::uint8_t> pixels(std::size_t(width) * height * bytesPerPixel);
+    std::vector<std::uint8_t> pixels(std::size_t(width) * height * BytesPerPixel);
     // Tightly packed rows, so odd widths need no per-row padding.
     GLint previousAlignment = 4;
     glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);

@@ -60,7 +60,7 @@ Shader::Shader(std::string vertexPath, std::string fragmentPath, ShaderVariants 
 }
 
 Shader::Shader()
-    : vertexShader(defaultVertexSource), fragmentShader(defaultFragmentSource),
+    : vertexShader(DefaultVertexSource), fragmentShader(DefaultFragmentSource),
       inlineSources(true)
 {
     linkProgram();

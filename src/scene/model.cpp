@@ -75,9 +75,9 @@ void Model::scaleVertices(float factor)
 
 void Model::computeExtents()
 {
-    constexpr float largest = std::numeric_limits<float>::max();
-    glm::vec3 lowest(largest);
-    glm::vec3 highest(-largest);
+    constexpr float Largest = std::numeric_limits<float>::max();
+    glm::vec3 lowest(Largest);
+    glm::vec3 highest(-Largest);
     for (const Mesh& mesh : meshes) {
         for (const Vertex& vertex : mesh.vertices) {
             lowest = glm::min(lowest, vertex.position);

@@ -21,7 +21,7 @@ struct ImageCase {
     int channels;
 };
 
-const ImageCase imageCases[] = {
+const ImageCase ImageCases[] = {
     {"assets/geometry/map/textures/stone.png", 3},        {"assets/geometry/map/textures/brick.png", 3},
     {"assets/geometry/map/textures/brick_normal.png", 3}, {"assets/geometry/torches/textures/wood.png", 3},
     {"assets/geometry/door/textures/planks.png", 3},      {"assets/geometry/lava/textures/lava.png", 1},
@@ -46,7 +46,7 @@ double signedVolume6(const std::vector<ObjTriangle>& triangles) {
 }  // namespace
 
 TEST(ImageAssets, ChannelCountsAndSizes) {
-    for (const ImageCase& c : imageCases) {
+    for (const ImageCase& c : ImageCases) {
         int width = 0, height = 0, channels = 0;
         unsigned char* pixels = stbi_load(sourceTreePath(c.path).c_str(), &width, &height, &channels, 0);
         ASSERT_NE(pixels, nullptr) << c.path;

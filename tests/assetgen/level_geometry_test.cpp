@@ -13,13 +13,13 @@
 
 namespace {
 
-constexpr double mapScale = 0.5;
-constexpr double probe = 0.05;       // how far in front of / behind a face the side test looks
-constexpr double minTorchGap = 0.2;  // torch light to any wall face
+constexpr double MapScale = 0.5;
+constexpr double Probe = 0.05;       // how far in front of / behind a face the side test looks
+constexpr double MinTorchGap = 0.2;  // torch light to any wall face
 
 const std::vector<ObjTriangle>& mapTriangles() {
     static const std::vector<ObjTriangle> triangles =
-        readObjTriangles(sourceTreePath("assets/geometry/map/Map.obj"), mapScale);
+        readObjTriangles(sourceTreePath("assets/geometry/map/Map.obj"), MapScale);
     return triangles;
 }
 
@@ -35,7 +35,7 @@ bool insideTopDown(const ObjTriangle& t, double x, double z) {
 // An upward face at floor height under (x, z).
 bool floorUnder(double x, double z) {
     return std::any_of(mapTriangles().begin(), mapTriangles().end(), [&](const ObjTriangle& t) {
-        return t.normal().y > 0.99 && std::abs(t.centroid().y - floorY) < 1e-6 && insideTopDown(t, x, z);
+        return t.normal().y > 0.99 && std::abs(t.centroid().y - FloorY) < 1e-6 && insideTopDown(t, x, z);
     });
 }
 
@@ -47,9 +47,9 @@ bool anyUpwardFaceAt(double x, double z) {
 // Inside a walkable box between floor and ceiling, or inside a pit below the floor.
 bool inOpenSpace(const glm::dvec3& p) {
     for (const WalkBox& b : walkBoxes())
-        if (contains(b.area, p.x, p.z, -1e-9) && p.y > floorY && p.y < ceilingY) return true;
+        if (contains(b.area, p.x, p.z, -1e-9) && p.y > FloorY && p.y < CeilingY) return true;
     for (const Rect& pit : pitRects())
-        if (contains(pit, p.x, p.z, -1e-9) && p.y > pitBottomY && p.y <= floorY) return true;
+        if (contains(pit, p.x, p.z, -1e-9) && p.y > PitBottomY && p.y <= FloorY) return true;
     return false;
 }
 
@@ -81,7 +81,7 @@ std::vector<NamedPoint> pointsThatNeedFloor() {
         points.push_back({"route waypoint " + std::to_string(k + 1), routeWaypoints()[k]});
     for (size_t s = 0; s < spiderPatrols().size(); ++s) {
         const SpiderPatrol& p = spiderPatrols()[s];
-        for (double d = -patrolOvershoot; d <= patrolDistance + patrolOvershoot; d += 0.5)
+        for (double d = -PatrolOvershoot; d <= PatrolDistance + PatrolOvershoot; d += 0.5)
             points.push_back({"spider " + std::to_string(s + 1) + " at " + std::to_string(d),
                               {p.start.x + p.axis.x * d, p.start.z + p.axis.z * d}});
     }
@@ -102,17 +102,17 @@ TEST(LevelGeometry, FloorUnderEveryPlaceTheGameUses) {
 }
 
 TEST(LevelGeometry, NothingUnderThePits) {
-    constexpr double inset = 0.05, step = 0.25;
+    constexpr double Inset = 0.05, Step = 0.25;
     for (const Rect& pit : pitRects())
-        for (double x = pit.x0 + inset; x < pit.x1; x += step)
-            for (double z = pit.z0 + inset; z < pit.z1; z += step)
+        for (double x = pit.x0 + Inset; x < pit.x1; x += Step)
+            for (double z = pit.z0 + Inset; z < pit.z1; z += Step)
                 EXPECT_FALSE(anyUpwardFaceAt(x, z)) << "(" << x << ", " << z << ")";
 }
 
 TEST(LevelGeometry, EveryFaceLooksIntoOpenSpace) {
     int wrong = 0;
     for (const ObjTriangle& t : mapTriangles()) {
-        const glm::dvec3 front = t.centroid() + t.normal() * probe, back = t.centroid() - t.normal() * probe;
+        const glm::dvec3 front = t.centroid() + t.normal() * Probe, back = t.centroid() - t.normal() * Probe;
         if (!inOpenSpace(front) || inOpenSpace(back)) {
             ++wrong;
             ADD_FAILURE() << t.material << " face at (" << t.centroid().x << ", " << t.centroid().y << ", "
@@ -125,19 +125,19 @@ TEST(LevelGeometry, EveryFaceLooksIntoOpenSpace) {
 
 TEST(LevelGeometry, TorchesHangClearOfTheWalls) {
     for (size_t k = 0; k < torchPositions().size(); ++k) {
-        const glm::dvec3 light(torchPositions()[k].x, torchY, torchPositions()[k].z);
+        const glm::dvec3 light(torchPositions()[k].x, TorchY, torchPositions()[k].z);
         EXPECT_TRUE(inOpenSpace(light)) << "torch " << k;
         double nearest = 1e9;
         for (const ObjTriangle& t : mapTriangles())
             if (std::abs(t.normal().y) < 0.01) nearest = std::min(nearest, distanceToTriangle(light, t));
-        EXPECT_GE(nearest, minTorchGap) << "torch " << k;
+        EXPECT_GE(nearest, MinTorchGap) << "torch " << k;
         EXPECT_LE(nearest, 0.6) << "torch " << k << " hangs away from every wall";
     }
 }
 
 TEST(LevelGeometry, SconcesStayOnTheRoomSideOfTheWalls) {
     const std::vector<ObjTriangle> sconces =
-        readObjTriangles(sourceTreePath("assets/geometry/torches/Torches.obj"), mapScale);
+        readObjTriangles(sourceTreePath("assets/geometry/torches/Torches.obj"), MapScale);
     ASSERT_FALSE(sconces.empty());
     for (const ObjTriangle& t : sconces)
         for (const glm::dvec3& c : t.corners) {

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr unsigned loaderFlags = aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs |
+constexpr unsigned LoaderFlags = aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs |
                                  aiProcess_CalcTangentSpace;
 
 struct ImportCase {
@@ -25,7 +25,7 @@ struct ImportCase {
     unsigned maxTriangles;     // keeps start-up quick
 };
 
-const ImportCase importCases[] = {
+const ImportCase ImportCases[] = {
     {"map", "assets/geometry/map/Map.obj", 6, 3, 1, 0, 0, 4000},
     {"torches", "assets/geometry/torches/Torches.obj", 3, 1, 0, 0, 0, 4000},
     {"door", "assets/geometry/door/Door.obj", 3, 1, 0, 0, 0, 200},
@@ -50,7 +50,7 @@ unsigned countMeshesWith(const aiScene* scene, aiTextureType type) {
 TEST_P(ModelImport, GivesTheExpectedRecords) {
     const ImportCase& c = GetParam();
     Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFile(sourceTreePath(c.path), loaderFlags);
+    const aiScene* scene = importer.ReadFile(sourceTreePath(c.path), LoaderFlags);
     ASSERT_NE(scene, nullptr) << importer.GetErrorString();
     EXPECT_FALSE(scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE);
     EXPECT_EQ(scene->mNumMeshes, c.meshes);
@@ -70,12 +70,12 @@ TEST_P(ModelImport, GivesTheExpectedRecords) {
     EXPECT_LE(triangles, c.maxTriangles);
 }
 
-INSTANTIATE_TEST_SUITE_P(CommittedModels, ModelImport, testing::ValuesIn(importCases),
+INSTANTIATE_TEST_SUITE_P(CommittedModels, ModelImport, testing::ValuesIn(ImportCases),
                          [](const testing::TestParamInfo<ImportCase>& info) { return std::string(info.param.name); });
 
 TEST(ModelImport, MapFloorAndPitWallsShareOneImage) {
     Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFile(sourceTreePath("assets/geometry/map/Map.obj"), loaderFlags);
+    const aiScene* scene = importer.ReadFile(sourceTreePath("assets/geometry/map/Map.obj"), LoaderFlags);
     ASSERT_NE(scene, nullptr);
     std::string floorImage, pitImage;
     for (unsigned m = 0; m < scene->mNumMaterials; ++m) {

@@ -13,16 +13,16 @@
 
 namespace {
 
-constexpr unsigned loaderFlags = aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs |
+constexpr unsigned LoaderFlags = aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs |
                                  aiProcess_CalcTangentSpace;
-constexpr double stepOffset = 0.5, contactOffset = 0.1, drawnBelowCentre = 2.3;
-constexpr double firstFrameOriginY = 3.0 - drawnBelowCentre;  // identity bones at the start position
-constexpr double floorY = 1.0;
+constexpr double StepOffset = 0.5, ContactOffset = 0.1, DrawnBelowCentre = 2.3;
+constexpr double FirstFrameOriginY = 3.0 - DrawnBelowCentre;  // identity bones at the start position
+constexpr double FloorY = 1.0;
 
 class SkeletonAsset : public testing::Test {
 protected:
     void SetUp() override {
-        scene = importer.ReadFile(sourceTreePath("assets/geometry/magicSkeleton/scene.gltf"), loaderFlags);
+        scene = importer.ReadFile(sourceTreePath("assets/geometry/magicSkeleton/scene.gltf"), LoaderFlags);
         ASSERT_NE(scene, nullptr) << importer.GetErrorString();
         lo = aiVector3D(1e9f), hi = aiVector3D(-1e9f);
         for (unsigned m = 0; m < scene->mNumMeshes; ++m)
@@ -43,21 +43,21 @@ protected:
 
 TEST_F(SkeletonAsset, CapsuleIsValidAndFeetStandOnTheFloor) {
     const double radius = (hi.x - lo.x) / 3.0 * 0.1, height = (hi.y - lo.y) * 0.15;
-    EXPECT_GE(height + 2 * radius, stepOffset);
+    EXPECT_GE(height + 2 * radius, StepOffset);
     EXPECT_LT(radius + height / 2, 1.9);  // starts clear of floor and ceiling
     const aiNode* root = node("SkeletonRoot");
     ASSERT_NE(root, nullptr);
     aiVector3D scale, position;
     aiQuaternion rotation;
     root->mTransformation.Decompose(scale, rotation, position);
-    const double restOrigin = floorY + contactOffset + radius + height / 2 - drawnBelowCentre;
-    EXPECT_NEAR(restOrigin + position.y + scale.y * lo.y, floorY, 1e-4);
+    const double restOrigin = FloorY + ContactOffset + radius + height / 2 - DrawnBelowCentre;
+    EXPECT_NEAR(restOrigin + position.y + scale.y * lo.y, FloorY, 1e-4);
     const double drawnHeight = scale.y * (hi.y - lo.y);
     EXPECT_NEAR(drawnHeight, 2 * (radius + height / 2) + 0.2, 1e-4);
 }
 
 TEST_F(SkeletonAsset, FirstFrameRawMeshStaysBelowTheFloor) {
-    EXPECT_LT(firstFrameOriginY + hi.y, floorY - 1.0);
+    EXPECT_LT(FirstFrameOriginY + hi.y, FloorY - 1.0);
 }
 
 TEST_F(SkeletonAsset, WeightsSumToOneWithAtMostFourInfluences) {

@@ -30,7 +30,7 @@ void PrintTo(const SearchCase& c, std::ostream* os)
     *os << c.name;
 }
 
-const SearchCase searchCases[] = {
+const SearchCase SearchCases[] = {
     {"BesideExecutable", {"CMakeLists.txt", "build/bin/assets/a.ini"}, "assets/a.ini",
      {"build/bin/assets/a.ini"}},
     {"InMarkerFolder", {"CMakeLists.txt", "assets/a.ini"}, "assets/a.ini", {"assets/a.ini"}},
@@ -76,7 +76,7 @@ TEST_P(AssetSearchTree, FindsExpectedCandidates)
     EXPECT_EQ(findCandidatesUpwards(at("build/bin"), GetParam().relativePath), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Trees, AssetSearchTree, ::testing::ValuesIn(searchCases),
+INSTANTIATE_TEST_SUITE_P(Trees, AssetSearchTree, ::testing::ValuesIn(SearchCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class AssetSearch : public ::testing::Test {

@@ -26,8 +26,8 @@ std::map<DirectedEdge, int> countDirectedEdges(const std::vector<std::uint32_t>&
 
 TEST(BuiltinMesh, HasTheAgreedSizes)
 {
-    EXPECT_EQ(builtinMeshPositions().size(), std::size_t(builtinMeshVertexCount));
-    EXPECT_EQ(builtinMeshIndices().size(), std::size_t(builtinMeshIndexCount));
+    EXPECT_EQ(builtinMeshPositions().size(), std::size_t(BuiltinMeshVertexCount));
+    EXPECT_EQ(builtinMeshIndices().size(), std::size_t(BuiltinMeshIndexCount));
 }
 
 TEST(BuiltinMesh, StartsWithTheAgreedTriangles)
@@ -41,10 +41,10 @@ TEST(BuiltinMesh, EveryVertexReferencedAndInRange)
 {
     std::set<std::uint32_t> used;
     for (std::uint32_t index : builtinMeshIndices()) {
-        ASSERT_LT(index, std::uint32_t(builtinMeshVertexCount));
+        ASSERT_LT(index, std::uint32_t(BuiltinMeshVertexCount));
         used.insert(index);
     }
-    EXPECT_EQ(used.size(), std::size_t(builtinMeshVertexCount));
+    EXPECT_EQ(used.size(), std::size_t(BuiltinMeshVertexCount));
 }
 
 // Each edge used once in each direction: every edge has exactly two triangles and

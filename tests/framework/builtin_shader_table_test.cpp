@@ -12,14 +12,14 @@ TEST(BuiltinShaderTable, HoldsTheTwelveNamedPrograms)
         "environmentMap", "phongGouraud",     "phongGouraudBonus", "phongPhong",
         "phongPhongBonus", "specularMap",     "texture",    "textureBonus"};
     std::set<std::string> names;
-    for (const auto& entry : builtinShaderTable)
+    for (const auto& entry : BuiltinShaderTable)
         names.insert(entry.first);
     EXPECT_EQ(names, expected);
 }
 
 TEST(BuiltinShaderTable, TextsAreStoredEncoded)
 {
-    for (const auto& [name, sources] : builtinShaderTable) {
+    for (const auto& [name, sources] : BuiltinShaderTable) {
         EXPECT_EQ(sources.vertex.find("#version"), std::string::npos) << name;
         EXPECT_EQ(decodeBuiltinShaderText(sources.vertex).rfind("#version 410\n", 0), 0u) << name;
         EXPECT_EQ(decodeBuiltinShaderText(sources.fragment).rfind("#version 410\n", 0), 0u)
@@ -52,7 +52,7 @@ TEST_P(Base64Decoding, Decodes)
 
 namespace {
 
-const DecodeCase decodeCases[] = {
+const DecodeCase DecodeCases[] = {
     {"NoPadding", "TWFu", "Man"},
     {"OnePad", "TWE=", "Ma"},
     {"TwoPads", "TQ==", "M"},
@@ -63,5 +63,5 @@ const DecodeCase decodeCases[] = {
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Texts, Base64Decoding, ::testing::ValuesIn(decodeCases),
+INSTANTIATE_TEST_SUITE_P(Texts, Base64Decoding, ::testing::ValuesIn(DecodeCases),
                          [](const auto& info) { return std::string(info.param.name); });

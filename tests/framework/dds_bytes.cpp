@@ -3,10 +3,10 @@
 
 namespace {
 
-constexpr std::uint32_t kPixelFormatFourCc = 0x4;
-constexpr std::uint32_t kPixelFormatRgbWithAlpha = 0x40 | 0x1;
-constexpr std::uint32_t kRgbaBitCount = 32;
-constexpr std::uint32_t kResourceTexture2d = 3;
+constexpr std::uint32_t PixelFormatFourCc = 0x4;
+constexpr std::uint32_t PixelFormatRgbWithAlpha = 0x40 | 0x1;
+constexpr std::uint32_t RgbaBitCount = 32;
+constexpr std::uint32_t ResourceTexture2d = 3;
 
 void putU32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value)
 {
@@ -24,15 +24,15 @@ void putPixelFormat(std::vector<std::uint8_t>& bytes, const DdsBytesOptions& opt
 {
     putU32(bytes, 76, options.pixelFormatSize);
     if (options.uncompressed) {
-        putU32(bytes, 80, kPixelFormatRgbWithAlpha);
-        putU32(bytes, 88, kRgbaBitCount);
+        putU32(bytes, 80, PixelFormatRgbWithAlpha);
+        putU32(bytes, 88, RgbaBitCount);
         putU32(bytes, 92, 0x000000FF);
         putU32(bytes, 96, 0x0000FF00);
         putU32(bytes, 100, 0x00FF0000);
         putU32(bytes, 104, 0xFF000000);
         return;
     }
-    putU32(bytes, 80, kPixelFormatFourCc);
+    putU32(bytes, 80, PixelFormatFourCc);
     putFourCc(bytes, 84, options.fourCc);
 }
 
@@ -56,7 +56,7 @@ std::vector<std::uint8_t> makeDdsBytes(const DdsBytesOptions& options)
     putPixelFormat(bytes, options);
     if (extended) {
         putU32(bytes, 128, options.dxgiFormat);
-        putU32(bytes, 132, kResourceTexture2d);
+        putU32(bytes, 132, ResourceTexture2d);
         putU32(bytes, 140, 1);
     }
     for (std::size_t i = 0; i < options.payloadBytes; ++i)

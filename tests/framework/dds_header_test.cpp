@@ -26,7 +26,7 @@ DdsBytesOptions extended(std::uint32_t w, std::uint32_t h, std::uint32_t dxgi, s
     return options;
 }
 
-const AcceptedCase kAccepted[] = {
+const AcceptedCase Accepted[] = {
     {"Dxt1FourByFour", fourCcFile(4, 4, "DXT1", 8), 0x83F1, 8, 8, 128},
     {"Dxt3EightByEight", fourCcFile(8, 8, "DXT3", 64), 0x83F2, 16, 64, 128},
     {"Dxt5Square256", fourCcFile(256, 256, "DXT5", 65536), 0x83F3, 16, 65536, 128},
@@ -52,7 +52,7 @@ TEST_P(AcceptedDds, ReportsFormatSizeAndOffset)
     const AcceptedCase& c = GetParam();
     const std::vector<std::uint8_t> bytes = makeDdsBytes(c.file);
     const DdsParseResult result = parseDds(bytes.data(), bytes.size());
-    EXPECT_EQ(result.failure, DdsFailure::none);
+    EXPECT_EQ(result.failure, DdsFailure::None);
     EXPECT_EQ(result.width, c.file.width);
     EXPECT_EQ(result.height, c.file.height);
     EXPECT_EQ(result.glFormat, c.glFormat);
@@ -61,7 +61,7 @@ TEST_P(AcceptedDds, ReportsFormatSizeAndOffset)
     EXPECT_EQ(result.dataOffset, c.dataOffset);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, AcceptedDds, testing::ValuesIn(kAccepted),
+INSTANTIATE_TEST_SUITE_P(Formats, AcceptedDds, testing::ValuesIn(Accepted),
                          [](const testing::TestParamInfo<AcceptedCase>& info) { return info.param.name; });
 
 struct RejectedCase {
@@ -108,36 +108,36 @@ std::vector<std::uint8_t> cutTo(std::vector<std::uint8_t> bytes, std::size_t siz
     return bytes;
 }
 
-const std::vector<RejectedCase> kRejected = {
-    {"Empty", {}, DdsFailure::unrecognised},
-    {"ShorterThanMagic", {'D', 'D', 'S'}, DdsFailure::unrecognised},
-    {"PngSignature", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13}, DdsFailure::unrecognised},
-    {"Text", {'h', 'e', 'l', 'l', 'o', '\n'}, DdsFailure::unrecognised},
-    {"KtxMagicAlone", withMagic(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "\xABKTX"), DdsFailure::unrecognised},
-    {"Ktx11", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KTX 11"), DdsFailure::otherContainer},
-    {"Ktx20", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KTX 20"), DdsFailure::otherContainer},
-    {"Kmg10", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KMG 10"), DdsFailure::otherContainer},
-    {"MagicWithoutSpace", withMagic(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "DDS\0"), DdsFailure::unrecognised},
-    {"HeaderCutShort", cutTo(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), 100), DdsFailure::unrecognised},
-    {"WrongHeaderSize", makeDdsBytes(withHeaderSize(120, 32)), DdsFailure::unrecognised},
-    {"WrongPixelFormatSize", makeDdsBytes(withHeaderSize(124, 24)), DdsFailure::unrecognised},
-    {"ZeroWidth", makeDdsBytes(fourCcFile(0, 4, "DXT1", 8)), DdsFailure::unrecognised},
-    {"ZeroHeight", makeDdsBytes(fourCcFile(4, 0, "DXT1", 8)), DdsFailure::unrecognised},
-    {"AbsurdWidth", makeDdsBytes(fourCcFile(16385, 4, "DXT1", 8)), DdsFailure::unrecognised},
-    {"AbsurdHeight", makeDdsBytes(fourCcFile(4, 0x80000000u, "DXT1", 8)), DdsFailure::unrecognised},
-    {"ExtendedHeaderCutShort", cutTo(makeDdsBytes(extended(4, 4, 71, 8)), 140), DdsFailure::unrecognised},
-    {"UncompressedRgba", makeDdsBytes(uncompressedRgba()), DdsFailure::unsupportedFormat},
-    {"PremultipliedDxt2", makeDdsBytes(fourCcFile(4, 4, "DXT2", 16)), DdsFailure::unsupportedFormat},
-    {"PremultipliedDxt4", makeDdsBytes(fourCcFile(4, 4, "DXT4", 16)), DdsFailure::unsupportedFormat},
-    {"OtherFourCc", makeDdsBytes(fourCcFile(4, 4, "ATI2", 16)), DdsFailure::unsupportedFormat},
-    {"Bc1Typeless", makeDdsBytes(extended(4, 4, 70, 8)), DdsFailure::unsupportedFormat},
-    {"Bc3Typeless", makeDdsBytes(extended(4, 4, 76, 16)), DdsFailure::unsupportedFormat},
-    {"Bc7", makeDdsBytes(extended(4, 4, 98, 16)), DdsFailure::unsupportedFormat},
-    {"UnsupportedWinsOverShortData", makeDdsBytes(fourCcFile(4, 4, "DXT2", 0)), DdsFailure::unsupportedFormat},
-    {"HeaderOnly", makeDdsBytes(fourCcFile(4, 4, "DXT1", 0)), DdsFailure::truncated},
-    {"OneByteShortOfBaseLevel", makeDdsBytes(fourCcFile(5, 3, "DXT1", 15)), DdsFailure::truncated},
-    {"Dxt5Square256HalfPresent", makeDdsBytes(fourCcFile(256, 256, "DXT5", 32768)), DdsFailure::truncated},
-    {"ExtendedDataCountedFrom148", makeDdsBytes(extended(4, 4, 77, 4)), DdsFailure::truncated},
+const std::vector<RejectedCase> Rejected = {
+    {"Empty", {}, DdsFailure::Unrecognised},
+    {"ShorterThanMagic", {'D', 'D', 'S'}, DdsFailure::Unrecognised},
+    {"PngSignature", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13}, DdsFailure::Unrecognised},
+    {"Text", {'h', 'e', 'l', 'l', 'o', '\n'}, DdsFailure::Unrecognised},
+    {"KtxMagicAlone", withMagic(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "\xABKTX"), DdsFailure::Unrecognised},
+    {"Ktx11", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KTX 11"), DdsFailure::OtherContainer},
+    {"Ktx20", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KTX 20"), DdsFailure::OtherContainer},
+    {"Kmg10", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KMG 10"), DdsFailure::OtherContainer},
+    {"MagicWithoutSpace", withMagic(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "DDS\0"), DdsFailure::Unrecognised},
+    {"HeaderCutShort", cutTo(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), 100), DdsFailure::Unrecognised},
+    {"WrongHeaderSize", makeDdsBytes(withHeaderSize(120, 32)), DdsFailure::Unrecognised},
+    {"WrongPixelFormatSize", makeDdsBytes(withHeaderSize(124, 24)), DdsFailure::Unrecognised},
+    {"ZeroWidth", makeDdsBytes(fourCcFile(0, 4, "DXT1", 8)), DdsFailure::Unrecognised},
+    {"ZeroHeight", makeDdsBytes(fourCcFile(4, 0, "DXT1", 8)), DdsFailure::Unrecognised},
+    {"AbsurdWidth", makeDdsBytes(fourCcFile(16385, 4, "DXT1", 8)), DdsFailure::Unrecognised},
+    {"AbsurdHeight", makeDdsBytes(fourCcFile(4, 0x80000000u, "DXT1", 8)), DdsFailure::Unrecognised},
+    {"ExtendedHeaderCutShort", cutTo(makeDdsBytes(extended(4, 4, 71, 8)), 140), DdsFailure::Unrecognised},
+    {"UncompressedRgba", makeDdsBytes(uncompressedRgba()), DdsFailure::UnsupportedFormat},
+    {"PremultipliedDxt2", makeDdsBytes(fourCcFile(4, 4, "DXT2", 16)), DdsFailure::UnsupportedFormat},
+    {"PremultipliedDxt4", makeDdsBytes(fourCcFile(4, 4, "DXT4", 16)), DdsFailure::UnsupportedFormat},
+    {"OtherFourCc", makeDdsBytes(fourCcFile(4, 4, "ATI2", 16)), DdsFailure::UnsupportedFormat},
+    {"Bc1Typeless", makeDdsBytes(extended(4, 4, 70, 8)), DdsFailure::UnsupportedFormat},
+    {"Bc3Typeless", makeDdsBytes(extended(4, 4, 76, 16)), DdsFailure::UnsupportedFormat},
+    {"Bc7", makeDdsBytes(extended(4, 4, 98, 16)), DdsFailure::UnsupportedFormat},
+    {"UnsupportedWinsOverShortData", makeDdsBytes(fourCcFile(4, 4, "DXT2", 0)), DdsFailure::UnsupportedFormat},
+    {"HeaderOnly", makeDdsBytes(fourCcFile(4, 4, "DXT1", 0)), DdsFailure::Truncated},
+    {"OneByteShortOfBaseLevel", makeDdsBytes(fourCcFile(5, 3, "DXT1", 15)), DdsFailure::Truncated},
+    {"Dxt5Square256HalfPresent", makeDdsBytes(fourCcFile(256, 256, "DXT5", 32768)), DdsFailure::Truncated},
+    {"ExtendedDataCountedFrom148", makeDdsBytes(extended(4, 4, 77, 4)), DdsFailure::Truncated},
 };
 
 void PrintTo(const RejectedCase& c, std::ostream* out) { *out << c.name; }
@@ -155,7 +155,7 @@ TEST_P(RejectedDds, SaysWhyAndReportsNothingElse)
     EXPECT_EQ(result.baseLevelSize, 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, RejectedDds, testing::ValuesIn(kRejected),
+INSTANTIATE_TEST_SUITE_P(Files, RejectedDds, testing::ValuesIn(Rejected),
                          [](const testing::TestParamInfo<RejectedCase>& info) { return info.param.name; });
 
 TEST(ParseDds, IgnoresTheHeadersLinearSizeField)
@@ -165,14 +165,14 @@ TEST(ParseDds, IgnoresTheHeadersLinearSizeField)
         options.linearSize = announced;
         const std::vector<std::uint8_t> bytes = makeDdsBytes(options);
         const DdsParseResult result = parseDds(bytes.data(), bytes.size());
-        EXPECT_EQ(result.failure, DdsFailure::none) << "linear size " << announced;
+        EXPECT_EQ(result.failure, DdsFailure::None) << "linear size " << announced;
         EXPECT_EQ(result.baseLevelSize, 64u) << "linear size " << announced;
     }
 }
 
 TEST(ParseDds, NullDataIsNotADdsFile)
 {
-    EXPECT_EQ(parseDds(nullptr, 200).failure, DdsFailure::unrecognised);
+    EXPECT_EQ(parseDds(nullptr, 200).failure, DdsFailure::Unrecognised);
 }
 
 } // namespace

@@ -54,7 +54,7 @@ TEST_F(FrameworkGl, InstallsDefaultProgramAndUploadsMesh)
     ASSERT_TRUE(initFramework());
     ASSERT_NE(defaultShader, nullptr);
     EXPECT_EQ(currentProgram(), GLint(defaultShader->program));
-    EXPECT_EQ(builtinMesh.indexCount, builtinMeshIndexCount);
+    EXPECT_EQ(builtinMesh.indexCount, BuiltinMeshIndexCount);
     EXPECT_EQ(glIsVertexArray(builtinMesh.vao), GL_TRUE);
 
     GLint elementBuffer = 0;
@@ -104,23 +104,23 @@ TEST_F(FrameworkGl, RefusesToStartWithoutContext)
 
 TEST_F(FrameworkGl, ScreenshotOfOddWidthReadsTheClearColour)
 {
-    constexpr std::uint32_t width = 3;
-    constexpr std::uint32_t height = 2;
+    constexpr std::uint32_t Width = 3;
+    constexpr std::uint32_t Height = 2;
     glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     const ScratchFolder folder{"korvel-clear-shot"};
     const fs::path base = folder.path("clear");
-    ASSERT_TRUE(saveScreenshot(base.string(), width, height));
+    ASSERT_TRUE(saveScreenshot(base.string(), Width, Height));
 
     std::string row;
-    for (std::uint32_t x = 0; x < width; ++x)
+    for (std::uint32_t x = 0; x < Width; ++x)
         row += " 51 102 153 ";
     EXPECT_EQ(readWholeFile(base.string() + ".ppm"), "P3\n3 2\n255\n" + row + "\n" + row + "\n");
 }
 
 TEST_F(FrameworkGl, EveryBuiltinProgramCompilesAndLinks)
 {
-    for (const auto& [name, sources] : builtinShaderTable) {
+    for (const auto& [name, sources] : BuiltinShaderTable) {
         const GLuint vertex = compile(GL_VERTEX_SHADER, decodeBuiltinShaderText(sources.vertex));
         const GLuint fragment =
             compile(GL_FRAGMENT_SHADER, decodeBuiltinShaderText(sources.fragment));

@@ -28,7 +28,7 @@ void PrintTo(const PpmCase& c, std::ostream* os)
     *os << c.name;
 }
 
-const PpmCase ppmCases[] = {
+const PpmCase PpmCases[] = {
     {"WhiteThenBlack", 2, 1, {255, 255, 255, 0, 0, 0},
      "P3\n2 1\n255\n255 255 255   0   0   0 \n"},
     {"TopRowFirst", 1, 2, {255, 0, 0, 0, 0, 255}, "P3\n1 2\n255\n  0   0 255 \n255   0   0 \n"},
@@ -49,7 +49,7 @@ TEST_P(PpmEncoding, MatchesLayout)
     EXPECT_EQ(encodePpm(c.bottomUpRgb, c.width, c.height), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Images, PpmEncoding, ::testing::ValuesIn(ppmCases),
+INSTANTIATE_TEST_SUITE_P(Images, PpmEncoding, ::testing::ValuesIn(PpmCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScreenshotFile, UnwritablePathReportsOneLineAndCreatesNothing)

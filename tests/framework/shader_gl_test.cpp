@@ -20,26 +20,26 @@ namespace fs = std::filesystem;
 namespace {
 
 
-const char* const passVertex =
+const char* const PassVertex =
     "#version 410\nlayout(location = 0) in vec3 position;\n"
     "void main() { gl_Position = vec4(position, 1); }\n";
-const char* const tintFragment =
+const char* const TintFragment =
     "#version 410\nuniform vec3 tint;\nuniform float alpha;\nout vec4 color;\n"
     "void main() { color = vec4(tint, alpha); }\n";
-const char* const brokenFragment = "#version 410\nout vec4 color;\nvoid main() { color = ; }\n";
+const char* const BrokenFragment = "#version 410\nout vec4 color;\nvoid main() { color = ; }\n";
 // Compiles on its own, but a program needs a main in every stage.
-const char* const unlinkableFragment =
+const char* const UnlinkableFragment =
     "#version 410\nout vec4 color;\nvoid paint() { color = vec4(1); }\n";
 
 // A death-test child is this binary run again; it inherits the variable and so
 // writes into its parent's folder, which the parent removes afterwards.
 std::string processFolderName()
 {
-    constexpr const char* variable = "KORVEL_SHADER_TEST_FOLDER";
-    if (const char* inherited = std::getenv(variable))
+    constexpr const char* Variable = "KORVEL_SHADER_TEST_FOLDER";
+    if (const char* inherited = std::getenv(Variable))
         return inherited;
     const std::string name = "korvel_shader_test_" + std::to_string(::getpid());
-    ::setenv(variable, name.c_str(), 1);
+    ::setenv(Variable, name.c_str(), 1);
     return name;
 }
 
@@ -85,8 +85,8 @@ TEST_F(ShaderGl, BuiltInProgramIsSilentAndLinked)
 
 TEST_F(ShaderGl, FilesPrintTheirRelativePaths)
 {
-    const std::string vertex = writeStage("pass.vert", passVertex);
-    const std::string fragment = writeStage("tint.frag", tintFragment);
+    const std::string vertex = writeStage("pass.vert", PassVertex);
+    const std::string fragment = writeStage("tint.frag", TintFragment);
     ::testing::internal::CaptureStdout();
     Shader shader(vertex, fragment);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
@@ -116,7 +116,7 @@ TEST_F(ShaderGl, CachedLocationIsAnsweredWithoutAskingTheDriver)
 
 TEST_F(ShaderGl, SettersReachTheBoundProgram)
 {
-    Shader shader(writeStage("pass.vert", passVertex), writeStage("tint.frag", tintFragment));
+    Shader shader(writeStage("pass.vert", PassVertex), writeStage("tint.frag", TintFragment));
     shader.use();
     shader.setUniform("tint", glm::vec3(0.25f, 0.5f, 0.75f));
     shader.setUniform("alpha", 0.125f);
@@ -157,8 +157,8 @@ TEST_F(ShaderGl, DestroyingAnyShaderLeavesNoProgramCurrent)
 TEST_F(ShaderGl, CompileFailureNamesTheFileAndEndsTheGame)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const std::string vertex = writeStage("pass.vert", passVertex);
-    const std::string fragment = writeStage("broken.frag", brokenFragment);
+    const std::string vertex = writeStage("pass.vert", PassVertex);
+    const std::string fragment = writeStage("broken.frag", BrokenFragment);
     const std::string expected = "Read shader: " + vertex + "\nFailed to compile shader: "
                                  + fragment + "\n";
     EXPECT_EXIT(
@@ -172,8 +172,8 @@ TEST_F(ShaderGl, CompileFailureNamesTheFileAndEndsTheGame)
 TEST_F(ShaderGl, LinkFailurePrintsTheLogAndEndsTheGame)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const std::string vertex = writeStage("pass.vert", passVertex);
-    const std::string fragment = writeStage("unlinkable.frag", unlinkableFragment);
+    const std::string vertex = writeStage("pass.vert", PassVertex);
+    const std::string fragment = writeStage("unlinkable.frag", UnlinkableFragment);
     EXPECT_EXIT(
         {
             prepareFatalChild();

@@ -61,7 +61,7 @@ struct MipCase {
     GLint lastLevel; // floor(log2(max(w, h)))
 };
 
-const MipCase kMipCases[] = {
+const MipCase MipCases[] = {
     {"Dxt5Square256", fourCcFile(256, 256, "DXT5", 65536 + 16384), 0x83F3, 65536, 8},
     {"Dxt1OddFiveByThree", fourCcFile(5, 3, "DXT1", 16), 0x83F1, 16, 2},
     {"Dxt3Tall4x32", fourCcFile(4, 32, "DXT3", 128), 0x83F2, 128, 5},
@@ -88,7 +88,7 @@ TEST_P(TextureMipChain, UploadsBaseLevelAndGeneratesTheRest)
     EXPECT_EQ(levelParameter(c.lastLevel + 1, GL_TEXTURE_WIDTH), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, TextureMipChain, testing::ValuesIn(kMipCases),
+INSTANTIATE_TEST_SUITE_P(Formats, TextureMipChain, testing::ValuesIn(MipCases),
                          [](const testing::TestParamInfo<MipCase>& info) { return info.param.name; });
 
 TEST_F(TextureUpload, SetsFilteringAndWrapping)

@@ -126,16 +126,16 @@ protected:
 };
 
 // Far from every torch and from the lava: 60 units from the nearest light.
-const glm::vec3 darkSpot{150.0f, 1.0f, 20.0f};
+const glm::vec3 DarkSpot{150.0f, 1.0f, 20.0f};
 // The floor under torch 59 in the start room's corner.
-const glm::vec3 underTorch{8.4f, 1.0f, 8.5f};
+const glm::vec3 UnderTorch{8.4f, 1.0f, 8.5f};
 // The floor under the lava light, out of every torch's range.
-const glm::vec3 underLava{-0.4f, 1.0f, 5.4f};
+const glm::vec3 UnderLava{-0.4f, 1.0f, 5.4f};
 
 TEST_F(LitRendering, FarFromLightsOnlyTheAmbientTermRemains)
 {
     const Rgb stone{200, 100, 50};
-    frameOn(*model, darkSpot);
+    frameOn(*model, DarkSpot);
     expectNear(drawTile(model, floorTile(solidTexture(stone), {0, 1, 0})), ambientOf(stone));
     const Rgb paint{51, 102, 204};
     const Mesh coloured = floorTile(0, glm::vec3(0.2f, 0.4f, 0.8f));
@@ -145,7 +145,7 @@ TEST_F(LitRendering, FarFromLightsOnlyTheAmbientTermRemains)
 TEST_F(LitRendering, TorchMakesAWarmPoolThatFadesWithDistance)
 {
     const Mesh tile = floorTile(solidTexture({255, 255, 255}), {0, 1, 0});
-    frameOn(*model, underTorch);
+    frameOn(*model, UnderTorch);
     const Rgb centre = drawTile(model, tile);
     const Rgb edge = drawTile(model, tile, 1, 1);  // about 1.4 units further out
     EXPECT_GE(centre[0], centre[1]);
@@ -158,7 +158,7 @@ TEST_F(LitRendering, LightGridLightsLikeTheFullLoop)
 {
     const Mesh tile = floorTile(solidTexture({255, 255, 255}), {0, 1, 0});
     // Crossing A has eight torches around it; the start room has the lava too.
-    for (const glm::vec3& spot : {underTorch, glm::vec3(2.45f, 1.0f, -42.5f), glm::vec3(5.5f, 1.0f, -38.2f)}) {
+    for (const glm::vec3& spot : {UnderTorch, glm::vec3(2.45f, 1.0f, -42.5f), glm::vec3(5.5f, 1.0f, -38.2f)}) {
         for (const auto& [x, y] : {std::pair{Centre, Centre}, std::pair{3, 29}, std::pair{30, 2}}) {
             frameOn(*model, spot);
             uploadLightGridUniforms(*model, lightGrid);
@@ -173,22 +173,22 @@ TEST_F(LitRendering, LightGridLightsLikeTheFullLoop)
 TEST_F(LitRendering, LavaGlowsRedUnlessTheShadowMapHidesIt)
 {
     const Mesh tile = floorTile(solidTexture({255, 255, 255}), {0, 1, 0});
-    frameOn(*model, underLava);
+    frameOn(*model, UnderLava);
     const Rgb lit = drawTile(model, tile);
     EXPECT_GT(lit[0], 150);
     expectNear({lit[1], lit[2], 0}, {26, 26, 0});
 
     // The shadow light looks down on the tile; a map of depth 0 means something
     // nearer covers it everywhere, a map of depth 1 means nothing does.
-    const glm::vec3 above = underLava + glm::vec3(0.0f, 10.0f, 0.0f);
+    const glm::vec3 above = UnderLava + glm::vec3(0.0f, 10.0f, 0.0f);
     const glm::mat4 lightSpace = glm::ortho(-5.0f, 5.0f, -5.0f, 5.0f, 0.1f, 50.0f) *
-                                 glm::lookAt(above, underLava, glm::vec3(0.0f, 0.0f, -1.0f));
+                                 glm::lookAt(above, UnderLava, glm::vec3(0.0f, 0.0f, -1.0f));
     for (const auto& [depth, shadowed] : {std::pair{0.0f, true}, std::pair{1.0f, false}}) {
         glActiveTexture(GL_TEXTURE9);
         const int level = static_cast<int>(depth * 255.0f);
         glBindTexture(GL_TEXTURE_2D, solidTexture({level, level, level}, GL_DEPTH_COMPONENT));
         glActiveTexture(GL_TEXTURE0);
-        frameOn(*model, underLava, 0, lightSpace);
+        frameOn(*model, UnderLava, 0, lightSpace);
         const Rgb seen = drawTile(model, tile);
         if (shadowed)
             expectNear(seen, {26, 26, 26});
@@ -209,20 +209,20 @@ TEST_F(LitRendering, HazeDarkensWithDistanceFromTheCamera)
 {
     // Grey, so that no channel of the lit tile saturates.
     const Mesh tile = floorTile(solidTexture({100, 100, 100}), {0, 1, 0});
-    frameOn(*model, underTorch);
+    frameOn(*model, UnderTorch);
     const Rgb clear = drawTile(model, tile);
-    frameOn(*model, underTorch, 1);  // camera 10 units away: a third into the haze
+    frameOn(*model, UnderTorch, 1);  // camera 10 units away: a third into the haze
     const Rgb hazy = drawTile(model, tile);
     for (int c = 0; c < 3; ++c)
         EXPECT_NEAR(hazy[c], clear[c] * 2 / 3, Tolerance);
-    model->setUniform("cameraPos", underTorch + glm::vec3(0.0f, 25.0f, 0.0f));
+    model->setUniform("cameraPos", UnderTorch + glm::vec3(0.0f, 25.0f, 0.0f));
     expectNear(drawTile(model, tile), {0, 0, 0});
 }
 
 TEST_F(LitRendering, SkinningMovesVerticesWithTheirBone)
 {
     const Mesh tile = floorTile(0, glm::vec3(0.2f, 0.4f, 0.8f), true);
-    frameOn(*skinning, darkSpot);
+    frameOn(*skinning, DarkSpot);
     skinning->setUniform("normalMatrix", glm::mat3(1.0f));
     // The tile's bone carries it 3 units east, out of view, then back.
     skinning->setUniform("finalBonesMatrices[0]", glm::translate(glm::mat4(1.0f), glm::vec3(3, 0, 0)));

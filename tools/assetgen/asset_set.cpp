@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr double normalMapStrength = 6.0;
+constexpr double NormalMapStrength = 6.0;
 
 class AssetWriter {
 public:
@@ -64,7 +64,7 @@ std::vector<std::string> generateAssets(const std::string& outputRoot) {
     out.png(geometry + "map/textures/stone.png", stoneFlagsPicture());
     const SurfacePicture brick = brickPicture();
     out.png(geometry + "map/textures/brick.png", brick.diffuse);
-    out.png(geometry + "map/textures/brick_normal.png", normalMapFrom(brick.height, normalMapStrength));
+    out.png(geometry + "map/textures/brick_normal.png", normalMapFrom(brick.height, NormalMapStrength));
 
     out.model(geometry + "torches", "Torches", buildTorchesMesh(), torchMaterials());
     out.png(geometry + "torches/textures/wood.png", woodPicture());
@@ -81,7 +81,7 @@ std::vector<std::string> generateAssets(const std::string& outputRoot) {
     out.model(geometry + "podium", "Podium", buildPodiumMesh(), podiumMaterials());
     const SurfacePicture marble = marblePicture();
     out.png(geometry + "podium/textures/marble.png", marble.diffuse);
-    out.png(geometry + "podium/textures/marble_normal.png", normalMapFrom(marble.height, normalMapStrength));
+    out.png(geometry + "podium/textures/marble_normal.png", normalMapFrom(marble.height, NormalMapStrength));
 
     out.model(geometry + "riddle", "Riddle", buildRiddleMesh(), riddleMaterials());
     out.png(geometry + "riddle/textures/runes.png", runesPicture());

@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr int componentFloat = 5126, componentUnsignedShort = 5123, componentUnsignedInt = 5125;
-constexpr int targetVertices = 34962, targetIndices = 34963, noTarget = 0;
-constexpr int jsonDecimals = 6;
+constexpr int ComponentFloat = 5126, ComponentUnsignedShort = 5123, ComponentUnsignedInt = 5125;
+constexpr int TargetVertices = 34962, TargetIndices = 34963, NoTarget = 0;
+constexpr int JsonDecimals = 6;
 
 int componentsOf(const std::string& type) {
     if (type == "SCALAR") return 1;
@@ -34,7 +34,7 @@ std::string joinObjects(const std::vector<std::string>& objects) {
 
 }  // namespace
 
-std::string jsonNumber(double value) { return formatNumber(value, jsonDecimals); }
+std::string jsonNumber(double value) { return formatNumber(value, JsonDecimals); }
 
 int GltfBuffer::addView(const void* source, size_t byteCount, int target) {
     const size_t offset = data.size();
@@ -43,7 +43,7 @@ int GltfBuffer::addView(const void* source, size_t byteCount, int target) {
     data.resize((data.size() + 3) / 4 * 4, 0);
     std::string view = "{\"buffer\": 0, \"byteOffset\": " + std::to_string(offset) +
                        ", \"byteLength\": " + std::to_string(byteCount);
-    if (target != noTarget) view += ", \"target\": " + std::to_string(target);
+    if (target != NoTarget) view += ", \"target\": " + std::to_string(target);
     views.push_back(view + "}");
     return static_cast<int>(views.size()) - 1;
 }
@@ -51,9 +51,9 @@ int GltfBuffer::addView(const void* source, size_t byteCount, int target) {
 int GltfBuffer::addFloats(const std::vector<float>& values, const std::string& type, bool withBounds) {
     const int components = componentsOf(type);
     const bool vertexData = type != "SCALAR" && type != "MAT4" && withBounds;
-    const int view = addView(values.data(), values.size() * sizeof(float), vertexData ? targetVertices : noTarget);
+    const int view = addView(values.data(), values.size() * sizeof(float), vertexData ? TargetVertices : NoTarget);
     std::string a = "{\"bufferView\": " + std::to_string(view) + ", \"componentType\": " +
-                    std::to_string(componentFloat) + ", \"count\": " + std::to_string(values.size() / components) +
+                    std::to_string(ComponentFloat) + ", \"count\": " + std::to_string(values.size() / components) +
                     ", \"type\": \"" + type + "\"";
     if (withBounds) {
         std::vector<double> lo(components, std::numeric_limits<double>::max()), hi(components, -lo[0]);
@@ -68,17 +68,17 @@ int GltfBuffer::addFloats(const std::vector<float>& values, const std::string& t
 }
 
 int GltfBuffer::addJoints(const std::vector<uint16_t>& values) {
-    const int view = addView(values.data(), values.size() * sizeof(uint16_t), targetVertices);
+    const int view = addView(values.data(), values.size() * sizeof(uint16_t), TargetVertices);
     accessors.push_back("{\"bufferView\": " + std::to_string(view) + ", \"componentType\": " +
-                        std::to_string(componentUnsignedShort) + ", \"count\": " + std::to_string(values.size() / 4) +
+                        std::to_string(ComponentUnsignedShort) + ", \"count\": " + std::to_string(values.size() / 4) +
                         ", \"type\": \"VEC4\"}");
     return static_cast<int>(accessors.size()) - 1;
 }
 
 int GltfBuffer::addIndices(const std::vector<uint32_t>& values) {
-    const int view = addView(values.data(), values.size() * sizeof(uint32_t), targetIndices);
+    const int view = addView(values.data(), values.size() * sizeof(uint32_t), TargetIndices);
     accessors.push_back("{\"bufferView\": " + std::to_string(view) + ", \"componentType\": " +
-                        std::to_string(componentUnsignedInt) + ", \"count\": " + std::to_string(values.size()) +
+                        std::to_string(ComponentUnsignedInt) + ", \"count\": " + std::to_string(values.size()) +
                         ", \"type\": \"SCALAR\"}");
     return static_cast<int>(accessors.size()) - 1;
 }

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int firstJointNode = 2;  // nodes 0 and 1 are SkeletonRoot and SkeletonMesh
-constexpr int samplerLinear = 9729, samplerLinearMipmapLinear = 9987, wrapRepeat = 10497;
+constexpr int FirstJointNode = 2;  // nodes 0 and 1 are SkeletonRoot and SkeletonMesh
+constexpr int SamplerLinear = 9729, SamplerLinearMipmapLinear = 9987, WrapRepeat = 10497;
 
 std::vector<double> column(const glm::dvec3& v) { return {v.x, v.y, v.z}; }
 
@@ -54,7 +54,7 @@ std::string primitiveJson(GltfBuffer& buffer, const SkinPrimitive& p, int materi
 std::string nodesJson(const RootPlacement& root) {
     const std::vector<Joint>& joints = skeletonJoints();
     std::map<int, std::vector<int>> children;
-    for (size_t j = 0; j < joints.size(); ++j) children[joints[j].parent].push_back(firstJointNode + int(j));
+    for (size_t j = 0; j < joints.size(); ++j) children[joints[j].parent].push_back(FirstJointNode + int(j));
     std::ostringstream out;
     out << "[\n    {\"name\": \"SkeletonRoot\", \"translation\": " << list({0, root.liftY, 0}) << ", \"scale\": "
         << list({root.scale, root.scale, root.scale}) << ", \"children\": " << intList(children[-1]) << "},\n";
@@ -92,7 +92,7 @@ std::string animationJson(GltfBuffer& buffer) {
     };
     const auto channel = [&](int samplerIndex, int joint, const char* path) {
         channels.push_back("{\"sampler\": " + std::to_string(samplerIndex) + ", \"target\": {\"node\": " +
-                           std::to_string(firstJointNode + joint) + ", \"path\": \"" + path + "\"}}");
+                           std::to_string(FirstJointNode + joint) + ", \"path\": \"" + path + "\"}}");
     };
     for (const JointTrack& t : skeletonTracks()) {
         std::vector<float> translations, rotations, scales;
@@ -127,21 +127,21 @@ void writeSkeletonGltf(const std::string& folder) {
     const int inverseBinds = inverseBindAccessor(buffer);
     const std::string animations = animationJson(buffer);
     std::vector<int> joints;
-    for (size_t j = 0; j < skeletonJoints().size(); ++j) joints.push_back(firstJointNode + int(j));
+    for (size_t j = 0; j < skeletonJoints().size(); ++j) joints.push_back(FirstJointNode + int(j));
 
     std::ostringstream json;
     json << "{\n  \"asset\": {\"version\": \"2.0\", \"generator\": \"assetgen\"},\n";
     json << "  \"scene\": 0,\n  \"scenes\": [{\"name\": \"Scene\", \"nodes\": [0, 1]}],\n";
     json << "  \"nodes\": " << nodesJson(rootPlacementFor(primitives)) << ",\n";
     json << "  \"skins\": [{\"name\": \"SkeletonSkin\", \"inverseBindMatrices\": " << inverseBinds
-         << ", \"skeleton\": " << firstJointNode << ", \"joints\": " << intList(joints) << "}],\n";
+         << ", \"skeleton\": " << FirstJointNode << ", \"joints\": " << intList(joints) << "}],\n";
     json << "  \"meshes\": [{\"name\": \"SkeletonBody\", \"primitives\": [\n    " << bonePrimitive << ",\n    "
          << sashPrimitive << "\n  ]}],\n";
     json << "  \"materials\": " << materialsJson() << ",\n";
     json << "  \"textures\": [{\"sampler\": 0, \"source\": 0}],\n";
     json << "  \"images\": [{\"uri\": \"textures/bone.png\"}],\n";
-    json << "  \"samplers\": [{\"magFilter\": " << samplerLinear << ", \"minFilter\": " << samplerLinearMipmapLinear
-         << ", \"wrapS\": " << wrapRepeat << ", \"wrapT\": " << wrapRepeat << "}],\n";
+    json << "  \"samplers\": [{\"magFilter\": " << SamplerLinear << ", \"minFilter\": " << SamplerLinearMipmapLinear
+         << ", \"wrapS\": " << WrapRepeat << ", \"wrapT\": " << WrapRepeat << "}],\n";
     json << "  \"animations\": " << animations << ",\n";
     json << "  \"accessors\": " << buffer.accessorsJson() << ",\n";
     json << "  \"bufferViews\": " << buffer.bufferViewsJson() << ",\n";

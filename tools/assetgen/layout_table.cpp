@@ -4,9 +4,9 @@
 
 namespace {
 
-constexpr double halfWidth = 2.2;  // corridors are 4.4 wide
-constexpr double lineA = 2.45, lineB = 107.45, lineC = 212.45;  // north-south centre lines (x)
-constexpr double line1 = -42.5, lineD = -147.5, lineE = -252.5;  // east-west centre lines (z)
+constexpr double HalfWidth = 2.2;  // corridors are 4.4 wide
+constexpr double LineA = 2.45, LineB = 107.45, LineC = 212.45;  // north-south centre lines (x)
+constexpr double Line1 = -42.5, LineD = -147.5, LineE = -252.5;  // east-west centre lines (z)
 
 // Edges computed from different centre lines must compare equal, so they are
 // rounded to the layout's 1 mm grid.
@@ -15,15 +15,15 @@ double snap(double v) { return std::round(v * 1000.0) / 1000.0; }
 Rect snapped(double x0, double x1, double z0, double z1) { return {snap(x0), snap(x1), snap(z0), snap(z1)}; }
 
 WalkBox northSouth(const char* name, BoxKind kind, double xc, double z0, double z1) {
-    return {name, kind, snapped(xc - halfWidth, xc + halfWidth, z0, z1)};
+    return {name, kind, snapped(xc - HalfWidth, xc + HalfWidth, z0, z1)};
 }
 
 WalkBox eastWest(const char* name, BoxKind kind, double x0, double x1, double zc) {
-    return {name, kind, snapped(x0, x1, zc - halfWidth, zc + halfWidth)};
+    return {name, kind, snapped(x0, x1, zc - HalfWidth, zc + HalfWidth)};
 }
 
 WalkBox crossing(const char* name, double xc, double zc) {
-    return {name, BoxKind::crossing, snapped(xc - halfWidth, xc + halfWidth, zc - halfWidth, zc + halfWidth)};
+    return {name, BoxKind::Crossing, snapped(xc - HalfWidth, xc + HalfWidth, zc - HalfWidth, zc + HalfWidth)};
 }
 
 }  // namespace
@@ -31,28 +31,28 @@ WalkBox crossing(const char* name, double xc, double zc) {
 const std::vector<WalkBox>& walkBoxes() {
     using K = BoxKind;
     static const std::vector<WalkBox> boxes = {
-        {"R0", K::room, {-8.8, 8.8, -9.7, 8.8}},
-        northSouth("C1", K::route, lineA, line1 + halfWidth, -9.7),
-        crossing("JA", lineA, line1),
-        eastWest("A-W", K::deadEnd, -48.8, lineA - halfWidth, line1),
-        northSouth("A-N", K::deadEnd, lineA, -93.7, line1 - halfWidth),
-        eastWest("C2", K::route, lineA + halfWidth, lineB - halfWidth, line1),
-        crossing("JB", lineB, line1),
-        northSouth("B-N", K::deadEnd, lineB, -93.7, line1 - halfWidth),
-        northSouth("B-S", K::deadEnd, lineB, line1 + halfWidth, 8.7),
-        eastWest("C3", K::route, lineB + halfWidth, lineC - halfWidth, line1),
-        crossing("JC", lineC, line1),
-        northSouth("C-S", K::deadEnd, lineC, line1 + halfWidth, 8.7),
-        eastWest("C-E", K::deadEnd, lineC + halfWidth, 263.7, line1),
-        northSouth("C4", K::route, lineC, lineD + halfWidth, line1 - halfWidth),
-        crossing("JD", lineC, lineD),
-        eastWest("D-W", K::deadEnd, 161.3, lineC - halfWidth, lineD),
-        eastWest("D-E", K::deadEnd, lineC + halfWidth, 263.7, lineD),
-        northSouth("C5", K::route, lineC, lineE + halfWidth, lineD - halfWidth),
-        crossing("JE", lineC, lineE),
-        eastWest("E-W", K::goalBranch, 160.2, lineC - halfWidth, lineE),
-        eastWest("E-E", K::deadEnd, lineC + halfWidth, 263.7, lineE),
-        northSouth("E-N", K::deadEnd, lineC, -303.7, lineE - halfWidth),
+        {"R0", K::Room, {-8.8, 8.8, -9.7, 8.8}},
+        northSouth("C1", K::Route, LineA, Line1 + HalfWidth, -9.7),
+        crossing("JA", LineA, Line1),
+        eastWest("A-W", K::DeadEnd, -48.8, LineA - HalfWidth, Line1),
+        northSouth("A-N", K::DeadEnd, LineA, -93.7, Line1 - HalfWidth),
+        eastWest("C2", K::Route, LineA + HalfWidth, LineB - HalfWidth, Line1),
+        crossing("JB", LineB, Line1),
+        northSouth("B-N", K::DeadEnd, LineB, -93.7, Line1 - HalfWidth),
+        northSouth("B-S", K::DeadEnd, LineB, Line1 + HalfWidth, 8.7),
+        eastWest("C3", K::Route, LineB + HalfWidth, LineC - HalfWidth, Line1),
+        crossing("JC", LineC, Line1),
+        northSouth("C-S", K::DeadEnd, LineC, Line1 + HalfWidth, 8.7),
+        eastWest("C-E", K::DeadEnd, LineC + HalfWidth, 263.7, Line1),
+        northSouth("C4", K::Route, LineC, LineD + HalfWidth, Line1 - HalfWidth),
+        crossing("JD", LineC, LineD),
+        eastWest("D-W", K::DeadEnd, 161.3, LineC - HalfWidth, LineD),
+        eastWest("D-E", K::DeadEnd, LineC + HalfWidth, 263.7, LineD),
+        northSouth("C5", K::Route, LineC, LineE + HalfWidth, LineD - HalfWidth),
+        crossing("JE", LineC, LineE),
+        eastWest("E-W", K::GoalBranch, 160.2, LineC - HalfWidth, LineE),
+        eastWest("E-E", K::DeadEnd, LineC + HalfWidth, 263.7, LineE),
+        northSouth("E-N", K::DeadEnd, LineC, -303.7, LineE - HalfWidth),
     };
     return boxes;
 }
@@ -60,7 +60,7 @@ const std::vector<WalkBox>& walkBoxes() {
 const std::vector<Rect>& pitRects() {
     static const std::vector<Rect> pits = {
         {-3.2, 2.4, 2.9, 7.9},
-        snapped(40.0, 42.0, line1 - halfWidth, line1 + halfWidth),
+        snapped(40.0, 42.0, Line1 - HalfWidth, Line1 + HalfWidth),
     };
     return pits;
 }
@@ -109,8 +109,8 @@ const std::vector<SpiderPatrol>& spiderPatrols() {
 
 const std::vector<GroundPoint>& routeWaypoints() {
     static const std::vector<GroundPoint> route = {
-        {4.0, 4.0},     {lineA, 0.0},   {lineA, line1}, {38.5, line1},  {44.0, line1},
-        {lineB, line1}, {lineC, line1}, {lineC, lineD}, {lineC, lineE}, {172.0, lineE},
+        {4.0, 4.0},     {LineA, 0.0},   {LineA, Line1}, {38.5, Line1},  {44.0, Line1},
+        {LineB, Line1}, {LineC, Line1}, {LineC, LineD}, {LineC, LineE}, {172.0, LineE},
     };
     return route;
 }

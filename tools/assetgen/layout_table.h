@@ -13,12 +13,12 @@ struct Rect {
     double x0 = 0, x1 = 0, z0 = 0, z1 = 0;
 };
 
-enum class BoxKind { room, route, crossing, deadEnd, goalBranch };
+enum class BoxKind { Room, Route, Crossing, DeadEnd, GoalBranch };
 
 // A walkable box with floor at floorY and ceiling at ceilingY.
 struct WalkBox {
     std::string name;
-    BoxKind kind = BoxKind::route;
+    BoxKind kind = BoxKind::Route;
     Rect area;
 };
 
@@ -32,12 +32,12 @@ struct SpiderPatrol {
     GroundPoint axis;
 };
 
-constexpr double floorY = 1.0;
-constexpr double ceilingY = 5.0;
-constexpr double pitBottomY = -2.0;
-constexpr double torchY = 3.3;
-constexpr double patrolDistance = 40.0;
-constexpr double patrolOvershoot = 1.0;  // one long frame's step beyond either end
+constexpr double FloorY = 1.0;
+constexpr double CeilingY = 5.0;
+constexpr double PitBottomY = -2.0;
+constexpr double TorchY = 3.3;
+constexpr double PatrolDistance = 40.0;
+constexpr double PatrolOvershoot = 1.0;  // one long frame's step beyond either end
 
 const std::vector<WalkBox>& walkBoxes();
 const std::vector<Rect>& pitRects();      // lava pit first, then the chasm

@@ -6,21 +6,21 @@
 
 namespace {
 
-constexpr double edgeTolerance = 1e-6;
-constexpr double probeStep = 1e-3;          // how far across an edge a neighbour cell is probed
-constexpr double snapToEndWall = 0.5;       // zone bounds this close to a branch end reach the wall
+constexpr double EdgeTolerance = 1e-6;
+constexpr double ProbeStep = 1e-3;          // how far across an edge a neighbour cell is probed
+constexpr double SnapToEndWall = 0.5;       // zone bounds this close to a branch end reach the wall
 
-enum class Cell { outside, pit, floor };
+enum class Cell { Outside, Pit, Floor };
 
 Cell cellAt(double x, double z) {
-    if (!walkBoxAt(x, z)) return Cell::outside;
-    return insidePit(x, z) ? Cell::pit : Cell::floor;
+    if (!walkBoxAt(x, z)) return Cell::Outside;
+    return insidePit(x, z) ? Cell::Pit : Cell::Floor;
 }
 
 Rect branchRect(const Rect& zone) {
     const WalkBox* box = walkBoxAt((zone.x0 + zone.x1) / 2, (zone.z0 + zone.z1) / 2);
     const Rect& b = box->area;
-    const auto reach = [](double bound, double wall) { return std::abs(bound - wall) < snapToEndWall ? wall : bound; };
+    const auto reach = [](double bound, double wall) { return std::abs(bound - wall) < SnapToEndWall ? wall : bound; };
     if (b.x1 - b.x0 > b.z1 - b.z0) return {reach(zone.x0, b.x0), reach(zone.x1, b.x1), b.z0, b.z1};
     return {b.x0, b.x1, reach(zone.z0, b.z0), reach(zone.z1, b.z1)};
 }
@@ -46,17 +46,17 @@ void gridLines(std::vector<double>& xs, std::vector<double>& zs) {
 }
 
 FloorMaterial materialAt(double x, double z) {
-    if (contains(goalRect(), x, z, -edgeTolerance)) return FloorMaterial::goal;
+    if (contains(goalRect(), x, z, -EdgeTolerance)) return FloorMaterial::Goal;
     for (const Rect& r : trapRects())
-        if (contains(r, x, z, -edgeTolerance)) return FloorMaterial::trap;
-    return FloorMaterial::stone;
+        if (contains(r, x, z, -EdgeTolerance)) return FloorMaterial::Trap;
+    return FloorMaterial::Stone;
 }
 
 // Which kind of wall separates a cell from its neighbour; false when none does.
 bool wallSpan(Cell here, Cell other, double& bottom, double& top) {
-    if (here == Cell::floor && other == Cell::outside) std::tie(bottom, top) = std::make_pair(floorY, ceilingY);
-    else if (here == Cell::pit && other == Cell::outside) std::tie(bottom, top) = std::make_pair(pitBottomY, ceilingY);
-    else if (here == Cell::pit && other == Cell::floor) std::tie(bottom, top) = std::make_pair(pitBottomY, floorY);
+    if (here == Cell::Floor && other == Cell::Outside) std::tie(bottom, top) = std::make_pair(FloorY, CeilingY);
+    else if (here == Cell::Pit && other == Cell::Outside) std::tie(bottom, top) = std::make_pair(PitBottomY, CeilingY);
+    else if (here == Cell::Pit && other == Cell::Floor) std::tie(bottom, top) = std::make_pair(PitBottomY, FloorY);
     else return false;
     return true;
 }
@@ -73,7 +73,7 @@ std::vector<WallRun> mergeRuns(std::vector<WallRun> pieces) {
             WallRun& last = runs.back();
             const bool sameLine = last.alongX == w.alongX && last.plane == w.plane && last.facingX == w.facingX &&
                                   last.facingZ == w.facingZ && last.bottomY == w.bottomY && last.topY == w.topY;
-            if (sameLine && std::abs(last.end - w.start) < edgeTolerance) {
+            if (sameLine && std::abs(last.end - w.start) < EdgeTolerance) {
                 last.end = w.end;
                 continue;
             }
@@ -91,7 +91,7 @@ std::vector<FloorRect> mergeAlongZ(std::vector<FloorRect> rects) {
         if (!joined.empty()) {
             FloorRect& p = joined.back();
             if (p.area.x0 == r.area.x0 && p.area.x1 == r.area.x1 && p.material == r.material &&
-                std::abs(p.area.z1 - r.area.z0) < edgeTolerance) {
+                std::abs(p.area.z1 - r.area.z0) < EdgeTolerance) {
                 p.area.z1 = r.area.z1;
                 continue;
             }
@@ -108,13 +108,13 @@ std::vector<FloorRect> mergeAlongZ(std::vector<FloorRect> rects) {
 
 const WalkBox* walkBoxAt(double x, double z) {
     for (const WalkBox& b : walkBoxes())
-        if (contains(b.area, x, z, -edgeTolerance)) return &b;
+        if (contains(b.area, x, z, -EdgeTolerance)) return &b;
     return nullptr;
 }
 
 bool insidePit(double x, double z) {
     for (const Rect& r : pitRects())
-        if (contains(r, x, z, -edgeTolerance)) return true;
+        if (contains(r, x, z, -EdgeTolerance)) return true;
     return false;
 }
 
@@ -135,7 +135,7 @@ std::vector<FloorRect> floorRects() {
         bool open = false;
         for (size_t i = 0; i + 1 < xs.size(); ++i) {
             const double cx = (xs[i] + xs[i + 1]) / 2;
-            if (cellAt(cx, cz) != Cell::floor) {
+            if (cellAt(cx, cz) != Cell::Floor) {
                 open = false;
                 continue;
             }
@@ -160,14 +160,14 @@ std::vector<WallRun> wallRuns() {
         for (size_t j = 0; j + 1 < zs.size(); ++j) {
             const double cx = (xs[i] + xs[i + 1]) / 2, cz = (zs[j] + zs[j + 1]) / 2;
             const Cell here = cellAt(cx, cz);
-            if (here == Cell::outside) continue;
-            if (wallSpan(here, cellAt(xs[i + 1] + probeStep, cz), bottom, top))
+            if (here == Cell::Outside) continue;
+            if (wallSpan(here, cellAt(xs[i + 1] + ProbeStep, cz), bottom, top))
                 pieces.push_back({false, xs[i + 1], zs[j], zs[j + 1], -1, 0, bottom, top});
-            if (wallSpan(here, cellAt(xs[i] - probeStep, cz), bottom, top))
+            if (wallSpan(here, cellAt(xs[i] - ProbeStep, cz), bottom, top))
                 pieces.push_back({false, xs[i], zs[j], zs[j + 1], 1, 0, bottom, top});
-            if (wallSpan(here, cellAt(cx, zs[j + 1] + probeStep), bottom, top))
+            if (wallSpan(here, cellAt(cx, zs[j + 1] + ProbeStep), bottom, top))
                 pieces.push_back({true, zs[j + 1], xs[i], xs[i + 1], 0, -1, bottom, top});
-            if (wallSpan(here, cellAt(cx, zs[j] - probeStep), bottom, top))
+            if (wallSpan(here, cellAt(cx, zs[j] - ProbeStep), bottom, top))
                 pieces.push_back({true, zs[j], xs[i], xs[i + 1], 0, 1, bottom, top});
         }
     }

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-enum class FloorMaterial { stone, trap, goal };
+enum class FloorMaterial { Stone, Trap, Goal };
 
 struct FloorRect {
     Rect area;
-    FloorMaterial material = FloorMaterial::stone;
+    FloorMaterial material = FloorMaterial::Stone;
 };
 
 // A vertical wall in the plane x = plane (alongX false) or z = plane (alongX true),

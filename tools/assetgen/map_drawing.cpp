@@ -11,17 +11,17 @@
 
 namespace {
 
-constexpr double mapObjScale = 0.5;
-constexpr double pixelsPerUnit = 3.0;
-constexpr double marginUnits = 8.0;
-constexpr double floorHeight = 1.0, heightTolerance = 0.01;
-constexpr double upFacing = 0.9;
+constexpr double MapObjScale = 0.5;
+constexpr double PixelsPerUnit = 3.0;
+constexpr double MarginUnits = 8.0;
+constexpr double FloorHeight = 1.0, HeightTolerance = 0.01;
+constexpr double UpFacing = 0.9;
 
 struct Rgb {
     uint8_t r, g, b;
 };
 
-const Rgb background{18, 18, 26}, wallColour{235, 235, 235}, pitWallColour{150, 150, 150};
+const Rgb Background{18, 18, 26}, WallColour{235, 235, 235}, PitWallColour{150, 150, 150};
 
 Rgb floorColour(const std::string& material) {
     if (material == "trap") return {150, 45, 40};
@@ -38,8 +38,8 @@ struct Canvas {
         uint8_t* p = image.at(x, y);
         p[0] = c.r, p[1] = c.g, p[2] = c.b;
     }
-    double px(double x) const { return (x - minX) * pixelsPerUnit; }
-    double py(double z) const { return (z - minZ) * pixelsPerUnit; }
+    double px(double x) const { return (x - minX) * PixelsPerUnit; }
+    double py(double z) const { return (z - minZ) * PixelsPerUnit; }
 };
 
 // Fills a triangle's top-down shadow by testing pixel centres against its edges.
@@ -69,7 +69,7 @@ void drawLine(Canvas& c, const glm::dvec3& a, const glm::dvec3& b, const Rgb& co
 }  // namespace
 
 bool drawMapPicture(const std::string& mapObjPath, const std::string& pngPath) {
-    const std::vector<ObjTriangle> triangles = readObjTriangles(mapObjPath, mapObjScale);
+    const std::vector<ObjTriangle> triangles = readObjTriangles(mapObjPath, MapObjScale);
     if (triangles.empty()) {
         std::cerr << "assetgen: no triangles in " << mapObjPath << std::endl;
         return false;
@@ -77,18 +77,18 @@ bool drawMapPicture(const std::string& mapObjPath, const std::string& pngPath) {
     glm::dvec3 lo(1e9), hi(-1e9);
     for (const ObjTriangle& t : triangles)
         for (const glm::dvec3& p : t.corners) lo = glm::min(lo, p), hi = glm::max(hi, p);
-    Canvas canvas{Image(int((hi.x - lo.x + 2 * marginUnits) * pixelsPerUnit), int((hi.z - lo.z + 2 * marginUnits) * pixelsPerUnit), 3),
-                  lo.x - marginUnits, lo.z - marginUnits};
+    Canvas canvas{Image(int((hi.x - lo.x + 2 * MarginUnits) * PixelsPerUnit), int((hi.z - lo.z + 2 * MarginUnits) * PixelsPerUnit), 3),
+                  lo.x - MarginUnits, lo.z - MarginUnits};
     for (int y = 0; y < canvas.image.height; ++y)
-        for (int x = 0; x < canvas.image.width; ++x) canvas.dot(x, y, background);
+        for (int x = 0; x < canvas.image.width; ++x) canvas.dot(x, y, Background);
     for (const ObjTriangle& t : triangles) {
-        const bool isFloor = t.normal().y > upFacing && std::abs(t.centroid().y - floorHeight) < heightTolerance;
+        const bool isFloor = t.normal().y > UpFacing && std::abs(t.centroid().y - FloorHeight) < HeightTolerance;
         if (isFloor) fillTriangle(canvas, t, floorColour(t.material));
     }
     // Walls are vertical: their top-down shadow is the line under their lowest edge.
     for (const ObjTriangle& t : triangles) {
-        if (std::abs(t.normal().y) > 1.0 - upFacing) continue;
-        const Rgb colour = t.material == "pit" ? pitWallColour : wallColour;
+        if (std::abs(t.normal().y) > 1.0 - UpFacing) continue;
+        const Rgb colour = t.material == "pit" ? PitWallColour : WallColour;
         for (int k = 0; k < 3; ++k) drawLine(canvas, t.corners[k], t.corners[(k + 1) % 3], colour);
     }
     writePng(pngPath, canvas.image);

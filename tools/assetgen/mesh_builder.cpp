@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr double textureRepeat = 2.0;  // world units per texture repeat
+constexpr double TextureRepeat = 2.0;  // world units per texture repeat
 
 // Newell's normal: robust for any planar polygon, degenerate only for slivers.
 glm::dvec3 polygonNormal(const std::vector<FaceCorner>& corners) {
@@ -31,9 +31,9 @@ glm::dvec3 centroid(const std::vector<glm::dvec3>& corners) {
 
 glm::dvec2 planarUv(const glm::dvec3& p, const glm::dvec3& n) {
     const glm::dvec3 a = glm::abs(n);
-    if (a.y >= a.x && a.y >= a.z) return glm::dvec2(p.x, p.z) / textureRepeat;
-    if (a.x >= a.z) return glm::dvec2(n.x > 0 ? -p.z : p.z, p.y) / textureRepeat;
-    return glm::dvec2(n.z > 0 ? p.x : -p.x, p.y) / textureRepeat;
+    if (a.y >= a.x && a.y >= a.z) return glm::dvec2(p.x, p.z) / TextureRepeat;
+    if (a.x >= a.z) return glm::dvec2(n.x > 0 ? -p.z : p.z, p.y) / TextureRepeat;
+    return glm::dvec2(n.z > 0 ? p.x : -p.x, p.y) / TextureRepeat;
 }
 
 void MeshBuilder::addFace(const std::string& material, const std::vector<glm::dvec3>& corners) {

@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr int positionDecimals = 4;
-constexpr int normalDecimals = 4;
-constexpr int uvDecimals = 4;
+constexpr int PositionDecimals = 4;
+constexpr int NormalDecimals = 4;
+constexpr int UvDecimals = 4;
 
 // Hands out 1-based OBJ indices, reusing the index of a line written before.
 class IndexedLines {
@@ -86,12 +86,12 @@ void writeObjModel(const std::string& folder, const std::string& baseName, const
     for (const FaceGroup& group : mesh.groups()) {
         faces << "o " << group.material << "\nusemtl " << group.material << '\n';
         for (const Face& face : group.faces) {
-            const int n = normals.indexOf(joinNumbers({face.normal.x, face.normal.y, face.normal.z}, normalDecimals));
+            const int n = normals.indexOf(joinNumbers({face.normal.x, face.normal.y, face.normal.z}, NormalDecimals));
             faces << 'f';
             for (const FaceCorner& c : face.corners) {
-                const glm::dvec3 p = c.position * objFileScale;
-                const int v = positions.indexOf(joinNumbers({p.x, p.y, p.z}, positionDecimals));
-                const int t = uvs.indexOf(joinNumbers({c.uv.x, c.uv.y}, uvDecimals));
+                const glm::dvec3 p = c.position * ObjFileScale;
+                const int v = positions.indexOf(joinNumbers({p.x, p.y, p.z}, PositionDecimals));
+                const int t = uvs.indexOf(joinNumbers({c.uv.x, c.uv.y}, UvDecimals));
                 faces << ' ' << v << '/' << t << '/' << n;
             }
             faces << '\n';

@@ -18,7 +18,7 @@ struct MaterialSpec {
     std::string normalMap;         // tangent-space normal map; empty for none
 };
 
-constexpr double objFileScale = 2.0;
+constexpr double ObjFileScale = 2.0;
 
 // Fixed-point text for a number: up to `decimals` places, trailing zeros dropped, never "-0".
 std::string formatNumber(double value, int decimals);

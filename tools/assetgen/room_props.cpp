@@ -8,27 +8,27 @@
 namespace {
 
 // Door facade on the west wall (x = -8.8), centred on z = 5.4.
-constexpr double wallX = -8.8;
-constexpr double leafFrontX = -8.6, frameFrontX = -8.5, bandProud = 0.04;
-constexpr double leafZ0 = 4.2, leafZ1 = 6.6, leafTop = 4.2;
-constexpr double frameZ0 = 3.9, frameZ1 = 6.9, frameTop = 4.5;
-constexpr double bandHalfHeight = 0.06, bandInset = 0.05;
-constexpr double bandHeights[] = {1.8, 3.4};
+constexpr double WallX = -8.8;
+constexpr double LeafFrontX = -8.6, FrameFrontX = -8.5, BandProud = 0.04;
+constexpr double LeafZ0 = 4.2, LeafZ1 = 6.6, LeafTop = 4.2;
+constexpr double FrameZ0 = 3.9, FrameZ1 = 6.9, FrameTop = 4.5;
+constexpr double BandHalfHeight = 0.06, BandInset = 0.05;
+constexpr double BandHeights[] = {1.8, 3.4};
 
 // Podium centred on (-6.0, 5.4): base, shaft and cap as (half size, bottom, top).
-constexpr double podiumX = -6.0, podiumZ = 5.4;
+constexpr double PodiumX = -6.0, PodiumZ = 5.4;
 struct Tier {
     double halfSize, bottom, top;
 };
-constexpr Tier podiumTiers[] = {{0.7, 1.0, 1.2}, {0.4, 1.2, 1.8}, {0.6, 1.8, 2.0}};
+constexpr Tier PodiumTiers[] = {{0.7, 1.0, 1.2}, {0.4, 1.2, 1.8}, {0.6, 1.8, 2.0}};
 
 // Riddle tablet standing on the podium, inscribed face towards +x.
-constexpr double tabletX0 = -6.06, tabletX1 = -5.94, tabletZ0 = 5.0, tabletZ1 = 5.8;
-constexpr double tabletBottom = 2.0, tabletTop = 2.6;
+constexpr double TabletX0 = -6.06, TabletX1 = -5.94, TabletZ0 = 5.0, TabletZ1 = 5.8;
+constexpr double TabletBottom = 2.0, TabletTop = 2.6;
 
 // Lava surface over the pit opening.
-constexpr double lavaY = 0.4, rippleHeight = 0.05;
-constexpr int lavaColumns = 14, lavaRows = 12;
+constexpr double LavaY = 0.4, RippleHeight = 0.05;
+constexpr int LavaColumns = 14, LavaRows = 12;
 
 // Deterministic swell of the lava surface, in [-1, 1].
 double ripple(int i, int j) {
@@ -39,13 +39,13 @@ double ripple(int i, int j) {
 
 MeshBuilder buildDoorMesh() {
     MeshBuilder mesh;
-    addBox(mesh, "planks", {wallX, floorY, leafZ0}, {leafFrontX, leafTop, leafZ1}, skipNegX);
-    for (double y : bandHeights)
-        addBox(mesh, "iron", {leafFrontX, y - bandHalfHeight, leafZ0 + bandInset},
-               {leafFrontX + bandProud, y + bandHalfHeight, leafZ1 - bandInset}, skipNegX);
-    addBox(mesh, "frame", {wallX, floorY, frameZ0}, {frameFrontX, frameTop, leafZ0}, skipNegX);
-    addBox(mesh, "frame", {wallX, floorY, leafZ1}, {frameFrontX, frameTop, frameZ1}, skipNegX);
-    addBox(mesh, "frame", {wallX, leafTop, leafZ0}, {frameFrontX, frameTop, leafZ1}, skipNegX);
+    addBox(mesh, "planks", {WallX, FloorY, LeafZ0}, {LeafFrontX, LeafTop, LeafZ1}, SkipNegX);
+    for (double y : BandHeights)
+        addBox(mesh, "iron", {LeafFrontX, y - BandHalfHeight, LeafZ0 + BandInset},
+               {LeafFrontX + BandProud, y + BandHalfHeight, LeafZ1 - BandInset}, SkipNegX);
+    addBox(mesh, "frame", {WallX, FloorY, FrameZ0}, {FrameFrontX, FrameTop, LeafZ0}, SkipNegX);
+    addBox(mesh, "frame", {WallX, FloorY, LeafZ1}, {FrameFrontX, FrameTop, FrameZ1}, SkipNegX);
+    addBox(mesh, "frame", {WallX, LeafTop, LeafZ0}, {FrameFrontX, FrameTop, LeafZ1}, SkipNegX);
     return mesh;
 }
 
@@ -59,13 +59,13 @@ MeshBuilder buildLavaMesh() {
     const Rect& pit = pitRects().front();
     MeshBuilder mesh;
     const auto point = [&](int i, int j) {
-        const bool border = i == 0 || j == 0 || i == lavaColumns || j == lavaRows;
-        const double swell = border ? 0.0 : rippleHeight * ripple(i, j);
-        return glm::dvec3(pit.x0 + (pit.x1 - pit.x0) * i / lavaColumns, lavaY + swell,
-                          pit.z0 + (pit.z1 - pit.z0) * j / lavaRows);
+        const bool border = i == 0 || j == 0 || i == LavaColumns || j == LavaRows;
+        const double swell = border ? 0.0 : RippleHeight * ripple(i, j);
+        return glm::dvec3(pit.x0 + (pit.x1 - pit.x0) * i / LavaColumns, LavaY + swell,
+                          pit.z0 + (pit.z1 - pit.z0) * j / LavaRows);
     };
-    for (int j = 0; j < lavaRows; ++j) {
-        for (int i = 0; i < lavaColumns; ++i) {
+    for (int j = 0; j < LavaRows; ++j) {
+        for (int i = 0; i < LavaColumns; ++i) {
             // Rippled cells are not flat, so each is written as two upward triangles.
             mesh.addOutwardFace("lava", {point(i, j), point(i + 1, j), point(i + 1, j + 1)}, point(i, j) - glm::dvec3(0, 1, 0));
             mesh.addOutwardFace("lava", {point(i, j), point(i + 1, j + 1), point(i, j + 1)}, point(i, j) - glm::dvec3(0, 1, 0));
@@ -78,9 +78,9 @@ std::vector<MaterialSpec> lavaMaterials() { return {{"lava", {1.0, 0.45, 0.1}, "
 
 MeshBuilder buildPodiumMesh() {
     MeshBuilder mesh;
-    for (const Tier& t : podiumTiers)
-        addBox(mesh, "marble", {podiumX - t.halfSize, t.bottom, podiumZ - t.halfSize},
-               {podiumX + t.halfSize, t.top, podiumZ + t.halfSize});
+    for (const Tier& t : PodiumTiers)
+        addBox(mesh, "marble", {PodiumX - t.halfSize, t.bottom, PodiumZ - t.halfSize},
+               {PodiumX + t.halfSize, t.top, PodiumZ + t.halfSize});
     return mesh;
 }
 
@@ -91,11 +91,11 @@ std::vector<MaterialSpec> podiumMaterials() {
 MeshBuilder buildRiddleMesh() {
     MeshBuilder mesh;
     // The inscription spans the whole image once, read by a viewer looking west.
-    mesh.addFace("runes", std::vector<FaceCorner>{{{tabletX1, tabletBottom, tabletZ1}, {0, 0}},
-                                                  {{tabletX1, tabletBottom, tabletZ0}, {1, 0}},
-                                                  {{tabletX1, tabletTop, tabletZ0}, {1, 1}},
-                                                  {{tabletX1, tabletTop, tabletZ1}, {0, 1}}});
-    addBox(mesh, "slate", {tabletX0, tabletBottom, tabletZ0}, {tabletX1, tabletTop, tabletZ1}, skipPosX);
+    mesh.addFace("runes", std::vector<FaceCorner>{{{TabletX1, TabletBottom, TabletZ1}, {0, 0}},
+                                                  {{TabletX1, TabletBottom, TabletZ0}, {1, 0}},
+                                                  {{TabletX1, TabletTop, TabletZ0}, {1, 1}},
+                                                  {{TabletX1, TabletTop, TabletZ1}, {0, 1}}});
+    addBox(mesh, "slate", {TabletX0, TabletBottom, TabletZ0}, {TabletX1, TabletTop, TabletZ1}, SkipPosX);
     return mesh;
 }
 

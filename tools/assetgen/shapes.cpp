@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
+constexpr double Pi = 3.14159265358979323846;
 
 }  // namespace
 
@@ -16,12 +16,12 @@ void addBox(MeshBuilder& mesh, const std::string& material, const glm::dvec3& lo
     const auto side = [&](unsigned flag, std::vector<glm::dvec3> corners) {
         if (!(skipped & flag)) mesh.addOutwardFace(material, std::move(corners), inside);
     };
-    side(skipNegX, {{lo.x, lo.y, lo.z}, {lo.x, lo.y, hi.z}, {lo.x, hi.y, hi.z}, {lo.x, hi.y, lo.z}});
-    side(skipPosX, {{hi.x, lo.y, lo.z}, {hi.x, lo.y, hi.z}, {hi.x, hi.y, hi.z}, {hi.x, hi.y, lo.z}});
-    side(skipNegY, {{lo.x, lo.y, lo.z}, {hi.x, lo.y, lo.z}, {hi.x, lo.y, hi.z}, {lo.x, lo.y, hi.z}});
-    side(skipPosY, {{lo.x, hi.y, lo.z}, {hi.x, hi.y, lo.z}, {hi.x, hi.y, hi.z}, {lo.x, hi.y, hi.z}});
-    side(skipNegZ, {{lo.x, lo.y, lo.z}, {hi.x, lo.y, lo.z}, {hi.x, hi.y, lo.z}, {lo.x, hi.y, lo.z}});
-    side(skipPosZ, {{lo.x, lo.y, hi.z}, {hi.x, lo.y, hi.z}, {hi.x, hi.y, hi.z}, {lo.x, hi.y, hi.z}});
+    side(SkipNegX, {{lo.x, lo.y, lo.z}, {lo.x, lo.y, hi.z}, {lo.x, hi.y, hi.z}, {lo.x, hi.y, lo.z}});
+    side(SkipPosX, {{hi.x, lo.y, lo.z}, {hi.x, lo.y, hi.z}, {hi.x, hi.y, hi.z}, {hi.x, hi.y, lo.z}});
+    side(SkipNegY, {{lo.x, lo.y, lo.z}, {hi.x, lo.y, lo.z}, {hi.x, lo.y, hi.z}, {lo.x, lo.y, hi.z}});
+    side(SkipPosY, {{lo.x, hi.y, lo.z}, {hi.x, hi.y, lo.z}, {hi.x, hi.y, hi.z}, {lo.x, hi.y, hi.z}});
+    side(SkipNegZ, {{lo.x, lo.y, lo.z}, {hi.x, lo.y, lo.z}, {hi.x, hi.y, lo.z}, {lo.x, hi.y, lo.z}});
+    side(SkipPosZ, {{lo.x, lo.y, hi.z}, {hi.x, lo.y, hi.z}, {hi.x, hi.y, hi.z}, {lo.x, hi.y, hi.z}});
 }
 
 void addBar(MeshBuilder& mesh, const std::string& material, const glm::dvec3& a, const glm::dvec3& b,
@@ -44,8 +44,8 @@ void addBar(MeshBuilder& mesh, const std::string& material, const glm::dvec3& a,
 void addEllipsoid(MeshBuilder& mesh, const std::string& material, const glm::dvec3& centre,
                   const glm::dvec3& radii, int slices, int stacks) {
     const auto point = [&](int slice, int stack) {
-        const double theta = 2.0 * pi * slice / slices;
-        const double phi = pi * stack / stacks;
+        const double theta = 2.0 * Pi * slice / slices;
+        const double phi = Pi * stack / stacks;
         const glm::dvec3 unit(std::sin(phi) * std::cos(theta), std::cos(phi), std::sin(phi) * std::sin(theta));
         return centre + unit * radii;
     };

@@ -7,17 +7,17 @@
 
 // Bit flags naming box sides that are left out (for faces flush with a wall).
 enum BoxSide : unsigned {
-    keepAllSides = 0,
-    skipNegX = 1u << 0,
-    skipPosX = 1u << 1,
-    skipNegY = 1u << 2,
-    skipPosY = 1u << 3,
-    skipNegZ = 1u << 4,
-    skipPosZ = 1u << 5,
+    KeepAllSides = 0,
+    SkipNegX = 1u << 0,
+    SkipPosX = 1u << 1,
+    SkipNegY = 1u << 2,
+    SkipPosY = 1u << 3,
+    SkipNegZ = 1u << 4,
+    SkipPosZ = 1u << 5,
 };
 
 void addBox(MeshBuilder& mesh, const std::string& material, const glm::dvec3& low, const glm::dvec3& high,
-            unsigned skippedSides = keepAllSides);
+            unsigned skippedSides = KeepAllSides);
 
 // A bar of square cross-section (side 2 * halfWidth) from a to b, closed at both ends.
 void addBar(MeshBuilder& mesh, const std::string& material, const glm::dvec3& a, const glm::dvec3& b,

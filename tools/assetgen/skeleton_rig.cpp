@@ -11,22 +11,22 @@
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-constexpr double armTilt = 20.0 * pi / 180.0;  // arms lowered this far out of vertical
-constexpr double upperArmLength = 2.0, forearmLength = 2.0;
-constexpr double handReachX = 3.0;             // outer corners of the hands at x = +-3
-constexpr double handHalfWidth = 0.12;
-const glm::dvec3 armDirectionL(std::sin(armTilt), -std::cos(armTilt), 0.0);
+constexpr double Pi = 3.14159265358979323846;
+constexpr double ArmTilt = 20.0 * Pi / 180.0;  // arms lowered this far out of vertical
+constexpr double UpperArmLength = 2.0, ForearmLength = 2.0;
+constexpr double HandReachX = 3.0;             // outer corners of the hands at x = +-3
+constexpr double HandHalfWidth = 0.12;
+const glm::dvec3 ArmDirectionL(std::sin(ArmTilt), -std::cos(ArmTilt), 0.0);
 
 // Capsule rules the figure is fitted to (world units at scale 1).
-constexpr double capsuleRadiusPerExtentX = 1.0 / 30.0, capsuleHalfHeightPerExtentY = 0.075;
+constexpr double CapsuleRadiusPerExtentX = 1.0 / 30.0, CapsuleHalfHeightPerExtentY = 0.075;
 // The game draws the figure 2.3 below its capsule centre, and the capsule rests one
 // contact offset (0.1) above the floor, so the feet belong at model y 2.2 - (r + h/2).
-constexpr double drawnBelowCentre = 2.3, contactOffset = 0.1;
-constexpr double drawnHeightMargin = 0.2;
+constexpr double DrawnBelowCentre = 2.3, ContactOffset = 0.1;
+constexpr double DrawnHeightMargin = 0.2;
 
-enum JointId { hips, spine, chest, neck, head, jaw, shoulderL, shoulderR, upperArmL, upperArmR, forearmL, forearmR,
-               handL, handR, thighL, thighR, shinL, shinR, footL, footR };
+enum JointId { Hips, Spine, Chest, Neck, Head, Jaw, ShoulderL, ShoulderR, UpperArmL, UpperArmR, ForearmL, ForearmR,
+               HandL, HandR, ThighL, ThighR, ShinL, ShinR, FootL, FootR };
 
 glm::dvec3 mirrored(const glm::dvec3& v) { return {-v.x, v.y, v.z}; }
 
@@ -77,28 +77,28 @@ glm::dvec3 bind(int joint) { return skeletonJoints()[joint].bindPosition; }
 void addLimbs(SkinPrimitive& bone, double side) {
     const auto s = [side](const glm::dvec3& v) { return side > 0 ? v : mirrored(v); };
     const int o = side > 0 ? 0 : 1;  // right-side joints follow their left twins
-    const glm::dvec3 dir = s(armDirectionL);
+    const glm::dvec3 dir = s(ArmDirectionL);
     // The hand bar's corners stick out by halfWidth * cos(tilt) beyond its axis.
-    const double handLength = (handReachX - handHalfWidth * std::cos(armTilt) - bind(handL).x) / armDirectionL.x;
-    barPiece(bone, s({0.15, -3.5, 0}), bind(upperArmL + o), 0.1, only(shoulderL + o));
-    barPiece(bone, bind(upperArmL + o), bind(forearmL + o), 0.1, only(upperArmL + o));
-    barPiece(bone, bind(forearmL + o), bind(handL + o), 0.08, only(forearmL + o));
-    barPiece(bone, bind(handL + o), bind(handL + o) + dir * handLength, handHalfWidth, only(handL + o));
-    barPiece(bone, bind(thighL + o), bind(shinL + o), 0.12, only(thighL + o));
-    barPiece(bone, bind(shinL + o), bind(footL + o), 0.1, only(shinL + o));
+    const double handLength = (HandReachX - HandHalfWidth * std::cos(ArmTilt) - bind(HandL).x) / ArmDirectionL.x;
+    barPiece(bone, s({0.15, -3.5, 0}), bind(UpperArmL + o), 0.1, only(ShoulderL + o));
+    barPiece(bone, bind(UpperArmL + o), bind(ForearmL + o), 0.1, only(UpperArmL + o));
+    barPiece(bone, bind(ForearmL + o), bind(HandL + o), 0.08, only(ForearmL + o));
+    barPiece(bone, bind(HandL + o), bind(HandL + o) + dir * handLength, HandHalfWidth, only(HandL + o));
+    barPiece(bone, bind(ThighL + o), bind(ShinL + o), 0.12, only(ThighL + o));
+    barPiece(bone, bind(ShinL + o), bind(FootL + o), 0.1, only(ShinL + o));
     const glm::dvec3 a = s({0.35, -13.0, -0.2}), b = s({0.85, -12.6, 0.7});
-    boxPiece(bone, glm::min(a, b), glm::max(a, b), only(footL + o));
+    boxPiece(bone, glm::min(a, b), glm::max(a, b), only(FootL + o));
 }
 
 SkinPrimitive bonePrimitive() {
     SkinPrimitive bone{"bone", {}, {}};
-    boxPiece(bone, {-0.6, -7.4, -0.3}, {0.6, -6.7, 0.3}, only(hips));  // first: vertex 0 on joint 0
-    boxPiece(bone, {-0.45, -6.7, -0.25}, {0.45, -6.3, 0.25}, {{hips, spine, thighL, thighR}, {0.25, 0.25, 0.25, 0.25}});
-    barPiece(bone, {0, -6.3, 0}, bind(chest), 0.18, halves(spine, chest));
-    boxPiece(bone, {-0.75, -4.8, -0.4}, {0.75, -3.5, 0.4}, only(chest));
-    barPiece(bone, {0, -3.5, 0}, bind(head), 0.12, halves(neck, head));
-    boxPiece(bone, {-0.5, -2.6, -0.5}, {0.5, -1.0, 0.55}, only(head));
-    boxPiece(bone, {-0.35, -2.85, 0.0}, {0.35, -2.55, 0.5}, only(jaw));
+    boxPiece(bone, {-0.6, -7.4, -0.3}, {0.6, -6.7, 0.3}, only(Hips));  // first: vertex 0 on joint 0
+    boxPiece(bone, {-0.45, -6.7, -0.25}, {0.45, -6.3, 0.25}, {{Hips, Spine, ThighL, ThighR}, {0.25, 0.25, 0.25, 0.25}});
+    barPiece(bone, {0, -6.3, 0}, bind(Chest), 0.18, halves(Spine, Chest));
+    boxPiece(bone, {-0.75, -4.8, -0.4}, {0.75, -3.5, 0.4}, only(Chest));
+    barPiece(bone, {0, -3.5, 0}, bind(Head), 0.12, halves(Neck, Head));
+    boxPiece(bone, {-0.5, -2.6, -0.5}, {0.5, -1.0, 0.55}, only(Head));
+    boxPiece(bone, {-0.35, -2.85, 0.0}, {0.35, -2.55, 0.5}, only(Jaw));
     addLimbs(bone, 1.0);
     addLimbs(bone, -1.0);
     return bone;
@@ -106,17 +106,17 @@ SkinPrimitive bonePrimitive() {
 
 SkinPrimitive sashPrimitive() {
     SkinPrimitive sash{"sash", {}, {}};
-    boxPiece(sash, {-0.7, -7.0, -0.4}, {0.7, -6.7, 0.4}, only(hips));  // belt; vertex 0 on joint 0
-    boxPiece(sash, {-0.35, -8.3, 0.38}, {0.35, -7.0, 0.45}, only(hips));
-    boxPiece(sash, {-0.35, -8.3, -0.45}, {0.35, -7.0, -0.38}, only(hips));
+    boxPiece(sash, {-0.7, -7.0, -0.4}, {0.7, -6.7, 0.4}, only(Hips));  // belt; vertex 0 on joint 0
+    boxPiece(sash, {-0.35, -8.3, 0.38}, {0.35, -7.0, 0.45}, only(Hips));
+    boxPiece(sash, {-0.35, -8.3, -0.45}, {0.35, -7.0, -0.38}, only(Hips));
     return sash;
 }
 
-glm::dquat turn(double degrees, const glm::dvec3& axis) { return glm::angleAxis(degrees * pi / 180.0, axis); }
+glm::dquat turn(double degrees, const glm::dvec3& axis) { return glm::angleAxis(degrees * Pi / 180.0, axis); }
 
 // A track whose rotation follows `angles` (degrees about `axis`) at 0, 0.5, 1, 1.5 and 2 s.
 JointTrack swing(int joint, const glm::dvec3& axis, const std::vector<double>& angles) {
-    JointTrack t{joint, {0.0, animationSeconds}, {0.0, 0.5, 1.0, 1.5, animationSeconds}, {0.0, animationSeconds},
+    JointTrack t{joint, {0.0, AnimationSeconds}, {0.0, 0.5, 1.0, 1.5, AnimationSeconds}, {0.0, AnimationSeconds},
                  {}, {}, {glm::dvec3(1.0), glm::dvec3(1.0)}};
     const Joint& j = skeletonJoints()[joint];
     const glm::dvec3 local = j.bindPosition - (j.parent < 0 ? glm::dvec3(0.0) : bind(j.parent));
@@ -127,8 +127,8 @@ JointTrack swing(int joint, const glm::dvec3& axis, const std::vector<double>& a
 
 JointTrack pulse(int joint) {
     JointTrack t = swing(joint, {0, 0, 1}, {0, 0});
-    t.rotationTimes = {0.0, animationSeconds};
-    t.scaleTimes = {0.0, 1.0, animationSeconds};
+    t.rotationTimes = {0.0, AnimationSeconds};
+    t.scaleTimes = {0.0, 1.0, AnimationSeconds};
     t.scales = {glm::dvec3(1.0), glm::dvec3(1.3), glm::dvec3(1.0)};
     return t;
 }
@@ -146,18 +146,18 @@ JointTrack singleKeys(int joint) {
 const std::vector<Joint>& skeletonJoints() {
     static const std::vector<Joint> joints = [] {
         const glm::dvec3 shoulder(1.3, -3.5, 0.0);
-        const glm::dvec3 elbow = shoulder + armDirectionL * upperArmLength;
-        const glm::dvec3 wrist = elbow + armDirectionL * forearmLength;
+        const glm::dvec3 elbow = shoulder + ArmDirectionL * UpperArmLength;
+        const glm::dvec3 wrist = elbow + ArmDirectionL * ForearmLength;
         return std::vector<Joint>{
-            {"Hips", -1, {0, -7.0, 0}},      {"Spine", hips, {0, -5.8, 0}},     {"Chest", spine, {0, -4.6, 0}},
-            {"Neck", chest, {0, -3.3, 0}},   {"Head", neck, {0, -2.7, 0}},      {"Jaw", head, {0, -2.5, 0.25}},
-            {"ShoulderL", chest, {0.3, -3.5, 0}}, {"ShoulderR", chest, {-0.3, -3.5, 0}},
-            {"UpperArmL", shoulderL, shoulder},   {"UpperArmR", shoulderR, mirrored(shoulder)},
-            {"ForearmL", upperArmL, elbow},       {"ForearmR", upperArmR, mirrored(elbow)},
-            {"HandL", forearmL, wrist},           {"HandR", forearmR, mirrored(wrist)},
-            {"ThighL", hips, {0.55, -7.3, 0}},    {"ThighR", hips, {-0.55, -7.3, 0}},
-            {"ShinL", thighL, {0.6, -10.2, 0}},   {"ShinR", thighR, {-0.6, -10.2, 0}},
-            {"FootL", shinL, {0.6, -12.6, 0}},    {"FootR", shinR, {-0.6, -12.6, 0}},
+            {"Hips", -1, {0, -7.0, 0}},      {"Spine", Hips, {0, -5.8, 0}},     {"Chest", Spine, {0, -4.6, 0}},
+            {"Neck", Chest, {0, -3.3, 0}},   {"Head", Neck, {0, -2.7, 0}},      {"Jaw", Head, {0, -2.5, 0.25}},
+            {"ShoulderL", Chest, {0.3, -3.5, 0}}, {"ShoulderR", Chest, {-0.3, -3.5, 0}},
+            {"UpperArmL", ShoulderL, shoulder},   {"UpperArmR", ShoulderR, mirrored(shoulder)},
+            {"ForearmL", UpperArmL, elbow},       {"ForearmR", UpperArmR, mirrored(elbow)},
+            {"HandL", ForearmL, wrist},           {"HandR", ForearmR, mirrored(wrist)},
+            {"ThighL", Hips, {0.55, -7.3, 0}},    {"ThighR", Hips, {-0.55, -7.3, 0}},
+            {"ShinL", ThighL, {0.6, -10.2, 0}},   {"ShinR", ThighR, {-0.6, -10.2, 0}},
+            {"FootL", ShinL, {0.6, -12.6, 0}},    {"FootR", ShinR, {-0.6, -12.6, 0}},
         };
     }();
     return joints;
@@ -168,11 +168,11 @@ std::vector<SkinPrimitive> skeletonPrimitives() { return {bonePrimitive(), sashP
 std::vector<JointTrack> skeletonTracks() {
     const glm::dvec3 x(1, 0, 0), z(0, 0, 1);
     return {
-        swing(spine, z, {0, 4, 0, -4, 0}),         swing(chest, z, {0, -3, 0, 3, 0}),
-        swing(head, x, {0, 8, 0, -6, 0}),          singleKeys(jaw),
-        swing(shoulderL, z, {0, 25, 45, 25, 0}),   swing(shoulderR, z, {0, -25, -45, -25, 0}),
-        swing(forearmL, x, {0, -30, -55, -30, 0}), swing(forearmR, x, {0, -30, -55, -30, 0}),
-        pulse(handL),                              pulse(handR),
+        swing(Spine, z, {0, 4, 0, -4, 0}),         swing(Chest, z, {0, -3, 0, 3, 0}),
+        swing(Head, x, {0, 8, 0, -6, 0}),          singleKeys(Jaw),
+        swing(ShoulderL, z, {0, 25, 45, 25, 0}),   swing(ShoulderR, z, {0, -25, -45, -25, 0}),
+        swing(ForearmL, x, {0, -30, -55, -30, 0}), swing(ForearmR, x, {0, -30, -55, -30, 0}),
+        pulse(HandL),                              pulse(HandR),
     };
 }
 
@@ -184,9 +184,9 @@ RootPlacement rootPlacementFor(const std::vector<SkinPrimitive>& primitives) {
             hi = glm::max(hi, v.position);
         }
     const double extentX = hi.x - lo.x, extentY = hi.y - lo.y;
-    const double reach = extentX * capsuleRadiusPerExtentX + extentY * capsuleHalfHeightPerExtentY;
+    const double reach = extentX * CapsuleRadiusPerExtentX + extentY * CapsuleHalfHeightPerExtentY;
     RootPlacement placement;
-    placement.scale = (2.0 * reach + drawnHeightMargin) / extentY;
-    placement.liftY = drawnBelowCentre - contactOffset - reach - placement.scale * lo.y;
+    placement.scale = (2.0 * reach + DrawnHeightMargin) / extentY;
+    placement.liftY = DrawnBelowCentre - ContactOffset - reach - placement.scale * lo.y;
     return placement;
 }

@@ -42,7 +42,7 @@ struct JointTrack {
     std::vector<glm::dvec3> scales;
 };
 
-constexpr double animationSeconds = 2.0;
+constexpr double AnimationSeconds = 2.0;
 
 const std::vector<Joint>& skeletonJoints();  // parents before children, joint 0 is Hips
 std::vector<SkinPrimitive> skeletonPrimitives();  // "bone" then "sash"

@@ -8,31 +8,31 @@ namespace {
 
 // World units. The drawn spider must stay within about 0.6 long and 0.3 high so
 // that its capsule (radius length/3, height = height) floats clear of the floor.
-constexpr int ellipsoidSlices = 10, ellipsoidStacks = 6;
-const glm::dvec3 abdomenCentre(-0.14, 0.17, 0.0), abdomenRadii(0.16, 0.11, 0.12);
-const glm::dvec3 headCentre(0.10, 0.15, 0.0), headRadii(0.11, 0.08, 0.09);
-constexpr double legHalf = 0.012, fangHalf = 0.01;
-constexpr double hipY = 0.15, hipZ = 0.06, kneeY = 0.28, kneeZ = 0.28, footZ = 0.5;
-constexpr double hipX[4] = {0.15, 0.11, 0.07, 0.03};
-constexpr double kneeX[4] = {0.22, 0.10, -0.04, -0.16};
-constexpr double footX[4] = {0.25, 0.08, -0.09, -0.25};
-constexpr double eyeX0 = 0.19, eyeX1 = 0.215, eyeY0 = 0.19, eyeY1 = 0.21, eyeZ0 = 0.02, eyeZ1 = 0.045;
+constexpr int EllipsoidSlices = 10, EllipsoidStacks = 6;
+const glm::dvec3 AbdomenCentre(-0.14, 0.17, 0.0), AbdomenRadii(0.16, 0.11, 0.12);
+const glm::dvec3 HeadCentre(0.10, 0.15, 0.0), HeadRadii(0.11, 0.08, 0.09);
+constexpr double LegHalf = 0.012, FangHalf = 0.01;
+constexpr double HipY = 0.15, HipZ = 0.06, KneeY = 0.28, KneeZ = 0.28, FootZ = 0.5;
+constexpr double HipX[4] = {0.15, 0.11, 0.07, 0.03};
+constexpr double KneeX[4] = {0.22, 0.10, -0.04, -0.16};
+constexpr double FootX[4] = {0.25, 0.08, -0.09, -0.25};
+constexpr double EyeX0 = 0.19, EyeX1 = 0.215, EyeY0 = 0.19, EyeY1 = 0.21, EyeZ0 = 0.02, EyeZ1 = 0.045;
 
 void addLegs(MeshBuilder& mesh, double side) {
     for (int k = 0; k < 4; ++k) {
-        const glm::dvec3 hip(hipX[k], hipY, side * hipZ);
-        const glm::dvec3 knee(kneeX[k], kneeY, side * kneeZ);
-        const glm::dvec3 foot(footX[k], legHalf, side * footZ);
-        addBar(mesh, "chitin", hip, knee, legHalf);
-        addBar(mesh, "chitin", knee, foot, legHalf);
+        const glm::dvec3 hip(HipX[k], HipY, side * HipZ);
+        const glm::dvec3 knee(KneeX[k], KneeY, side * KneeZ);
+        const glm::dvec3 foot(FootX[k], LegHalf, side * FootZ);
+        addBar(mesh, "chitin", hip, knee, LegHalf);
+        addBar(mesh, "chitin", knee, foot, LegHalf);
     }
 }
 
 void addHeadParts(MeshBuilder& mesh) {
     for (double side : {-1.0, 1.0}) {
-        addBar(mesh, "chitin", {0.19, 0.12, side * 0.03}, {0.28, 0.04, side * 0.02}, fangHalf);
-        addBox(mesh, "eyes", {eyeX0, eyeY0, std::min(side * eyeZ0, side * eyeZ1)},
-               {eyeX1, eyeY1, std::max(side * eyeZ0, side * eyeZ1)});
+        addBar(mesh, "chitin", {0.19, 0.12, side * 0.03}, {0.28, 0.04, side * 0.02}, FangHalf);
+        addBox(mesh, "eyes", {EyeX0, EyeY0, std::min(side * EyeZ0, side * EyeZ1)},
+               {EyeX1, EyeY1, std::max(side * EyeZ0, side * EyeZ1)});
     }
 }
 
@@ -57,8 +57,8 @@ MeshBuilder standOnFloor(const MeshBuilder& built) {
 
 MeshBuilder buildSpiderMesh() {
     MeshBuilder mesh;
-    addEllipsoid(mesh, "chitin", abdomenCentre, abdomenRadii, ellipsoidSlices, ellipsoidStacks);
-    addEllipsoid(mesh, "chitin", headCentre, headRadii, ellipsoidSlices, ellipsoidStacks);
+    addEllipsoid(mesh, "chitin", AbdomenCentre, AbdomenRadii, EllipsoidSlices, EllipsoidStacks);
+    addEllipsoid(mesh, "chitin", HeadCentre, HeadRadii, EllipsoidSlices, EllipsoidStacks);
     addLegs(mesh, -1.0);
     addLegs(mesh, 1.0);
     addHeadParts(mesh);

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int strongestPngCompression = 9;
+constexpr int StrongestPngCompression = 9;
 
 }  // namespace
 
@@ -43,7 +43,7 @@ Image normalMapFrom(const HeightField& h, double strength) {
 
 void writePng(const std::string& path, const Image& image) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    stbi_write_png_compression_level = strongestPngCompression;
+    stbi_write_png_compression_level = StrongestPngCompression;
     if (!stbi_write_png(path.c_str(), image.width, image.height, image.channels, image.pixels.data(),
                         image.width * image.channels)) {
         std::cerr << "assetgen: cannot write " << path << std::endl;

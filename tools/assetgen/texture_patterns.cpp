@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int size = textureSize;
+constexpr int Size = TextureSize;
 
 struct Colour {
     double r, g, b;
@@ -30,13 +30,13 @@ void put(Image& image, int x, int y, const Colour& c) {
 
 // Noise in texture space: `cells` lattice cells across the image, tiling.
 double grain(int x, int y, int cells, int octaves, uint32_t seed) {
-    return fractalNoise(x * cells / double(size), y * cells / double(size), cells, octaves, seed);
+    return fractalNoise(x * cells / double(Size), y * cells / double(Size), cells, octaves, seed);
 }
 
 // Distance in pixels to the nearest mortar line of a grid of cellW x cellH with odd rows shifted.
 double mortarDistance(int x, int y, int cellW, int cellH, int rowShift, int& cellX, int& cellY) {
     cellY = y / cellH;
-    const int shifted = (x + (cellY % 2) * rowShift) % size;
+    const int shifted = (x + (cellY % 2) * rowShift) % Size;
     cellX = shifted / cellW;
     const int inX = shifted % cellW, inY = y % cellH;
     return std::min({inX + 0.5, cellW - inX - 0.5, inY + 0.5, cellH - inY - 0.5});
@@ -45,9 +45,9 @@ double mortarDistance(int x, int y, int cellW, int cellH, int rowShift, int& cel
 // Stones or bricks: raised blocks with tinted faces and soft mortar gaps.
 SurfacePicture blockPicture(int cellW, int cellH, int rowShift, double mortar, const Colour& face,
                             const Colour& joint, uint32_t seed) {
-    SurfacePicture out{Image(size, size, 3), HeightField(size, size)};
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
+    SurfacePicture out{Image(Size, Size, 3), HeightField(Size, Size)};
+    for (int y = 0; y < Size; ++y) {
+        for (int x = 0; x < Size; ++x) {
             int cx = 0, cy = 0;
             const double d = mortarDistance(x, y, cellW, cellH, rowShift, cx, cy);
             const double edge = std::clamp((d - mortar) / 2.0, 0.0, 1.0);
@@ -66,20 +66,20 @@ SurfacePicture blockPicture(int cellW, int cellH, int rowShift, double mortar, c
 Colour woodColour(int x, int y, uint32_t seed, double boardTint) {
     const double warp = grain(x, y, 4, 3, seed) * 6.0;
     const double rings = 0.5 + 0.5 * std::sin(x * 0.45 + warp * 3.0);
-    const double fibre = grain(x * 4 % size, y / 4, 32, 2, seed + 11);
+    const double fibre = grain(x * 4 % Size, y / 4, 32, 2, seed + 11);
     const Colour light{0.58, 0.40, 0.22}, dark{0.33, 0.20, 0.10};
     return scaled(mix(dark, light, rings * 0.6 + fibre * 0.4), boardTint);
 }
 
 // Lava: bright cells of molten rock between dark cooled cracks (cellular noise).
 double lavaBrightness(int x, int y) {
-    constexpr int cells = 8, cell = size / cells;
+    constexpr int Cells = 8, Cell = Size / Cells;
     double nearest = 1e9, second = 1e9;
     for (int j = -1; j <= 2; ++j) {
         for (int i = -1; i <= 2; ++i) {
-            const int gx = x / cell + i, gy = y / cell + j;
-            const int wx = (gx + cells) % cells, wy = (gy + cells) % cells;
-            const double px = (gx + hashUnit(wx, wy, 41)) * cell, py = (gy + hashUnit(wx, wy, 42)) * cell;
+            const int gx = x / Cell + i, gy = y / Cell + j;
+            const int wx = (gx + Cells) % Cells, wy = (gy + Cells) % Cells;
+            const double px = (gx + hashUnit(wx, wy, 41)) * Cell, py = (gy + hashUnit(wx, wy, 42)) * Cell;
             const double d = std::hypot(px - x, py - y);
             if (d < nearest) std::tie(second, nearest) = std::make_pair(nearest, d);
             else second = std::min(second, d);
@@ -103,7 +103,7 @@ void drawGlyph(Image& image, int left, int top, int cellSize, uint32_t glyph) {
             const double px = ax + (bx - ax) * k / samples, py = ay + (by - ay) * k / samples;
             for (int dy = -2; dy <= 2; ++dy)
                 for (int dx = -2; dx <= 2; ++dx)
-                    put(image, std::clamp(int(px) + dx, 0, size - 1), std::clamp(int(py) + dy, 0, size - 1),
+                    put(image, std::clamp(int(px) + dx, 0, Size - 1), std::clamp(int(py) + dy, 0, Size - 1),
                         {0.86, 0.84, 0.74});
         }
     }
@@ -118,41 +118,41 @@ Image stoneFlagsPicture() {
 SurfacePicture brickPicture() { return blockPicture(64, 32, 32, 2.0, {0.52, 0.26, 0.18}, {0.30, 0.28, 0.26}, 13); }
 
 Image woodPicture() {
-    Image image(size, size, 3);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) put(image, x, y, woodColour(x, y, 17, 1.0));
+    Image image(Size, Size, 3);
+    for (int y = 0; y < Size; ++y)
+        for (int x = 0; x < Size; ++x) put(image, x, y, woodColour(x, y, 17, 1.0));
     return image;
 }
 
 Image planksPicture() {
-    constexpr int boardWidth = 64, gap = 3;
-    Image image(size, size, 3);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const int board = x / boardWidth, inBoard = x % boardWidth;
+    constexpr int BoardWidth = 64, Gap = 3;
+    Image image(Size, Size, 3);
+    for (int y = 0; y < Size; ++y) {
+        for (int x = 0; x < Size; ++x) {
+            const int board = x / BoardWidth, inBoard = x % BoardWidth;
             const double tint = 0.85 + 0.3 * hashUnit(board, 0, 19);
-            const bool inGap = inBoard < gap;
-            put(image, x, y, inGap ? Colour{0.08, 0.05, 0.03} : woodColour(x, (y + board * 97) % size, 19, tint));
+            const bool inGap = inBoard < Gap;
+            put(image, x, y, inGap ? Colour{0.08, 0.05, 0.03} : woodColour(x, (y + board * 97) % Size, 19, tint));
         }
     }
     return image;
 }
 
 Image lavaPicture() {
-    Image image(size, size, 1);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) *image.at(x, y) = toByte(lavaBrightness(x, y));
+    Image image(Size, Size, 1);
+    for (int y = 0; y < Size; ++y)
+        for (int x = 0; x < Size; ++x) *image.at(x, y) = toByte(lavaBrightness(x, y));
     return image;
 }
 
 Image chitinPicture() {
-    Image image(size, size, 3);
+    Image image(Size, Size, 3);
     const Colour base{0.22, 0.14, 0.08}, hair{0.55, 0.42, 0.28};
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
+    for (int y = 0; y < Size; ++y) {
+        for (int x = 0; x < Size; ++x) {
             const double plates = grain(x, y, 8, 3, 23);
             // Hairs: short streaks along the image's rows, from noise stretched across them.
-            const double streak = fractalNoise(x * 4.0 / size, y * 64.0 / size, 4, 2, 29);
+            const double streak = fractalNoise(x * 4.0 / Size, y * 64.0 / Size, 4, 2, 29);
             const double hairAmount = std::clamp((streak - 0.62) * 4.0, 0.0, 1.0);
             put(image, x, y, mix(scaled(base, 0.7 + 0.6 * plates), hair, hairAmount));
         }
@@ -161,12 +161,12 @@ Image chitinPicture() {
 }
 
 SurfacePicture marblePicture() {
-    SurfacePicture out{Image(size, size, 3), HeightField(size, size)};
+    SurfacePicture out{Image(Size, Size, 3), HeightField(Size, Size)};
     const Colour white{0.90, 0.89, 0.86}, vein{0.45, 0.45, 0.50};
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
+    for (int y = 0; y < Size; ++y) {
+        for (int x = 0; x < Size; ++x) {
             const double turbulence = grain(x, y, 4, 5, 31);
-            const double v = std::abs(std::sin((x + y) * 2.0 * 3.14159265358979 / size * 2.0 + turbulence * 9.0));
+            const double v = std::abs(std::sin((x + y) * 2.0 * 3.14159265358979 / Size * 2.0 + turbulence * 9.0));
             const double veinAmount = std::pow(1.0 - v, 6.0);
             put(out.diffuse, x, y, mix(scaled(white, 0.92 + 0.08 * turbulence), vein, veinAmount));
             out.height.at(x, y) = 1.0 - veinAmount * 0.6;
@@ -176,21 +176,21 @@ SurfacePicture marblePicture() {
 }
 
 Image runesPicture() {
-    constexpr int columns = 4, rows = 4, cellSize = size / columns;
-    Image image(size, size, 4);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) put(image, x, y, scaled({0.20, 0.21, 0.24}, 0.7 + 0.6 * grain(x, y, 16, 4, 53)));
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
-            drawGlyph(image, column * cellSize, row * (size / rows), cellSize, row * columns + column);
+    constexpr int Columns = 4, Rows = 4, CellSize = Size / Columns;
+    Image image(Size, Size, 4);
+    for (int y = 0; y < Size; ++y)
+        for (int x = 0; x < Size; ++x) put(image, x, y, scaled({0.20, 0.21, 0.24}, 0.7 + 0.6 * grain(x, y, 16, 4, 53)));
+    for (int row = 0; row < Rows; ++row)
+        for (int column = 0; column < Columns; ++column)
+            drawGlyph(image, column * CellSize, row * (Size / Rows), CellSize, row * Columns + column);
     return image;
 }
 
 Image bonePicture() {
-    Image image(size, size, 3);
+    Image image(Size, Size, 3);
     const Colour ivory{0.88, 0.85, 0.76}, pit{0.30, 0.26, 0.20};
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
+    for (int y = 0; y < Size; ++y) {
+        for (int x = 0; x < Size; ++x) {
             const double stain = grain(x, y, 8, 4, 61);
             const double pores = grain(x, y, 64, 1, 67);
             const double pitAmount = std::clamp((pores - 0.78) * 6.0, 0.0, 1.0);

@@ -5,7 +5,7 @@
 
 #include "texture_image.h"
 
-constexpr int textureSize = 256;
+constexpr int TextureSize = 256;
 
 // A diffuse picture with the height field its normal map is made from.
 struct SurfacePicture {

@@ -14,11 +14,11 @@
 namespace {
 
 // Sconce parts, world units (the flame centre is the torch light).
-constexpr double flameWidth = 0.12, flameHeight = 0.25;
-constexpr double cupSide = 0.08, cupTop = 3.2;
-constexpr double handleHalf = 0.025, handleBottom = 2.75;
-constexpr double barHalf = 0.02, barY = 2.95;
-constexpr double plateDepth = 0.02, plateHalfWidth = 0.08, plateHalfHeight = 0.15;
+constexpr double FlameWidth = 0.12, FlameHeight = 0.25;
+constexpr double CupSide = 0.08, CupTop = 3.2;
+constexpr double HandleHalf = 0.025, HandleBottom = 2.75;
+constexpr double BarHalf = 0.02, BarY = 2.95;
+constexpr double PlateDepth = 0.02, PlateHalfWidth = 0.08, PlateHalfHeight = 0.15;
 
 struct Bracket {
     glm::dvec3 towardsWall{0.0};  // horizontal unit vector from the flame to its wall
@@ -37,7 +37,7 @@ Bracket bracketFor(const GroundPoint& t) {
     Bracket best;
     double nearest = std::numeric_limits<double>::max();
     for (const WallRun& w : wallRuns()) {
-        if (w.topY <= floorY) continue;
+        if (w.topY <= FloorY) continue;
         const double d = distanceToRun(t.x, t.z, w);
         if (d < nearest) {
             nearest = d;
@@ -48,23 +48,23 @@ Bracket bracketFor(const GroundPoint& t) {
 }
 
 void addSconce(MeshBuilder& mesh, const GroundPoint& t) {
-    const glm::dvec3 flame(t.x, torchY, t.z);
+    const glm::dvec3 flame(t.x, TorchY, t.z);
     const Bracket bracket = bracketFor(t);
     const glm::dvec3 flat(t.x, 0.0, t.z);
-    const double cupBottom = cupTop - cupSide;
-    addBox(mesh, "wood", flat + glm::dvec3(-handleHalf, handleBottom, -handleHalf),
-           flat + glm::dvec3(handleHalf, cupBottom, handleHalf));
-    addBox(mesh, "iron", flat + glm::dvec3(-cupSide / 2, cupBottom, -cupSide / 2),
-           flat + glm::dvec3(cupSide / 2, cupTop, cupSide / 2));
-    const glm::dvec3 barStart = flat + glm::dvec3(0, barY, 0) + bracket.towardsWall * handleHalf;
-    const glm::dvec3 plateFront = flat + glm::dvec3(0, barY, 0) + bracket.towardsWall * (bracket.distance - plateDepth);
-    addBar(mesh, "iron", barStart, plateFront, barHalf);
-    const glm::dvec3 side = glm::cross(bracket.towardsWall, glm::dvec3(0, 1, 0)) * plateHalfWidth;
-    const glm::dvec3 wallPoint = plateFront + bracket.towardsWall * plateDepth;
-    const glm::dvec3 up(0, plateHalfHeight, 0);
+    const double cupBottom = CupTop - CupSide;
+    addBox(mesh, "wood", flat + glm::dvec3(-HandleHalf, HandleBottom, -HandleHalf),
+           flat + glm::dvec3(HandleHalf, cupBottom, HandleHalf));
+    addBox(mesh, "iron", flat + glm::dvec3(-CupSide / 2, cupBottom, -CupSide / 2),
+           flat + glm::dvec3(CupSide / 2, CupTop, CupSide / 2));
+    const glm::dvec3 barStart = flat + glm::dvec3(0, BarY, 0) + bracket.towardsWall * HandleHalf;
+    const glm::dvec3 plateFront = flat + glm::dvec3(0, BarY, 0) + bracket.towardsWall * (bracket.distance - PlateDepth);
+    addBar(mesh, "iron", barStart, plateFront, BarHalf);
+    const glm::dvec3 side = glm::cross(bracket.towardsWall, glm::dvec3(0, 1, 0)) * PlateHalfWidth;
+    const glm::dvec3 wallPoint = plateFront + bracket.towardsWall * PlateDepth;
+    const glm::dvec3 up(0, PlateHalfHeight, 0);
     addBox(mesh, "iron", glm::min(plateFront - side - up, wallPoint + side + up),
            glm::max(plateFront - side - up, wallPoint + side + up));
-    addDoublePyramid(mesh, "flame", flame, flameWidth, flameHeight);
+    addDoublePyramid(mesh, "flame", flame, FlameWidth, FlameHeight);
 }
 
 }  // namespace

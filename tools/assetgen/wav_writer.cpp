@@ -16,8 +16,8 @@ void putLittleEndian(std::string& out, uint32_t value, int bytes) {
 }  // namespace
 
 bool writeMonoWav(const std::string& path, const std::vector<double>& samples, int sampleRate) {
-    constexpr int bytesPerSample = 2;
-    const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * bytesPerSample);
+    constexpr int BytesPerSample = 2;
+    const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * BytesPerSample);
     std::string bytes = "RIFF";
     putLittleEndian(bytes, 36 + dataBytes, 4);
     bytes += "WAVEfmt ";
@@ -25,8 +25,8 @@ bool writeMonoWav(const std::string& path, const std::vector<double>& samples, i
     putLittleEndian(bytes, 1, 2);    // PCM
     putLittleEndian(bytes, 1, 2);    // mono
     putLittleEndian(bytes, static_cast<uint32_t>(sampleRate), 4);
-    putLittleEndian(bytes, static_cast<uint32_t>(sampleRate * bytesPerSample), 4);
-    putLittleEndian(bytes, bytesPerSample, 2);
+    putLittleEndian(bytes, static_cast<uint32_t>(sampleRate * BytesPerSample), 4);
+    putLittleEndian(bytes, BytesPerSample, 2);
     putLittleEndian(bytes, 16, 2);
     bytes += "data";
     putLittleEndian(bytes, dataBytes, 4);

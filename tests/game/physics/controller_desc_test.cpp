@@ -25,8 +25,8 @@ struct DescCase {
 
 TEST(CapsuleControllerDesc, RejectsNonFiniteAndOutOfRangeValues)
 {
-    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-    constexpr float infinity = std::numeric_limits<float>::infinity();
+    constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
+    constexpr float Infinity = std::numeric_limits<float>::infinity();
     const DescCase cases[] = {
         {"player settings", [](CapsuleControllerDesc&) {}, true},
         {"no step offset", [](CapsuleControllerDesc& d) { d.stepOffset = 0.0f; }, true},
@@ -42,11 +42,11 @@ TEST(CapsuleControllerDesc, RejectsNonFiniteAndOutOfRangeValues)
         {"negative slope limit", [](CapsuleControllerDesc& d) { d.slopeLimit = -0.1f; }, false},
         {"NaN position", [](CapsuleControllerDesc& d) { d.position.y = std::nan(""); }, false},
         {"infinite position", [](CapsuleControllerDesc& d) { d.position.x = -std::numeric_limits<double>::infinity(); }, false},
-        {"NaN radius", [](CapsuleControllerDesc& d) { d.radius = nan; }, false},
-        {"infinite height", [](CapsuleControllerDesc& d) { d.height = infinity; }, false},
-        {"NaN skin", [](CapsuleControllerDesc& d) { d.contactOffset = nan; }, false},
-        {"NaN step offset", [](CapsuleControllerDesc& d) { d.stepOffset = nan; }, false},
-        {"infinite slope limit", [](CapsuleControllerDesc& d) { d.slopeLimit = infinity; }, false},
+        {"NaN radius", [](CapsuleControllerDesc& d) { d.radius = NaN; }, false},
+        {"infinite height", [](CapsuleControllerDesc& d) { d.height = Infinity; }, false},
+        {"NaN skin", [](CapsuleControllerDesc& d) { d.contactOffset = NaN; }, false},
+        {"NaN step offset", [](CapsuleControllerDesc& d) { d.stepOffset = NaN; }, false},
+        {"infinite slope limit", [](CapsuleControllerDesc& d) { d.slopeLimit = Infinity; }, false},
     };
     CollisionScene scene;
     ControllerManager manager(scene);
