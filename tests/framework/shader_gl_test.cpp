@@ -185,11 +185,11 @@ TEST_F(ShaderGl, LinkFailurePrintsTheLogAndEndsTheGame)
 namespace {
 
 // A triangle over the whole viewport, from gl_VertexID alone.
-const char* const screenVertex =
+const char* const ScreenVertex =
     "#version 410\n"
     "void main() { gl_Position = vec4(vec2(gl_VertexID & 1, gl_VertexID >> 1) * 4.0 - 1.0, 0, 1); }\n";
 // The mode is compiled in when the program has variants, a uniform otherwise.
-const char* const modeFragment =
+const char* const ModeFragment =
     "#version 410\n#ifndef mode\nuniform int mode;\n#endif\nuniform vec3 tint;\nout vec4 color;\n"
     "void main() { color = vec4(mode == 2 ? tint : tint.zyx, 1); }\n";
 
@@ -220,8 +220,8 @@ glm::vec3 paintedColour()
 
 TEST_F(ShaderGl, VariantsShareUniformsAndTheSelectorPicksTheBoundProgram)
 {
-    const std::string vertex = writeStage("screen.vert", screenVertex);
-    const std::string fragment = writeStage("mode.frag", modeFragment);
+    const std::string vertex = writeStage("screen.vert", ScreenVertex);
+    const std::string fragment = writeStage("mode.frag", ModeFragment);
     ::testing::internal::CaptureStdout();
     Shader shader(vertex, fragment, ShaderVariants{"mode", {1, 2}});
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
@@ -264,8 +264,8 @@ TEST_F(ShaderGl, VariantsShareUniformsAndTheSelectorPicksTheBoundProgram)
 TEST_F(ShaderGl, SelectingAModeWithoutVariantEndsTheGame)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const std::string vertex = writeStage("screen.vert", screenVertex);
-    const std::string fragment = writeStage("mode.frag", modeFragment);
+    const std::string vertex = writeStage("screen.vert", ScreenVertex);
+    const std::string fragment = writeStage("mode.frag", ModeFragment);
     EXPECT_EXIT(
         {
             prepareFatalChild();
