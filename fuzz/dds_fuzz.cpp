@@ -17,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzzCheck(result.width >= 1 && result.width <= DdsMaxExtentTexels, "width in range");
     fuzzCheck(result.height >= 1 && result.height <= DdsMaxExtentTexels, "height in range");
-    fuzzCheck(result.baseLevelSize ==
-                  compressedLevelSize(result.width, result.height, result.blockBytes),
+    fuzzCheck(result.baseLevelSize == compressedLevelSize(result.width, result.height, result.blockBytes),
               "base level size follows from extent and block size");
     fuzzCheck(result.dataOffset <= size && result.baseLevelSize <= size - result.dataOffset,
               "the base level lies inside the file");

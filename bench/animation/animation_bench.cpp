@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int BoneCount = 60;        // a little more than a humanoid rig
-constexpr int KeysPerKind = 60;      // two seconds at 30 keys per second
+constexpr int BoneCount = 60;    // a little more than a humanoid rig
+constexpr int KeysPerKind = 60;  // two seconds at 30 keys per second
 constexpr int Frames = 20000;
 constexpr float FrameSeconds = 1.0f / 60.0f;
 
@@ -64,8 +64,7 @@ double microsecondsPerFrame(Step step)
     const auto start = std::chrono::steady_clock::now();
     for (int frame = 0; frame < Frames; ++frame)
         step();
-    const std::chrono::duration<double, std::micro> elapsed =
-        std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::micro> elapsed = std::chrono::steady_clock::now() - start;
     return elapsed.count() / Frames;
 }
 

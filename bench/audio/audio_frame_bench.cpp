@@ -39,8 +39,8 @@ AudioFrameInput frameInput(int frame, const std::vector<glm::vec3>& torches)
     input.playerPosition.y = 1.9f;
     input.listener.position = input.playerPosition + glm::vec3(0.0f, 0.6f, 0.0f);
     for (int s = 0; s < 4; ++s)
-        input.spiderPositions.push_back(input.playerPosition +
-                                        glm::vec3(5.0f + static_cast<float>(frame % 240) * 0.1f, 0.0f, 3.0f * s));
+        input.spiderPositions.push_back(
+            input.playerPosition + glm::vec3(5.0f + static_cast<float>(frame % 240) * 0.1f, 0.0f, 3.0f * s));
     input.events.bites = frame % 60 == 0 ? 1 : 0;
     return input;
 }
@@ -58,7 +58,8 @@ Figures timeFrames(const std::function<void(int)>& frameWork)
     for (int frame = 0; frame < FrameCount; ++frame) {
         const auto begin = std::chrono::steady_clock::now();
         frameWork(frame);
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count());
     }
     Figures figures;
     for (const double m : ms)

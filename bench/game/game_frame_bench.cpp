@@ -47,8 +47,7 @@ int main()
     std::vector<Spider> spiders;
     const std::vector<glm::vec3> axes = {{1, 0, 0}, {1, 0, 0}, {0, 0, -1}, {0, 0, -1}};
     for (int i = 0; i < 4; ++i)
-        spiders.emplace_back(capsuleModel(manager, 0.6f, 0.8f),
-                             glm::vec3(20.0f * i, 1.5f, -40.0f), 40.0f);
+        spiders.emplace_back(capsuleModel(manager, 0.6f, 0.8f), glm::vec3(20.0f * i, 1.5f, -40.0f), 40.0f);
     Skeleton skeleton(capsuleModel(manager, 0.1f, 0.3f), glm::vec3(-7.0f, 3.0f, -8.1f));
     Camera camera;
     const WalkingKeys keys;
@@ -67,8 +66,7 @@ int main()
         }
         skeleton.update(FrameSeconds);
     }
-    const std::chrono::duration<double, std::micro> elapsed =
-        std::chrono::steady_clock::now() - begin;
+    const std::chrono::duration<double, std::micro> elapsed = std::chrono::steady_clock::now() - begin;
     std::printf("gameplay frames: %d, spider contacts: %d\n", FrameCount, contacts);
     std::printf("mean gameplay step: %.2f us per frame\n", elapsed.count() / FrameCount);
     return 0;

@@ -89,7 +89,7 @@ void printFigures(const char* name, const Figures& f)
     std::printf("%-40s median %7.2f us   p90 %7.2f us   max %8.2f us\n", name, f.median, f.p90, f.max);
 }
 
-} // namespace
+}  // namespace
 
 // "--synthetic" measures the stand-in level even when the real one exists.
 int main(int argc, char** argv)
@@ -106,8 +106,8 @@ int main(int argc, char** argv)
     const std::size_t colliders = addToScene(scene, meshes);
     const double buildMs = microsecondsSince(buildStart) / 1000.0;
     std::printf("level: %s, %zu meshes, %zu colliders, %zu triangles\n",
-                isReal ? "assets/geometry (map, door, podium, riddle)" : "synthetic stand-in",
-                meshes.size(), colliders, triangles);
+                isReal ? "assets/geometry (map, door, podium, riddle)" : "synthetic stand-in", meshes.size(),
+                colliders, triangles);
     std::printf("collider build: %.1f ms\n", buildMs);
 
     ControllerManager manager(scene);
@@ -115,24 +115,26 @@ int main(int argc, char** argv)
     CharacterController* player = makeController(manager, {60.0, RestY, -42.5}, 0.5f, 0.5f);
     float verticalVelocity = 0.0f;
     printFigures("player walking (gravity)", timeMoves(*player, [&](int i, CollisionFlags flags) {
-        verticalVelocity = (flags & CollisionDown) ? 0.0f : verticalVelocity - FrameTime * Gravity;
-        const float direction = (i / 600) % 2 == 0 ? 1.0f : -1.0f;
-        return glm::vec3(direction * WalkSpeed * FrameTime, FrameTime * verticalVelocity, 0.0f);
-    }));
+                     verticalVelocity =
+                         (flags & CollisionDown) ? 0.0f : verticalVelocity - FrameTime * Gravity;
+                     const float direction = (i / 600) % 2 == 0 ? 1.0f : -1.0f;
+                     return glm::vec3(direction * WalkSpeed * FrameTime, FrameTime * verticalVelocity, 0.0f);
+                 }));
     // The player pushing diagonally into C2's north wall.
     player->setPosition({70.0, RestY, -43.5});
     printFigures("player pushing into a wall", timeMoves(*player, [&](int, CollisionFlags flags) {
-        verticalVelocity = (flags & CollisionDown) ? 0.0f : verticalVelocity - FrameTime * Gravity;
-        return glm::vec3(0.06f, FrameTime * verticalVelocity, -0.06f);
-    }));
+                     verticalVelocity =
+                         (flags & CollisionDown) ? 0.0f : verticalVelocity - FrameTime * Gravity;
+                     return glm::vec3(0.06f, FrameTime * verticalVelocity, -0.06f);
+                 }));
     // A spider-sized, gravity-free mover patrolling C3 while hovering above the floor.
     CharacterController* spider = makeController(manager, {161.6, 1.5, -42.3}, 0.2f, 0.5f);
     const float patrolStep = 10.0f * FrameTime;
     const int patrolMoves = int(PatrolLength / patrolStep);
     printFigures("gravity-free patrol", timeMoves(*spider, [&](int i, CollisionFlags) {
-        const float direction = (i / patrolMoves) % 2 == 0 ? 1.0f : -1.0f;
-        return glm::vec3(direction * patrolStep, 0.0f, 0.0f);
-    }));
+                     const float direction = (i / patrolMoves) % 2 == 0 ? 1.0f : -1.0f;
+                     return glm::vec3(direction * patrolStep, 0.0f, 0.0f);
+                 }));
     std::printf("(%d moves per case)\n", MovesPerCase);
     return 0;
 }

@@ -5,7 +5,7 @@ namespace {
 constexpr float FloorY = 1.0f;
 constexpr float WallTop = 5.0f;
 constexpr float MinX = -10.0f, MaxX = 270.0f, MinZ = -310.0f, MaxZ = 10.0f;
-constexpr int FloorCellsX = 280;   // 1 × 1 unit cells, like a tiled stone floor
+constexpr int FloorCellsX = 280;  // 1 × 1 unit cells, like a tiled stone floor
 constexpr int FloorCellsZ = 320;
 constexpr float CorridorSpacing = 105.0f;
 constexpr float WallOffset = 2.2f;  // half a corridor's width
@@ -34,8 +34,8 @@ LevelMesh makeFloor()
 void addWallAlongX(LevelMesh& mesh, float x0, float x1, float z, bool facesPlusZ)
 {
     const auto base = std::uint32_t(mesh.positions.size());
-    mesh.positions.insert(mesh.positions.end(), {{x0, FloorY, z}, {x1, FloorY, z},
-                                                 {x1, WallTop, z}, {x0, WallTop, z}});
+    mesh.positions.insert(mesh.positions.end(),
+                          {{x0, FloorY, z}, {x1, FloorY, z}, {x1, WallTop, z}, {x0, WallTop, z}});
     if (facesPlusZ) {
         mesh.indices.insert(mesh.indices.end(), {base, base + 1, base + 2, base, base + 2, base + 3});
     } else {
@@ -47,8 +47,8 @@ void addWallAlongX(LevelMesh& mesh, float x0, float x1, float z, bool facesPlusZ
 void addWallAlongZ(LevelMesh& mesh, float z0, float z1, float x, bool facesPlusX)
 {
     const auto base = std::uint32_t(mesh.positions.size());
-    mesh.positions.insert(mesh.positions.end(), {{x, FloorY, z0}, {x, FloorY, z1},
-                                                 {x, WallTop, z1}, {x, WallTop, z0}});
+    mesh.positions.insert(mesh.positions.end(),
+                          {{x, FloorY, z0}, {x, FloorY, z1}, {x, WallTop, z1}, {x, WallTop, z0}});
     if (facesPlusX) {
         mesh.indices.insert(mesh.indices.end(), {base, base + 2, base + 1, base, base + 3, base + 2});
     } else {
@@ -70,7 +70,7 @@ LevelMesh makeWalls()
     return mesh;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<LevelMesh> makeSyntheticLevel()
 {

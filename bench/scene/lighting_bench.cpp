@@ -23,7 +23,8 @@ constexpr int DrawsPerFigure = 20;
 Mesh floorSquare()
 {
     Mesh mesh;
-    for (const glm::vec2 corner : {glm::vec2(-10, -10), glm::vec2(-10, 10), glm::vec2(10, 10), glm::vec2(10, -10)}) {
+    for (const glm::vec2 corner :
+         {glm::vec2(-10, -10), glm::vec2(-10, 10), glm::vec2(10, 10), glm::vec2(10, -10)}) {
         Vertex vertex;
         vertex.position = {corner.x, 0.0f, corner.y};
         vertex.normal = {0.0f, 1.0f, 0.0f};

@@ -10,8 +10,8 @@
 #include "framework/framework_arguments.h"
 
 struct SoundArguments {
-    bool mute = false;             // "--mute": no sound, whatever the settings say
-    bool hasRecordAudio = false;   // "--record_audio FILE": the run's sound as a WAV file
+    bool mute = false;            // "--mute": no sound, whatever the settings say
+    bool hasRecordAudio = false;  // "--record_audio FILE": the run's sound as a WAV file
     std::string recordAudio;
 };
 

@@ -70,12 +70,11 @@ const char* debugSeverityWord(GLenum severity)
     }
 }
 
-std::string formatDebugMessage(GLenum source, GLenum type, GLuint id, GLenum severity,
-                               const char* message)
+std::string formatDebugMessage(GLenum source, GLenum type, GLuint id, GLenum severity, const char* message)
 {
-    return std::string("OpenGL Error: ") + (message ? message : "") + " [Source = "
-           + debugSourceWord(source) + ", Type = " + debugTypeWord(type) + ", Severity = "
-           + debugSeverityWord(severity) + ", ID = " + std::to_string(id) + "]";
+    return std::string("OpenGL Error: ") + (message ? message : "") +
+           " [Source = " + debugSourceWord(source) + ", Type = " + debugTypeWord(type) +
+           ", Severity = " + debugSeverityWord(severity) + ", ID = " + std::to_string(id) + "]";
 }
 
 bool isIgnoredDebugMessage(GLuint id)
@@ -92,8 +91,7 @@ void glfwErrorCallback(int code, const char* description)
 }
 
 void GLAPIENTRY openGlDebugCallback(GLenum source, GLenum type, GLuint id, GLenum severity,
-                                    GLsizei /*length*/, const GLchar* message,
-                                    const void* /*userParam*/)
+                                    GLsizei /*length*/, const GLchar* message, const void* /*userParam*/)
 {
     if (isIgnoredDebugMessage(id))
         return;

@@ -21,8 +21,7 @@ const char* debugSeverityWord(GLenum severity);
 
 // "OpenGL Error: <message> [Source = .., Type = .., Severity = .., ID = <id>]", for
 // every message whatever its type or severity.
-std::string formatDebugMessage(GLenum source, GLenum type, GLuint id, GLenum severity,
-                               const char* message);
+std::string formatDebugMessage(GLenum source, GLenum type, GLuint id, GLenum severity, const char* message);
 
 bool isIgnoredDebugMessage(GLuint id);
 
@@ -31,6 +30,5 @@ void glfwErrorCallback(int code, const char* description);
 
 // OpenGL debug-message callback; prints formatDebugMessage unless the id is ignored.
 // The length is unused: the message is read up to its terminating zero.
-void GLAPIENTRY openGlDebugCallback(GLenum source, GLenum type, GLuint id, GLenum severity,
-                                    GLsizei length, const GLchar* message,
-                                    const void* userParam);
+void GLAPIENTRY openGlDebugCallback(GLenum source, GLenum type, GLuint id, GLenum severity, GLsizei length,
+                                    const GLchar* message, const void* userParam);

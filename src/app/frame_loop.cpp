@@ -91,9 +91,8 @@ bool saveHeadlessScreenshot(const FrameworkArguments& arguments, const StartupSe
                             const FramebufferSize& framebuffer)
 {
     const std::string name = screenshotName(arguments);
-    const ScreenshotSize size = chooseScreenshotSize(name + ".ppm", settings.window.width,
-                                                     settings.window.height, framebuffer.width,
-                                                     framebuffer.height);
+    const ScreenshotSize size = chooseScreenshotSize(
+        name + ".ppm", settings.window.width, settings.window.height, framebuffer.width, framebuffer.height);
     if (!size.note.empty())
         printLine(size.note);
     return saveScreenshot(name, size.width, size.height);
@@ -177,7 +176,8 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         if (run.screenshotWanted(frameNumber))
             outputsWritten = saveScreenshot(screenshotName(arguments) + "_" + std::to_string(frameNumber),
                                             static_cast<std::uint32_t>(framebuffer.width),
-                                            static_cast<std::uint32_t>(framebuffer.height)) && outputsWritten;
+                                            static_cast<std::uint32_t>(framebuffer.height)) &&
+                             outputsWritten;
         if (arguments.runHeadless && lastFrame)
             outputsWritten = saveHeadlessScreenshot(arguments, settings, framebuffer);
         glfwSwapBuffers(window);

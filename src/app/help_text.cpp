@@ -54,14 +54,15 @@ std::string formatRows(const std::vector<HelpRow>& rows)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 std::string helpText()
 {
-    std::string text = "Usage: korvel [options]\n\nOptions:\n" + formatOptionsHelp(commandLineOptions()) + "\nKeys:\n"
-                       + formatRows(Keys)
-                       + "\nSettings files (found by walking up from the game's folder to the project root):\n"
-                       + formatRows(SettingsFiles);
+    std::string text =
+        "Usage: korvel [options]\n\nOptions:\n" + formatOptionsHelp(commandLineOptions()) + "\nKeys:\n" +
+        formatRows(Keys) +
+        "\nSettings files (found by walking up from the game's folder to the project root):\n" +
+        formatRows(SettingsFiles);
     text.pop_back();  // printed as one block of lines; printLine ends the last one
     return text;
 }

@@ -12,7 +12,7 @@ const char* bit(bool value)
     return value ? "1" : "0";
 }
 
-} // namespace
+}  // namespace
 
 KeyEffect handleKeyEvent(RenderFlags& flags, int key, int action)
 {

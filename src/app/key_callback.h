@@ -14,10 +14,10 @@ struct GLFWwindow;
 struct KeyEffect {
     bool closeWindow = false;
     bool changesPolygonMode = false;
-    bool linePolygonMode = false;   // when changesPolygonMode: lines, else fill
+    bool linePolygonMode = false;  // when changesPolygonMode: lines, else fill
     bool changesCulling = false;
-    bool cullingEnabled = false;    // when changesCulling: enable, else disable
-    std::string consoleLine;        // printed when not empty
+    bool cullingEnabled = false;  // when changesCulling: enable, else disable
+    std::string consoleLine;      // printed when not empty
 };
 
 // Toggles the flag bound to key (a GLFW_KEY_* code) when action is GLFW_RELEASE and

@@ -71,14 +71,14 @@ Model loadScenery(const std::string& path)
 
 Model loadSpiderModel(ControllerManager& manager)
 {
-    return Model(findAssetFile(SpiderModelPath), PhysicsWorld::scene.get(), &manager, false,
-                 ObjScale, 1.0f, 1.0f);
+    return Model(findAssetFile(SpiderModelPath), PhysicsWorld::scene.get(), &manager, false, ObjScale, 1.0f,
+                 1.0f);
 }
 
 Model loadSkeletonModel(ControllerManager& manager)
 {
-    return Model(findAssetFile(SkeletonModelPath), PhysicsWorld::scene.get(), &manager, false,
-                 SkeletonScale, SkeletonRadiusFactor, SkeletonHeightFactor);
+    return Model(findAssetFile(SkeletonModelPath), PhysicsWorld::scene.get(), &manager, false, SkeletonScale,
+                 SkeletonRadiusFactor, SkeletonHeightFactor);
 }
 
 // Spiders are loaded one by one, each model followed by its spider, and each
@@ -106,10 +106,9 @@ const std::vector<glm::vec3>& spiderPatrolAxes()
 
 Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStaticLight)
     : textureProgram(loadProgram("texture")),
-      modelProgram(loadLitProgram("model", {LightingMode::PerPixel, LightingMode::Stored, LightingMode::Bake,
-                                            LightingMode::None})),
-      depthProgram(loadProgram("depth")),
-      quadProgram(loadProgram("quad")),
+      modelProgram(loadLitProgram(
+          "model", {LightingMode::PerPixel, LightingMode::Stored, LightingMode::Bake, LightingMode::None})),
+      depthProgram(loadProgram("depth")), quadProgram(loadProgram("quad")),
       // The skeleton moves: it is never stored or baked.
       skinningProgram(loadLitProgram("skinning", {LightingMode::PerPixel, LightingMode::None})),
       controllerManager(std::make_unique<ControllerManager>(*PhysicsWorld::scene)),
@@ -118,19 +117,14 @@ Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStatic
       map(loadStaticModel("assets/geometry/map/Map.obj")),
       torches(loadScenery("assets/geometry/torches/Torches.obj")),
       door(loadStaticModel("assets/geometry/door/Door.obj")),
-      lava(loadScenery("assets/geometry/lava/Lava.obj")),
-      spiderModels(),
+      lava(loadScenery("assets/geometry/lava/Lava.obj")), spiderModels(),
       spiders(loadSpiders(*controllerManager, spiderModels)),
-      skeletonModel(loadSkeletonModel(*controllerManager)),
-      skeleton(skeletonModel, SkeletonStart),
-      animationClip(findAssetFile(SkeletonModelPath), skeletonModel),
-      animationPlayer(&animationClip),
+      skeletonModel(loadSkeletonModel(*controllerManager)), skeleton(skeletonModel, SkeletonStart),
+      animationClip(findAssetFile(SkeletonModelPath), skeletonModel), animationPlayer(&animationClip),
       podium(loadStaticModel("assets/geometry/podium/Podium.obj")),
       riddle(loadStaticModel("assets/geometry/riddle/Riddle.obj")),
-      player(*controllerManager, PlayerStart, clock.steadyNanoseconds()),
-      torchLights(::torchLights()),
-      lightGrid(buildLightGrid(torchLights)),
-      lightGridTexture(std::make_unique<LightGridTexture>(lightGrid)),
+      player(*controllerManager, PlayerStart, clock.steadyNanoseconds()), torchLights(::torchLights()),
+      lightGrid(buildLightGrid(torchLights)), lightGridTexture(std::make_unique<LightGridTexture>(lightGrid)),
       shadowMap(createShadowMap())
 {
     modelProgram->use();

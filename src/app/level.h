@@ -66,7 +66,7 @@ public:
     std::vector<Spider> spiders;
     Model skeletonModel;
     Skeleton skeleton;
-    AnimationClip animationClip;   // reads the skeleton model's bone table; never moves
+    AnimationClip animationClip;  // reads the skeleton model's bone table; never moves
     AnimationPlayer animationPlayer;
     Model podium;
     Model riddle;

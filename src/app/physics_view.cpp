@@ -42,7 +42,7 @@ private:
     GLint vertexArray = 0;
 };
 
-} // namespace
+}  // namespace
 
 LineBuffer::LineBuffer()
 {
@@ -64,8 +64,8 @@ LineBuffer::~LineBuffer()
 void LineBuffer::upload(const LineList& lines, unsigned usage)
 {
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(lines.size() * sizeof(glm::vec3)),
-                 lines.data(), usage);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(lines.size() * sizeof(glm::vec3)), lines.data(),
+                 usage);
     vertexCount = static_cast<int>(lines.size());
 }
 

@@ -32,7 +32,7 @@ int storeEntry(void* user, const char* section, const char* name, const char* va
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 std::string settingsKey(const std::string& section, const std::string& name)
 {
@@ -79,8 +79,7 @@ std::int32_t SettingsFile::getInt(const std::string& section, const std::string&
     return end > begin ? static_cast<std::int32_t>(number) : defaultValue;
 }
 
-double SettingsFile::getReal(const std::string& section, const std::string& name,
-                             double defaultValue) const
+double SettingsFile::getReal(const std::string& section, const std::string& name, double defaultValue) const
 {
     const std::string text = getString(section, name, "");
     const char* begin = text.c_str();
@@ -89,8 +88,7 @@ double SettingsFile::getReal(const std::string& section, const std::string& name
     return end > begin ? number : defaultValue;
 }
 
-bool SettingsFile::getBool(const std::string& section, const std::string& name,
-                           bool defaultValue) const
+bool SettingsFile::getBool(const std::string& section, const std::string& name, bool defaultValue) const
 {
     const std::string word = toLower(getString(section, name, ""));
     if (word == "true" || word == "yes" || word == "on" || word == "1")

@@ -24,11 +24,9 @@ public:
                           const std::string& defaultValue) const;
     // strtol with base 0 (0x.. hexadecimal, 0.. octal); trailing text is ignored;
     // default when no character converts.
-    std::int32_t getInt(const std::string& section, const std::string& name,
-                        std::int32_t defaultValue) const;
+    std::int32_t getInt(const std::string& section, const std::string& name, std::int32_t defaultValue) const;
     // strtod; trailing text ignored; default when no character converts.
-    double getReal(const std::string& section, const std::string& name,
-                   double defaultValue) const;
+    double getReal(const std::string& section, const std::string& name, double defaultValue) const;
     // true/yes/on/1 and false/no/off/0 in any case; default for anything else.
     bool getBool(const std::string& section, const std::string& name, bool defaultValue) const;
 

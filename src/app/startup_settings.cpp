@@ -65,10 +65,9 @@ StartupSettings readStartupSettings(const FrameworkArguments& arguments)
         settings.window = readWindowSettings(windowFile);
         settings.audio = readAudioSettings(windowFile);
     }
-    settings.camera = readCameraSettings(arguments.hasInitCamera ? arguments.initCamera
-                                                                 : CameraSettingsPath);
-    settings.renderer = readRendererSettings(arguments.hasInitRenderer ? arguments.initRenderer
-                                                                       : RendererSettingsPath);
+    settings.camera = readCameraSettings(arguments.hasInitCamera ? arguments.initCamera : CameraSettingsPath);
+    settings.renderer =
+        readRendererSettings(arguments.hasInitRenderer ? arguments.initRenderer : RendererSettingsPath);
     return settings;
 }
 

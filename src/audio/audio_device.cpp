@@ -68,7 +68,7 @@ AudioDevice::~AudioDevice()
 }
 
 std::unique_ptr<AudioDevice> AudioDevice::withContext(ALCdevice* device, const int* attributes,
-                                                     RenderFunction render, std::string& error)
+                                                      RenderFunction render, std::string& error)
 {
     ALCcontext* context = alcCreateContext(device, attributes);
     if (context == nullptr || alcMakeContextCurrent(context) != ALC_TRUE) {
@@ -101,8 +101,8 @@ std::unique_ptr<AudioDevice> AudioDevice::openLoopback(std::string& error)
         error = "this OpenAL has no loopback device (ALC_SOFT_loopback)";
         return nullptr;
     }
-    const auto openLoopbackDevice =
-        reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
+    const auto openLoopbackDevice = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
+        alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
     const auto render =
         reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
     ALCdevice* device = openLoopbackDevice != nullptr ? openLoopbackDevice(nullptr) : nullptr;
@@ -112,11 +112,16 @@ std::unique_ptr<AudioDevice> AudioDevice::openLoopback(std::string& error)
     }
     // A recording must come out the same everywhere: no head-related filters
     // and no limiter that would depend on the mix's history.
-    const int attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
-                              ALC_FORMAT_TYPE_SOFT, ALC_SHORT_SOFT,
-                              ALC_FREQUENCY, LoopbackSampleRate,
-                              ALC_HRTF_SOFT, ALC_FALSE,
-                              ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE,
+    const int attributes[] = {ALC_FORMAT_CHANNELS_SOFT,
+                              ALC_STEREO_SOFT,
+                              ALC_FORMAT_TYPE_SOFT,
+                              ALC_SHORT_SOFT,
+                              ALC_FREQUENCY,
+                              LoopbackSampleRate,
+                              ALC_HRTF_SOFT,
+                              ALC_FALSE,
+                              ALC_OUTPUT_LIMITER_SOFT,
+                              ALC_FALSE,
                               0};
     return withContext(device, attributes, render, error);
 }

@@ -35,7 +35,7 @@ private:
     using RenderFunction = void(ALC_APIENTRY*)(ALCdevice*, ALCvoid*, ALCsizei);
     AudioDevice(ALCdevice* device, ALCcontext* context, RenderFunction render);
     static std::unique_ptr<AudioDevice> withContext(ALCdevice* device, const int* attributes,
-                                                   RenderFunction render, std::string& error);
+                                                    RenderFunction render, std::string& error);
 
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;

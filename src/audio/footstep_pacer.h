@@ -18,6 +18,6 @@ public:
     bool advance(float horizontalSpeed, bool onGround, float deltaTime);
 
 private:
-    float distanceSinceStep = FootstepStride;   // a standing player steps at once
+    float distanceSinceStep = FootstepStride;  // a standing player steps at once
     float secondsSinceStep = MinStepInterval;
 };

@@ -25,8 +25,8 @@ class WavWriter;
 
 struct AudioOptions {
     AudioSettings settings;
-    bool playLive = true;      // false: headless runs, which have no one to listen
-    std::string recordPath;    // "--record_audio FILE"; empty: no recording
+    bool playLive = true;    // false: headless runs, which have no one to listen
+    std::string recordPath;  // "--record_audio FILE"; empty: no recording
 };
 
 // What the level is made of, as far as the sound cares.
@@ -62,7 +62,7 @@ private:
     std::unique_ptr<SoundBank> bank;
     std::unique_ptr<SoundDirector> director;
     std::unique_ptr<SoundMixer> mixer;
-    double recordedSeconds = 0.0;            // game time covered by the recording
-    std::int64_t recordedFrames = 0;         // sample frames written so far
+    double recordedSeconds = 0.0;     // game time covered by the recording
+    std::int64_t recordedFrames = 0;  // sample frames written so far
     std::vector<std::int16_t> renderBuffer;
 };

@@ -44,8 +44,8 @@ SoundBank::SoundBank()
                      static_cast<ALsizei>(clip->samples.size() * sizeof(std::int16_t)), clip->sampleRate);
         if (alGetError() != AL_NO_ERROR) {
             alDeleteBuffers(1, &buffer);
-            printLine(std::string("Sound refused, playing it as silence: ") + soundAssetPath(static_cast<SoundId>(i)) +
-                      " (OpenAL did not take it)");
+            printLine(std::string("Sound refused, playing it as silence: ") +
+                      soundAssetPath(static_cast<SoundId>(i)) + " (OpenAL did not take it)");
             continue;
         }
         buffers[i] = buffer;

@@ -33,8 +33,8 @@ struct ListenerPose {
 
 // What the sound needs to know about one frame of the game, after its update.
 struct AudioFrameInput {
-    float deltaTime = 0.0f;        // seconds
-    ListenerPose listener;         // the camera
+    float deltaTime = 0.0f;  // seconds
+    ListenerPose listener;   // the camera
     glm::vec3 playerPosition{0.0f};
     float verticalVelocity = 0.0f;
     PlayerEvents events;
@@ -49,9 +49,9 @@ struct SpiderVoice {
 // The frame as the mixer plays it.
 struct SoundFrame {
     ListenerPose listener;
-    TorchVoices torchVoices{};          // torch index per voice, or NoTorch
+    TorchVoices torchVoices{};  // torch index per voice, or NoTorch
     std::vector<SpiderVoice> spiders;
-    std::vector<SoundId> oneShots;      // started this frame at the listener, in order
+    std::vector<SoundId> oneShots;  // started this frame at the listener, in order
 };
 
 class SoundDirector {

@@ -19,7 +19,8 @@ std::optional<SoundClip> readSoundFile(const std::string& path, std::string& err
     if (info.channels > 0 && info.frames > 0) {
         clip.samples.resize(static_cast<std::size_t>(info.frames) * static_cast<std::size_t>(info.channels));
         const sf_count_t read = sf_readf_short(file, clip.samples.data(), info.frames);
-        clip.samples.resize(static_cast<std::size_t>(read > 0 ? read : 0) * static_cast<std::size_t>(info.channels));
+        clip.samples.resize(static_cast<std::size_t>(read > 0 ? read : 0) *
+                            static_cast<std::size_t>(info.channels));
     }
     sf_close(file);
     if (clip.samples.empty() || clip.sampleRate <= 0) {

@@ -10,9 +10,12 @@
 struct SoundClip {
     std::vector<std::int16_t> samples;  // interleaved when there is more than one channel
     int channels = 0;
-    int sampleRate = 0;                 // frames per second
+    int sampleRate = 0;  // frames per second
 
-    std::size_t frameCount() const { return channels > 0 ? samples.size() / static_cast<std::size_t>(channels) : 0; }
+    std::size_t frameCount() const
+    {
+        return channels > 0 ? samples.size() / static_cast<std::size_t>(channels) : 0;
+    }
 };
 
 // The whole file as 16-bit samples. Empty when the file cannot be read or holds

@@ -52,8 +52,8 @@ bool isPlaying(unsigned int source)
 
 }  // namespace
 
-SoundMixer::SoundMixer(const SoundBank& bank, std::vector<glm::vec3> torchPositions, const glm::vec3& lavaPosition,
-                       std::size_t spiderCount, float volume)
+SoundMixer::SoundMixer(const SoundBank& bank, std::vector<glm::vec3> torchPositions,
+                       const glm::vec3& lavaPosition, std::size_t spiderCount, float volume)
     : bank(bank), torchPositions(std::move(torchPositions))
 {
     alListenerf(AL_GAIN, std::clamp(volume, 0.0f, 1.0f));

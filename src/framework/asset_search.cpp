@@ -30,10 +30,9 @@ bool isReadableFile(const std::filesystem::path& path)
     return stream.good();
 }
 
-} // namespace
+}  // namespace
 
-std::vector<std::string> findCandidatesUpwards(const std::string& startDir,
-                                               const std::string& relativePath)
+std::vector<std::string> findCandidatesUpwards(const std::string& startDir, const std::string& relativePath)
 {
     std::vector<std::string> candidates;
     // An absolute path names one file wherever the walk stands; joining it to each
@@ -62,17 +61,16 @@ std::vector<std::string> ambiguityReport(const std::string& relativePath,
                                          const std::vector<std::string>& candidates)
 {
     std::vector<std::string> lines;
-    lines.push_back("Ambiguous asset file path: '" + relativePath
-                    + "'Found this path at multiple locations. Don't know which one shall be "
-                      "used. Candidates are:");
+    lines.push_back("Ambiguous asset file path: '" + relativePath +
+                    "'Found this path at multiple locations. Don't know which one shall be "
+                    "used. Candidates are:");
     for (const std::string& candidate : candidates)
         lines.push_back("  - " + candidate);
     lines.push_back("Remove all duplicates to fix this!");
     return lines;
 }
 
-std::string chooseCandidate(const std::string& relativePath,
-                            const std::vector<std::string>& candidates)
+std::string chooseCandidate(const std::string& relativePath, const std::vector<std::string>& candidates)
 {
     if (candidates.empty())
         return "";

@@ -15,8 +15,7 @@ extern const char* const ProjectRootMarker;
 // the root marker (after searching it) or at the filesystem root. No I/O beyond
 // opening and closing files; paths are joined, never normalised. An absolute path is
 // its own single candidate (when it exists), whatever the start directory.
-std::vector<std::string> findCandidatesUpwards(const std::string& startDir,
-                                               const std::string& relativePath);
+std::vector<std::string> findCandidatesUpwards(const std::string& startDir, const std::string& relativePath);
 
 // The console lines reporting that relativePath was found at several candidates.
 std::vector<std::string> ambiguityReport(const std::string& relativePath,
@@ -24,8 +23,7 @@ std::vector<std::string> ambiguityReport(const std::string& relativePath,
 
 // The single candidate, or "" when there is none; ends the game with the ambiguity
 // report when there are two or more.
-std::string chooseCandidate(const std::string& relativePath,
-                            const std::vector<std::string>& candidates);
+std::string chooseCandidate(const std::string& relativePath, const std::vector<std::string>& candidates);
 
 // findCandidatesUpwards followed by chooseCandidate.
 std::string findFileUpwardsFrom(const std::string& startDir, const std::string& relativePath);

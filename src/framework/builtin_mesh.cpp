@@ -68,7 +68,7 @@ void appendTetrahedronIndices(std::vector<std::uint32_t>& indices, std::uint32_t
         indices.push_back(base + index);
 }
 
-} // namespace
+}  // namespace
 
 std::vector<glm::vec3> builtinMeshPositions()
 {
@@ -89,8 +89,8 @@ std::vector<std::uint32_t> builtinMeshIndices()
         appendBoxIndices(indices, static_cast<std::uint32_t>(box * BoxVertexCount));
     const std::uint32_t firstTetrahedron = BoxCount * BoxVertexCount;
     for (int t = 0; t < TetrahedronCount; ++t)
-        appendTetrahedronIndices(
-            indices, firstTetrahedron + static_cast<std::uint32_t>(t * TetrahedronVertexCount));
+        appendTetrahedronIndices(indices,
+                                 firstTetrahedron + static_cast<std::uint32_t>(t * TetrahedronVertexCount));
     return indices;
 }
 

@@ -31,13 +31,13 @@ void reportFailure(const std::string& path, const DdsParseResult& header, std::s
         printLine("Unable to load DDS image file [" + path + "] because the file (" +
                   std::to_string(fileBytes) + " bytes) ends before the end of its base level.");
         break;
-    case DdsFailure::OtherContainer: // KTX and KMG textures are passed over without a word
+    case DdsFailure::OtherContainer:  // KTX and KMG textures are passed over without a word
     case DdsFailure::None:
         break;
     }
 }
 
-} // namespace
+}  // namespace
 
 DDSImage loadDDS(const std::string& path)
 {

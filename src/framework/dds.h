@@ -13,11 +13,11 @@
 // The top-level compressed image of a DDS file. A failed load has no data and
 // every number zero.
 struct DDSImage {
-    std::vector<std::uint8_t> data; // exactly `size` bytes of 4x4 blocks, rows top to bottom as stored
-    std::int32_t width = 0;         // texels
-    std::int32_t height = 0;        // texels
-    std::int32_t size = 0;          // bytes of the base level, computed from extent and block size
-    std::uint32_t format = 0;       // GL internal format (GL_COMPRESSED_RGBA_S3TC_DXT1/3/5_EXT)
+    std::vector<std::uint8_t> data;  // exactly `size` bytes of 4x4 blocks, rows top to bottom as stored
+    std::int32_t width = 0;          // texels
+    std::int32_t height = 0;         // texels
+    std::int32_t size = 0;           // bytes of the base level, computed from extent and block size
+    std::uint32_t format = 0;        // GL internal format (GL_COMPRESSED_RGBA_S3TC_DXT1/3/5_EXT)
 
     bool isLoaded() const { return !data.empty(); }
 };

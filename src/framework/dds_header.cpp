@@ -13,19 +13,22 @@ constexpr std::size_t WidthOffset = 16;
 constexpr std::size_t PixelFormatSizeOffset = 76;
 constexpr std::size_t PixelFormatFlagsOffset = 80;
 constexpr std::size_t FourCcOffset = 84;
-constexpr std::size_t LegacyDataOffset = MagicBytes + HeaderBytes; // 128
+constexpr std::size_t LegacyDataOffset = MagicBytes + HeaderBytes;  // 128
 
 // The "DX10" extended header follows at 128 and is 20 bytes long; its first
 // field is the DXGI format.
 constexpr std::size_t DxgiFormatOffset = LegacyDataOffset;
 constexpr std::size_t ExtendedHeaderBytes = 20;
-constexpr std::size_t ExtendedDataOffset = LegacyDataOffset + ExtendedHeaderBytes; // 148
+constexpr std::size_t ExtendedDataOffset = LegacyDataOffset + ExtendedHeaderBytes;  // 148
 
 // The 12-byte identifiers that open the other texture containers.
 constexpr std::size_t ContainerIdBytes = 12;
-constexpr std::uint8_t Ktx11Id[ContainerIdBytes] = {0xAB, 'K', 'T', 'X', ' ', '1', '1', 0xBB, '\r', '\n', 0x1A, '\n'};
-constexpr std::uint8_t Ktx20Id[ContainerIdBytes] = {0xAB, 'K', 'T', 'X', ' ', '2', '0', 0xBB, '\r', '\n', 0x1A, '\n'};
-constexpr std::uint8_t Kmg10Id[ContainerIdBytes] = {0xAB, 'K', 'M', 'G', ' ', '1', '0', 0xBB, '\r', '\n', 0x1A, '\n'};
+constexpr std::uint8_t Ktx11Id[ContainerIdBytes] = {0xAB, 'K',  'T',  'X',  ' ',  '1',
+                                                    '1',  0xBB, '\r', '\n', 0x1A, '\n'};
+constexpr std::uint8_t Ktx20Id[ContainerIdBytes] = {0xAB, 'K',  'T',  'X',  ' ',  '2',
+                                                    '0',  0xBB, '\r', '\n', 0x1A, '\n'};
+constexpr std::uint8_t Kmg10Id[ContainerIdBytes] = {0xAB, 'K',  'M',  'G',  ' ',  '1',
+                                                    '0',  0xBB, '\r', '\n', 0x1A, '\n'};
 
 // Pixel-format flag saying the four-character code is meaningful.
 constexpr std::uint32_t PixelFormatFourCc = 0x4;
@@ -143,10 +146,10 @@ DdsFailure readFormat(const std::uint8_t* data, std::size_t size, DdsParseResult
         return DdsFailure::Unrecognised;
     result.dataOffset = ExtendedDataOffset;
     return formatFromDxgi(readU32(data, DxgiFormatOffset), result) ? DdsFailure::None
-                                                                     : DdsFailure::UnsupportedFormat;
+                                                                   : DdsFailure::UnsupportedFormat;
 }
 
-} // namespace
+}  // namespace
 
 std::uint32_t compressedLevelSize(std::uint32_t width, std::uint32_t height, std::uint32_t blockBytes)
 {

@@ -21,24 +21,24 @@ constexpr std::uint32_t DdsMaxExtentTexels = 16384;
 
 // Why a file cannot be used. Each kind maps to one outcome in loadDDS.
 enum class DdsFailure {
-    None,              // usable
-    OtherContainer,    // a KTX or KMG texture container, not DDS: passed over silently
-    Unrecognised,      // no image at all (empty, text, another image format), or "DDS "
-                       // with a header cut short, damaged or of absurd extent
-    UnsupportedFormat, // a valid DDS whose pixels are not DXT1/3/5 blocks
-    Truncated,         // the header is fine but the file ends inside the base level
+    None,               // usable
+    OtherContainer,     // a KTX or KMG texture container, not DDS: passed over silently
+    Unrecognised,       // no image at all (empty, text, another image format), or "DDS "
+                        // with a header cut short, damaged or of absurd extent
+    UnsupportedFormat,  // a valid DDS whose pixels are not DXT1/3/5 blocks
+    Truncated,          // the header is fine but the file ends inside the base level
 };
 
 // Everything the upload needs to know about the base level. On failure every
 // number is zero and `failure` says why.
 struct DdsParseResult {
     DdsFailure failure = DdsFailure::None;
-    std::uint32_t width = 0;        // texels
-    std::uint32_t height = 0;       // texels
-    std::uint32_t glFormat = 0;     // one of GlCompressedRgbaDxt*
-    std::uint32_t blockBytes = 0;   // bytes per 4x4 block: 8 (DXT1) or 16 (DXT3/5)
-    std::uint32_t baseLevelSize = 0; // bytes of the base level, computed from extent and blocks
-    std::size_t dataOffset = 0;     // file offset of the base level: 128, or 148 after a DX10 header
+    std::uint32_t width = 0;          // texels
+    std::uint32_t height = 0;         // texels
+    std::uint32_t glFormat = 0;       // one of GlCompressedRgbaDxt*
+    std::uint32_t blockBytes = 0;     // bytes per 4x4 block: 8 (DXT1) or 16 (DXT3/5)
+    std::uint32_t baseLevelSize = 0;  // bytes of the base level, computed from extent and blocks
+    std::size_t dataOffset = 0;       // file offset of the base level: 128, or 148 after a DX10 header
 };
 
 // Bytes taken by a w x h image of 4x4 blocks, rounding partial blocks up.

@@ -42,19 +42,17 @@ void uploadBuiltinMesh()
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(positions.size() * sizeof(glm::vec3)),
                  positions.data(), GL_STATIC_DRAW);
     glEnableVertexAttribArray(BuiltinPositionAttribute);
-    glVertexAttribPointer(BuiltinPositionAttribute, FloatsPerPosition, GL_FLOAT, GL_FALSE, 0,
-                          nullptr);
+    glVertexAttribPointer(BuiltinPositionAttribute, FloatsPerPosition, GL_FLOAT, GL_FALSE, 0, nullptr);
     glGenBuffers(1, &builtinMesh.ebo);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, builtinMesh.ebo);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER,
-                 static_cast<GLsizeiptr>(indices.size() * sizeof(std::uint32_t)), indices.data(),
-                 GL_STATIC_DRAW);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * sizeof(std::uint32_t)),
+                 indices.data(), GL_STATIC_DRAW);
     // The vertex array keeps its element buffer; unbind the array first.
     glBindVertexArray(0);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 }
 
-} // namespace
+}  // namespace
 
 bool initFramework()
 {

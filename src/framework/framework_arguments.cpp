@@ -27,7 +27,7 @@ std::string optionSynopsis(const OptionSynopsis& option)
     return synopsis;
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<FrameworkOption>& frameworkOptions()
 {

@@ -74,7 +74,8 @@ void parseFrameworkArguments(FrameworkArguments& arguments, int argc, const char
 
 // Appends the synopses of `options` to `synopses`.
 template <class Record>
-void appendSynopses(std::vector<OptionSynopsis>& synopses, const std::vector<CommandLineOption<Record>>& options)
+void appendSynopses(std::vector<OptionSynopsis>& synopses,
+                    const std::vector<CommandLineOption<Record>>& options)
 {
     for (const CommandLineOption<Record>& option : options)
         synopses.push_back(option.synopsis());

@@ -22,13 +22,12 @@ void appendChannel(std::string& text, std::uint8_t value)
     text += buffer;
 }
 
-} // namespace
+}  // namespace
 
-std::string encodePpm(const std::vector<std::uint8_t>& bottomUpRgb, std::uint32_t width,
-                      std::uint32_t height)
+std::string encodePpm(const std::vector<std::uint8_t>& bottomUpRgb, std::uint32_t width, std::uint32_t height)
 {
-    std::string text = "P3\n" + std::to_string(width) + " " + std::to_string(height) + "\n"
-                       + std::to_string(MaxChannelValue) + "\n";
+    std::string text = "P3\n" + std::to_string(width) + " " + std::to_string(height) + "\n" +
+                       std::to_string(MaxChannelValue) + "\n";
     const std::size_t rowBytes = std::size_t(width) * BytesPerPixel;
     text.reserve(text.size() + rowBytes * height * 4 + height);
     for (std::uint32_t i = 0; i < height; ++i) {
@@ -69,8 +68,8 @@ bool saveScreenshot(std::string name, std::uint32_t width, std::uint32_t height)
     GLint previousAlignment = 4;
     glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height), GL_RGB,
-                 GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height), GL_RGB, GL_UNSIGNED_BYTE,
+                 pixels.data());
     glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
     return writeScreenshotFile(name + ".ppm", encodePpm(pixels, width, height));
 }

@@ -16,6 +16,5 @@ struct ScreenshotSize {
 };
 
 // Framebuffer sizes of zero or less (a minimised window) count as agreeing.
-ScreenshotSize chooseScreenshotSize(const std::string& fileName, int configuredWidth,
-                                    int configuredHeight, int framebufferWidth,
-                                    int framebufferHeight);
+ScreenshotSize chooseScreenshotSize(const std::string& fileName, int configuredWidth, int configuredHeight,
+                                    int framebufferWidth, int framebufferHeight);

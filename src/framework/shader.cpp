@@ -40,7 +40,7 @@ std::string programInfoLog(GLuint program)
     return readInfoLog(length, glGetProgramInfoLog, program);
 }
 
-} // namespace
+}  // namespace
 
 Shader::Shader(std::string vertexPath, std::string fragmentPath)
     : vertexShader(std::move(vertexPath)), fragmentShader(std::move(fragmentPath))
@@ -60,8 +60,7 @@ Shader::Shader(std::string vertexPath, std::string fragmentPath, ShaderVariants 
 }
 
 Shader::Shader()
-    : vertexShader(DefaultVertexSource), fragmentShader(DefaultFragmentSource),
-      inlineSources(true)
+    : vertexShader(DefaultVertexSource), fragmentShader(DefaultFragmentSource), inlineSources(true)
 {
     linkProgram();
 }
@@ -171,7 +170,8 @@ void Shader::select(int value)
     const auto chosen = std::find_if(variants.begin(), variants.end(),
                                      [value](const Variant& variant) { return variant.value == value; });
     if (chosen == variants.end())
-        fatalError("Shader " + fragmentShader + " has no variant for " + selector + " = " + std::to_string(value));
+        fatalError("Shader " + fragmentShader + " has no variant for " + selector + " = " +
+                   std::to_string(value));
     if (chosen->program == program)
         return;
     GLint bound = 0;
@@ -246,7 +246,8 @@ std::string Shader::stageSource(const std::string& stage) const
     return content.str();
 }
 
-unsigned Shader::compileStage(const std::string& stage, unsigned stageType, const std::string& definition) const
+unsigned Shader::compileStage(const std::string& stage, unsigned stageType,
+                              const std::string& definition) const
 {
     const std::string source = stageSource(stage);
     const GLuint shader = glCreateShader(stageType);
@@ -258,7 +259,8 @@ unsigned Shader::compileStage(const std::string& stage, unsigned stageType, cons
     std::string text = source;
     if (!definition.empty()) {
         const std::size_t version = source.find("#version");
-        const std::size_t lineEnd = version == std::string::npos ? std::string::npos : source.find('\n', version);
+        const std::size_t lineEnd =
+            version == std::string::npos ? std::string::npos : source.find('\n', version);
         if (lineEnd == std::string::npos)
             fatalError("Shader " + stage + " needs a #version line to take variants");
         text = source.substr(0, lineEnd + 1) + definition + "#line 2\n" + source.substr(lineEnd + 1);

@@ -27,8 +27,8 @@ public:
     Texture(const Texture&) = delete;
     Texture& operator=(const Texture&) = delete;
 
-    GLuint handle = 0;  // GL texture name; meaningful only when `valid`
-    bool valid = false; // true once the GL texture exists and holds the image
+    GLuint handle = 0;   // GL texture name; meaningful only when `valid`
+    bool valid = false;  // true once the GL texture exists and holds the image
 
 private:
     struct ResolvedPath {

@@ -21,20 +21,20 @@ class Camera {
 public:
     float fov = 60.0f * DegreesToRadians;  // vertical field of view, radians
     // Not "near" and "far": windows.h defines both as macros.
-    float nearPlane = 0.1f;                 // near plane distance
-    float farPlane = 100.0f;                // far plane distance
-    float aspect = 1.0f;                    // configured window width / height
-    float distance = 0.0f;                  // orbit distance; 0 = first person
-    float yaw = 0.0f;                       // radians, grows without wrap
-    float pitch = 0.0f;                     // radians, +-MaxPitch after any cursor event
-    float sensitivity = MouseSensitivity;   // radians per cursor unit
-    glm::vec3 eyePosition{0.0f};            // eye of the last computed view
+    float nearPlane = 0.1f;                // near plane distance
+    float farPlane = 100.0f;               // far plane distance
+    float aspect = 1.0f;                   // configured window width / height
+    float distance = 0.0f;                 // orbit distance; 0 = first person
+    float yaw = 0.0f;                      // radians, grows without wrap
+    float pitch = 0.0f;                    // radians, +-MaxPitch after any cursor event
+    float sensitivity = MouseSensitivity;  // radians per cursor unit
+    glm::vec3 eyePosition{0.0f};           // eye of the last computed view
     CursorTracker cursor;
 
     // Stores the settings; the field of view comes in degrees. A pitch beyond
     // +-MaxPitch is kept until the first cursor event clamps it.
-    void setup(float fovDegrees, float aspectRatio, float nearDistance, float farDistance,
-               float initialYaw, float initialPitch);
+    void setup(float fovDegrees, float aspectRatio, float nearDistance, float farDistance, float initialYaw,
+               float initialPitch);
 
     // One cursor position event (virtual, unbounded coordinates).
     void onCursorPos(double x, double y);

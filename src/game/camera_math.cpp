@@ -45,6 +45,5 @@ glm::mat4 lookFrom(const glm::vec3& eye, float yaw, float pitch)
 glm::vec3 viewForward(const glm::mat4& view)
 {
     const glm::mat4 cameraToWorld = glm::inverse(view);
-    return glm::normalize(
-        glm::vec3(-cameraToWorld[2][0], -cameraToWorld[2][1], -cameraToWorld[2][2]));
+    return glm::normalize(glm::vec3(-cameraToWorld[2][0], -cameraToWorld[2][1], -cameraToWorld[2][2]));
 }

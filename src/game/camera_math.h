@@ -33,8 +33,7 @@ CursorDelta trackCursor(CursorTracker& tracker, double x, double y);
 
 // Applies one cursor movement to yaw (unbounded) and pitch (clamped to
 // +-MaxPitch; a pitch already beyond it is only clamped here).
-void applyMouseLook(float& yaw, float& pitch, const CursorDelta& delta,
-                    float sensitivity = MouseSensitivity);
+void applyMouseLook(float& yaw, float& pitch, const CursorDelta& delta, float sensitivity = MouseSensitivity);
 
 // The eye `distance` units behind `centre` along the viewing direction.
 glm::vec3 orbitEye(const glm::vec3& centre, float yaw, float pitch, float distance);

@@ -19,8 +19,7 @@ static CapsuleControllerDesc playerControllerDesc(const glm::vec3& start)
     return desc;
 }
 
-Player::Player(ControllerManager& controllerManager, const glm::vec3& start,
-               std::int64_t nowNanoseconds)
+Player::Player(ControllerManager& controllerManager, const glm::vec3& start, std::int64_t nowNanoseconds)
     : lastDamageTime(nowNanoseconds), position(start), startPosition(start), checkpoint(start)
 {
     controller = controllerManager.createController(playerControllerDesc(start));

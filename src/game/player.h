@@ -33,24 +33,23 @@ constexpr float PlayerMinMoveDistance = 0.001f;
 
 class Player {
 public:
-    std::int64_t lastDamageTime = 0;          // steady ns of the last spider hit
-    CharacterController* controller = nullptr; // owned by the controller manager
-    glm::vec3 position{0.0f};                 // controller centre as of refreshPosition
-    float verticalVelocity = 0.0f;            // units per second, + is up
-    glm::vec3 startPosition{0.0f};            // where F9 returns to; never changes
-    float health = PlayerFullHealth;          // whole steps of 1
-    float moveSpeed = PlayerWalkSpeed;        // re-chosen every frame (walk or sprint)
+    std::int64_t lastDamageTime = 0;            // steady ns of the last spider hit
+    CharacterController* controller = nullptr;  // owned by the controller manager
+    glm::vec3 position{0.0f};                   // controller centre as of refreshPosition
+    float verticalVelocity = 0.0f;              // units per second, + is up
+    glm::vec3 startPosition{0.0f};              // where F9 returns to; never changes
+    float health = PlayerFullHealth;            // whole steps of 1
+    float moveSpeed = PlayerWalkSpeed;          // re-chosen every frame (walk or sprint)
     float jumpSpeed = PlayerJumpSpeed;
-    bool airborne = false;                    // the last move did not end on the ground
+    bool airborne = false;  // the last move did not end on the ground
     float gravity = PlayerGravity;
     float damageCooldown = SpiderDamageCooldown;  // seconds between spider hits
-    glm::vec3 checkpoint{0.0f};               // where respawn puts the player; set by F11
-    PlayerEvents events;                      // this frame's events; the frame loop clears them
+    glm::vec3 checkpoint{0.0f};                   // where respawn puts the player; set by F11
+    PlayerEvents events;                          // this frame's events; the frame loop clears them
 
     // Makes the capsule at `start`. `nowNanoseconds` is the steady time of
     // construction: spider damage is ignored until 5 s after it (plus the cool-down).
-    Player(ControllerManager& controllerManager, const glm::vec3& start,
-           std::int64_t nowNanoseconds);
+    Player(ControllerManager& controllerManager, const glm::vec3& start, std::int64_t nowNanoseconds);
 
     // One frame: sprint choice, keys to displacement along the horizontal part
     // of `forward` (the previous frame's viewing direction; a zero or vertical

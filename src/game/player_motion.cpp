@@ -39,8 +39,7 @@ glm::vec3 rightDirection(const glm::vec3& h)
     return horizontalDirection(glm::vec3(-h.z, 0.0f, h.x));
 }
 
-glm::vec3 keyDisplacement(const PlayerKeys& keys, const glm::vec3& forward, float deltaTime,
-                          float moveSpeed)
+glm::vec3 keyDisplacement(const PlayerKeys& keys, const glm::vec3& forward, float deltaTime, float moveSpeed)
 {
     const glm::vec3 h = horizontalDirection(forward);
     const glm::vec3 r = rightDirection(h);
@@ -57,8 +56,8 @@ glm::vec3 keyDisplacement(const PlayerKeys& keys, const glm::vec3& forward, floa
     return d;
 }
 
-float stepVerticalMotion(VerticalMotion& motion, bool jumpPressed, float deltaTime,
-                         float jumpSpeed, float gravity)
+float stepVerticalMotion(VerticalMotion& motion, bool jumpPressed, float deltaTime, float jumpSpeed,
+                         float gravity)
 {
     if (jumpPressed && !motion.airborne) {
         motion.verticalVelocity = jumpSpeed;

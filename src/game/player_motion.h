@@ -49,8 +49,7 @@ glm::vec3 rightDirection(const glm::vec3& h);
 
 // Sum of the held movement keys' steps; not normalised, so two keys at right
 // angles move sqrt(2) times as far. y is always 0.
-glm::vec3 keyDisplacement(const PlayerKeys& keys, const glm::vec3& forward, float deltaTime,
-                          float moveSpeed);
+glm::vec3 keyDisplacement(const PlayerKeys& keys, const glm::vec3& forward, float deltaTime, float moveSpeed);
 
 // The vertical half of the player's movement state.
 struct VerticalMotion {

@@ -12,10 +12,7 @@ class PlayerZoneTarget : public ZoneRuleTarget {
 public:
     explicit PlayerZoneTarget(Player& target) : player(target) {}
 
-    glm::vec3 position() const override
-    {
-        return toGamePosition(player.controller->getPosition());
-    }
+    glm::vec3 position() const override { return toGamePosition(player.controller->getPosition()); }
     // Only a win teleports.
     void teleport(const glm::vec3& destination) override
     {

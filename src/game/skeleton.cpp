@@ -4,8 +4,7 @@
 
 #include "game/physics/character_controller.h"
 
-Skeleton::Skeleton(Model skeletonModel, const glm::vec3& start)
-    : Creature(std::move(skeletonModel), start)
+Skeleton::Skeleton(Model skeletonModel, const glm::vec3& start) : Creature(std::move(skeletonModel), start)
 {
     updateMatrix();
 }

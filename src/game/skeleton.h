@@ -16,7 +16,7 @@ constexpr float SkeletonDrawDrop = 2.3f;
 
 class Skeleton : public Creature {
 public:
-    bool falling = false;               // the last move did not end on the ground
+    bool falling = false;  // the last move did not end on the ground
     float fallSpeed = SkeletonFallSpeed;
 
     // Takes `skeletonModel` by copy and puts its capsule at `start` (unnamed).

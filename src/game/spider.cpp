@@ -36,8 +36,7 @@ void Spider::updateMatrix()
     modelMatrix = creatureMatrix(glm::vec3(p.x, SpiderDrawnHeight, p.z), heading);
 }
 
-bool updateSpiders(std::vector<Spider>& spiders, const std::vector<glm::vec3>& axes,
-                   float deltaTime)
+bool updateSpiders(std::vector<Spider>& spiders, const std::vector<glm::vec3>& axes, float deltaTime)
 {
     const std::size_t count = std::min(spiders.size(), axes.size());
     for (std::size_t i = 0; i < count; ++i) {

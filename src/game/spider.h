@@ -39,5 +39,4 @@ public:
 // Patrols spiders[i] along axes[i] in order and stops at the first spider whose
 // move reported a side contact; the spiders after it stand still this frame.
 // Returns whether a contact happened. Extra spiders without an axis stand still.
-bool updateSpiders(std::vector<Spider>& spiders, const std::vector<glm::vec3>& axes,
-                   float deltaTime);
+bool updateSpiders(std::vector<Spider>& spiders, const std::vector<glm::vec3>& axes, float deltaTime);

@@ -9,10 +9,8 @@ namespace {
 // Assimp stores matrices row-major; GLM wants columns.
 glm::mat4 toColumnMajor(const aiMatrix4x4& m)
 {
-    return glm::mat4(m.a1, m.b1, m.c1, m.d1,
-                     m.a2, m.b2, m.c2, m.d2,
-                     m.a3, m.b3, m.c3, m.d3,
-                     m.a4, m.b4, m.c4, m.d4);
+    return glm::mat4(m.a1, m.b1, m.c1, m.d1, m.a2, m.b2, m.c2, m.d2, m.a3, m.b3, m.c3, m.d3, m.a4, m.b4, m.c4,
+                     m.d4);
 }
 
 }  // namespace
@@ -50,8 +48,7 @@ void extractBoneWeights(std::vector<Vertex>& vertices, const aiMesh& mesh, BoneT
         const std::string name(bone.mName.C_Str());
         const std::int32_t id = findOrAddBone(table, name, toColumnMajor(bone.mOffsetMatrix));
         if (id < 0) {
-            printLine("Bone ignored, a model holds at most " + std::to_string(MaxBones) +
-                      " bones: " + name);
+            printLine("Bone ignored, a model holds at most " + std::to_string(MaxBones) + " bones: " + name);
             continue;
         }
         for (unsigned w = 0; w < bone.mNumWeights; ++w) {

@@ -33,12 +33,12 @@ struct Chart {
     std::vector<std::uint32_t> vertices;  // every vertex of the chart's triangles, once
     glm::vec3 u{1.0f, 0.0f, 0.0f};        // the flattening plane's axes
     glm::vec3 v{0.0f, 1.0f, 0.0f};
-    glm::vec2 low{0.0f};                  // plane coordinates of the chart's corner
-    glm::vec2 extent{0.0f};               // plane size, world units
+    glm::vec2 low{0.0f};     // plane coordinates of the chart's corner
+    glm::vec2 extent{0.0f};  // plane size, world units
     bool fine = false;
-    int width = 0;                        // texels, padding included
+    int width = 0;  // texels, padding included
     int height = 0;
-    int x = 0;                            // placement in the atlas
+    int x = 0;  // placement in the atlas
     int y = 0;
 };
 
@@ -92,7 +92,8 @@ std::vector<Chart> findCharts(const std::vector<LightAtlasMesh>& meshes, const L
         for (std::size_t local = 0; local < normals.size(); ++local) {
             Chart& chart = charts[first + local];
             std::sort(chart.vertices.begin(), chart.vertices.end());
-            chart.vertices.erase(std::unique(chart.vertices.begin(), chart.vertices.end()), chart.vertices.end());
+            chart.vertices.erase(std::unique(chart.vertices.begin(), chart.vertices.end()),
+                                 chart.vertices.end());
             planeAxes(normals[local], chart.u, chart.v);
             glm::vec2 low(INFINITY), high(-INFINITY);
             glm::vec3 boxLow(INFINITY), boxHigh(-INFINITY);
@@ -136,8 +137,8 @@ int packRows(std::vector<Chart*>& order, int rowWidth)
 
 // Sizes every chart at `scale` times its density and packs them; false when
 // the atlas would be larger than settings.maxSize.
-bool sizeAndPack(std::vector<Chart>& charts, const LightAtlasSettings& settings, float scale,
-                 int& width, int& height)
+bool sizeAndPack(std::vector<Chart>& charts, const LightAtlasSettings& settings, float scale, int& width,
+                 int& height)
 {
     long long area = 0;
     for (Chart& chart : charts) {
@@ -164,7 +165,8 @@ bool sizeAndPack(std::vector<Chart>& charts, const LightAtlasSettings& settings,
 
 }  // namespace
 
-LightAtlasLayout layOutLightAtlas(const std::vector<LightAtlasMesh>& meshes, const LightAtlasSettings& settings)
+LightAtlasLayout layOutLightAtlas(const std::vector<LightAtlasMesh>& meshes,
+                                  const LightAtlasSettings& settings)
 {
     LightAtlasLayout layout;
     std::vector<Chart> charts = findCharts(meshes, settings);

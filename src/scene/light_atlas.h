@@ -17,13 +17,13 @@
 #include <glm/vec4.hpp>
 
 struct LightAtlasSettings {
-    float texelsPerUnit = 4.0f;   // world units; torch pools fade over metres
+    float texelsPerUnit = 4.0f;  // world units; torch pools fade over metres
     // Around the lava pit the shadow edge wants finer texels.
     float fineTexelsPerUnit = 12.0f;
     glm::vec3 fineCentre{0.0f};
-    float fineRadius = 0.0f;      // 0: no fine region
-    int padding = 2;              // empty texels on every side of a chart
-    int maxSize = 4096;           // the atlas's largest side; densities shrink to fit
+    float fineRadius = 0.0f;  // 0: no fine region
+    int padding = 2;          // empty texels on every side of a chart
+    int maxSize = 4096;       // the atlas's largest side; densities shrink to fit
 };
 
 // One mesh's triangles as the atlas sees them (world positions, triangle list).
@@ -39,7 +39,7 @@ struct LightAtlasLayout {
     // triangle uses are left at (0, 0).
     std::vector<std::vector<glm::vec2>> coordinates;
     int charts = 0;
-    float densityScale = 1.0f;    // below 1 when the densities had to shrink to fit
+    float densityScale = 1.0f;  // below 1 when the densities had to shrink to fit
 };
 
 LightAtlasLayout layOutLightAtlas(const std::vector<LightAtlasMesh>& meshes,

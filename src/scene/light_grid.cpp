@@ -19,8 +19,7 @@ float distanceToCell(const glm::vec2& low, float size, float x, float z)
 
 // (distance, light index) of every light reaching the cell, nearest first.
 std::vector<std::pair<float, std::int32_t>> lightsReaching(const std::vector<glm::vec3>& lights,
-                                                           const glm::vec2& low, float size,
-                                                           float range)
+                                                           const glm::vec2& low, float size, float range)
 {
     std::vector<std::pair<float, std::int32_t>> reaching;
     for (std::size_t i = 0; i < lights.size(); ++i) {

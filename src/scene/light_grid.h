@@ -25,7 +25,7 @@ constexpr float TorchLightRange = 8.0f;
 constexpr int LightGridSlots = 8;
 
 struct LightGrid {
-    glm::vec2 origin{0.0f};   // world (x, z) of the low corner of cell (0, 0)
+    glm::vec2 origin{0.0f};  // world (x, z) of the low corner of cell (0, 0)
     float cellSize = LightGridCellSize;
     float range = TorchLightRange;
     int cellsX = 0;

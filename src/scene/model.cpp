@@ -10,9 +10,8 @@
 #include "scene/model_import.h"
 #include "scene/texture_upload.h"
 
-Model::Model(const std::string& path, CollisionScene* collisionScene,
-             ControllerManager* controllerManager, bool gamma, float scale, float radiusFactor,
-             float heightFactor)
+Model::Model(const std::string& path, CollisionScene* collisionScene, ControllerManager* controllerManager,
+             bool gamma, float scale, float radiusFactor, float heightFactor)
     : controllerRadiusFactor(radiusFactor), controllerHeightFactor(heightFactor)
 {
     loadModel(path, gamma);
@@ -43,15 +42,15 @@ void Model::loadModel(const std::string& path, bool gamma)
         mesh.materialColor = source.materialColor;
         for (const TextureRequest& request : source.textures) {
             // A file several meshes of this model name is decoded and uploaded once.
-            const auto known = std::find_if(
-                loadedTextures.begin(), loadedTextures.end(),
-                [&request](const MeshTexture& texture) { return texture.path == request.path; });
+            const auto known =
+                std::find_if(loadedTextures.begin(), loadedTextures.end(),
+                             [&request](const MeshTexture& texture) { return texture.path == request.path; });
             if (known != loadedTextures.end()) {
                 mesh.textures.push_back(*known);
                 continue;
             }
-            const MeshTexture texture{loadTextureFromFile(request.path, directory, gamma),
-                                      request.type, request.path};
+            const MeshTexture texture{loadTextureFromFile(request.path, directory, gamma), request.type,
+                                      request.path};
             mesh.textures.push_back(texture);
             loadedTextures.push_back(texture);
         }
@@ -96,8 +95,7 @@ void Model::draw(const std::shared_ptr<Shader>& shader) const
         mesh.draw(shader);
 }
 
-void drawWithMatrix(const std::shared_ptr<Shader>& shader, const Model& model,
-                    const glm::mat4& modelMatrix)
+void drawWithMatrix(const std::shared_ptr<Shader>& shader, const Model& model, const glm::mat4& modelMatrix)
 {
     shader->setUniform("modelMatrix", modelMatrix);
     model.draw(shader);

@@ -39,11 +39,11 @@ constexpr int MaxBoneInfluences = 4;
 
 // One interleaved vertex exactly as it lies in the vertex buffer (88 bytes).
 struct Vertex {
-    glm::vec3 position{0.0f};   // scaled model-space position
-    glm::vec3 normal{0.0f};     // as imported, not renormalised
-    glm::vec2 texCoords{0.0f};  // (0, 0) when the mesh has none
-    glm::vec3 tangent{0.0f};    // reserved, never read
-    glm::vec3 bitangent{0.0f};  // reserved, never read
+    glm::vec3 position{0.0f};                                    // scaled model-space position
+    glm::vec3 normal{0.0f};                                      // as imported, not renormalised
+    glm::vec2 texCoords{0.0f};                                   // (0, 0) when the mesh has none
+    glm::vec3 tangent{0.0f};                                     // reserved, never read
+    glm::vec3 bitangent{0.0f};                                   // reserved, never read
     std::int32_t boneIds[MaxBoneInfluences] = {-1, -1, -1, -1};  // -1 = empty slot
     float boneWeights[MaxBoneInfluences] = {0.0f, 0.0f, 0.0f, 0.0f};
 };
@@ -58,16 +58,16 @@ static_assert(offsetof(Vertex, boneWeights) == 72, "boneWeights at byte 72");
 
 // One texture of a mesh's material.
 struct MeshTexture {
-    std::uint32_t id = 0;   // GL_TEXTURE_2D name
-    std::string type;       // "texture_diffuse" or "normalMap"
-    std::string path;       // as the material names it, at most 1023 characters
+    std::uint32_t id = 0;  // GL_TEXTURE_2D name
+    std::string type;      // "texture_diffuse" or "normalMap"
+    std::string path;      // as the material names it, at most 1023 characters
 };
 
 // One drawable mesh.
 struct Mesh {
     std::vector<Vertex> vertices;
-    std::vector<std::uint32_t> indices;  // triangle list
-    std::vector<MeshTexture> textures;   // diffuse textures first, then normal maps
+    std::vector<std::uint32_t> indices;         // triangle list
+    std::vector<MeshTexture> textures;          // diffuse textures first, then normal maps
     glm::vec3 materialColor{0.0f, 1.0f, 0.0f};  // green when the material has no colour
     std::uint32_t vao = 0;
     std::uint32_t vbo = 0;
@@ -81,26 +81,26 @@ struct Mesh {
 
 // What a model knows about one bone.
 struct BoneBinding {
-    std::int32_t id = 0;        // index into the skinning matrices
-    glm::mat4 offset{1.0f};     // model space -> bone space in bind pose (column-major)
+    std::int32_t id = 0;     // index into the skinning matrices
+    glm::mat4 offset{1.0f};  // model space -> bone space in bind pose (column-major)
 };
 
 class Model {
 public:
     std::vector<Mesh> meshes;
-    std::string directory;                    // model path up to its last "/"
-    std::vector<MeshTexture> loadedTextures;  // every texture loaded for this model
-    StaticMeshCollider* staticActor = nullptr;        // last static collider made
-    CharacterController* controller = nullptr;        // owned by the controller manager
+    std::string directory;                      // model path up to its last "/"
+    std::vector<MeshTexture> loadedTextures;    // every texture loaded for this model
+    StaticMeshCollider* staticActor = nullptr;  // last static collider made
+    CharacterController* controller = nullptr;  // owned by the controller manager
     CollisionScene* scene = nullptr;
-    std::vector<StaticMeshCollider*> staticActors;    // one per mesh that made a collider
+    std::vector<StaticMeshCollider*> staticActors;  // one per mesh that made a collider
     float extentX = 0.0f;
     float extentY = 0.0f;
     float extentZ = 0.0f;
     std::map<std::string, BoneBinding> boneBindings;
-    std::int32_t boneCount = 0;               // next bone id; equals boneBindings.size()
-    float controllerRadiusFactor = 1.0f;      // capsule radius = extentX / 3 * factor
-    float controllerHeightFactor = 1.0f;      // capsule height = extentY * factor
+    std::int32_t boneCount = 0;           // next bone id; equals boneBindings.size()
+    float controllerRadiusFactor = 1.0f;  // capsule radius = extentX / 3 * factor
+    float controllerHeightFactor = 1.0f;  // capsule height = extentY * factor
 
     // An empty model.
     Model() = default;
@@ -108,8 +108,8 @@ public:
     // Loads, scales and measures the model, then gives it collision: with no
     // controller manager one static triangle mesh per mesh, otherwise one
     // capsule controller sized from the extents and factors.
-    Model(const std::string& path, CollisionScene* scene, ControllerManager* controllerManager,
-          bool gamma, float scale, float radiusFactor, float heightFactor);
+    Model(const std::string& path, CollisionScene* scene, ControllerManager* controllerManager, bool gamma,
+          float scale, float radiusFactor, float heightFactor);
 
     // Loads, scales and measures the model; no collision.
     Model(const std::string& path, bool gamma, float scale);
@@ -136,5 +136,4 @@ private:
 
 // Sets "modelMatrix" (world from model, column-major) on the current program
 // of `shader`, then draws `model`: how a creature draws itself.
-void drawWithMatrix(const std::shared_ptr<Shader>& shader, const Model& model,
-                    const glm::mat4& modelMatrix);
+void drawWithMatrix(const std::shared_ptr<Shader>& shader, const Model& model, const glm::mat4& modelMatrix);

@@ -11,14 +11,14 @@
 
 namespace {
 
-void appendTexturesOfType(const aiMaterial& material, aiTextureType type,
-                          const std::string& typeName, std::vector<TextureRequest>& out)
+void appendTexturesOfType(const aiMaterial& material, aiTextureType type, const std::string& typeName,
+                          std::vector<TextureRequest>& out)
 {
     const unsigned count = aiGetMaterialTextureCount(&material, type);
     for (unsigned i = 0; i < count; ++i) {
         aiString path;
-        if (aiGetMaterialTexture(&material, type, i, &path, nullptr, nullptr, nullptr, nullptr,
-                                 nullptr, nullptr) != AI_SUCCESS)
+        if (aiGetMaterialTexture(&material, type, i, &path, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                 nullptr) != AI_SUCCESS)
             continue;
         std::string text(path.C_Str());
         if (text.size() > MaxTexturePathLength)

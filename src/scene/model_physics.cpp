@@ -28,8 +28,7 @@ std::vector<glm::vec3> positionsOf(const Mesh& mesh)
 
 bool extentsAreFinite(const Model& model)
 {
-    return std::isfinite(model.extentX) && std::isfinite(model.extentY) &&
-           std::isfinite(model.extentZ);
+    return std::isfinite(model.extentX) && std::isfinite(model.extentY) && std::isfinite(model.extentZ);
 }
 
 // One collider per mesh; a mesh that makes none is reported and skipped.
@@ -83,4 +82,3 @@ void Model::setupPhysics(CollisionScene* collisionScene, ControllerManager* cont
     }
     addStaticColliders(*this, *collisionScene);
 }
-

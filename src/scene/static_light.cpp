@@ -46,8 +46,7 @@ const glm::vec4 NoTorches{63.0f + 64.0f * 63.0f, 63.0f + 64.0f * 63.0f, 63.0f + 
 }  // namespace
 
 StaticLight::StaticLight(std::vector<const Model*> staticModels, const LightAtlasSettings& settings)
-    : models(std::move(staticModels)),
-      layout(layOutLightAtlas(atlasMeshes(models), settings)),
+    : models(std::move(staticModels)), layout(layOutLightAtlas(atlasMeshes(models), settings)),
       dilation(dilationPasses(settings))
 {
     std::size_t meshIndex = 0;
@@ -82,7 +81,8 @@ StaticLight::StaticLight(std::vector<const Model*> staticModels, const LightAtla
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0 + layer, GL_TEXTURE_2D, textures[layer], 0);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0 + layer, GL_TEXTURE_2D, textures[layer],
+                               0);
     }
     glBindTexture(GL_TEXTURE_2D, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
@@ -130,12 +130,14 @@ void StaticLight::bake(const std::shared_ptr<Shader>& program)
         glReadBuffer(layers[layer]);
         glReadPixels(0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, texels.data());
         if (layer == LightLayer)
-            dilateLightAtlas(texels, layout.width, layout.height, dilation, DilationRule::Mean, glm::vec4(0.0f));
+            dilateLightAtlas(texels, layout.width, layout.height, dilation, DilationRule::Mean,
+                             glm::vec4(0.0f));
         else
             dilateLightAtlas(texels, layout.width, layout.height, dilation, DilationRule::FirstNeighbour,
                              NoTorches);
         glBindTexture(GL_TEXTURE_2D, textures[layer]);
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, texels.data());
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT,
+                        texels.data());
     }
     glBindTexture(GL_TEXTURE_2D, 0);
     glDrawBuffer(GL_COLOR_ATTACHMENT0);

@@ -61,6 +61,6 @@ private:
     std::vector<std::uint32_t> coordinateBuffers;  // one per mesh, in model and mesh order
     std::uint32_t textures[2] = {0, 0};            // other torches and lava; the two brightest torches
     std::uint32_t framebuffer = 0;
-    int dilation = 0;                              // filled rings around each chart
+    int dilation = 0;  // filled rings around each chart
     double lastBakeSeconds = 0.0;
 };

@@ -52,8 +52,8 @@ std::optional<std::string> rejectImageSize(int width, int height, int driverLimi
     if (width <= 0 || height <= 0)
         return "image has no pixels";
     if (width > limit || height > limit)
-        return "image is " + std::to_string(width) + " x " + std::to_string(height) +
-               ", larger than " + std::to_string(limit);
+        return "image is " + std::to_string(width) + " x " + std::to_string(height) + ", larger than " +
+               std::to_string(limit);
     return std::nullopt;
 }
 

@@ -34,7 +34,7 @@ GLint polygonMode()
     return modes[0];
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(AppGl, F1SwitchesPolygonModeBothWays)
 {
@@ -84,8 +84,7 @@ TEST_F(AppGl, DebugCallbackReportsAnInvalidEnum)
     glDebugMessageCallback(nullptr, nullptr);
     glGetError();
     EXPECT_EQ(output.rfind("OpenGL Error: ", 0), 0u) << output;
-    EXPECT_NE(output.find("[Source = API, Type = Error, Severity = High, ID = "),
-              std::string::npos)
+    EXPECT_NE(output.find("[Source = API, Type = Error, Severity = High, ID = "), std::string::npos)
         << output;
 }
 
@@ -102,8 +101,8 @@ TEST_F(AppGl, AFailureAfterTheFrameworkStartedReleasesItBeforeGlfwEnds)
         if (!initFramework() || defaultShader == nullptr || builtinMesh.vao == 0)
             std::exit(2);
         failStartup("Failed to init physics", FrameworkState::Started);
-        const bool released = defaultShader == nullptr && builtinMesh.vao == 0
-                              && glfwGetCurrentContext() == nullptr;
+        const bool released =
+            defaultShader == nullptr && builtinMesh.vao == 0 && glfwGetCurrentContext() == nullptr;
         std::exit(released ? 0 : 3);
     };
     EXPECT_EXIT(failAfterFramework(), ::testing::ExitedWithCode(0), "");

@@ -17,7 +17,7 @@ CommandLine scan(const std::vector<const char*>& arguments)
     return parseCommandLine(static_cast<int>(argv.size()) - 1, argv.data());
 }
 
-} // namespace
+}  // namespace
 
 TEST(CommandLine, DemosAndTimedemo)
 {
@@ -82,7 +82,8 @@ const UnknownCase UnknownCases[] = {
     {"ValueThatIsAnOptionStaysKnown", {"--filename", "--run_headless", "stray"}, {"stray"}},
     {"SwitchTakesNoValue", {"--timedemo", "fast"}, {"fast"}},
     {"LoneValueOptionAtTheEnd", {"-x", "--filename"}, {"-x"}},
-    {"PartialsInOrder", {"run_headless", "--run_headless=1", "-filename", "x"},
+    {"PartialsInOrder",
+     {"run_headless", "--run_headless=1", "-filename", "x"},
      {"run_headless", "--run_headless=1", "-filename", "x"}},
     {"EmptyArgument", {""}, {""}},
 };
@@ -114,7 +115,7 @@ void expectKnownAndListed(const std::vector<CommandLineOption<Record>>& options,
     }
 }
 
-} // namespace
+}  // namespace
 
 TEST_P(UnknownOptions, AreCollectedInOrder)
 {

@@ -66,10 +66,16 @@ class SourceWords : public ::testing::TestWithParam<WordCase> {};
 class TypeWords : public ::testing::TestWithParam<WordCase> {};
 class SeverityWords : public ::testing::TestWithParam<WordCase> {};
 
-} // namespace
+}  // namespace
 
-TEST_P(SourceWords, Match) { EXPECT_STREQ(debugSourceWord(GetParam().value), GetParam().word); }
-TEST_P(TypeWords, Match) { EXPECT_STREQ(debugTypeWord(GetParam().value), GetParam().word); }
+TEST_P(SourceWords, Match)
+{
+    EXPECT_STREQ(debugSourceWord(GetParam().value), GetParam().word);
+}
+TEST_P(TypeWords, Match)
+{
+    EXPECT_STREQ(debugTypeWord(GetParam().value), GetParam().word);
+}
 TEST_P(SeverityWords, Match)
 {
     EXPECT_STREQ(debugSeverityWord(GetParam().value), GetParam().word);
@@ -90,12 +96,12 @@ TEST(DebugMessage, NotificationFromApplicationIsStillAnError)
 TEST(DebugMessage, CallbackSkipsKnownChatterAndPrintsTheRest)
 {
     ::testing::internal::CaptureStdout();
-    openGlDebugCallback(GL_DEBUG_SOURCE_API, GL_DEBUG_TYPE_OTHER, 131185,
-                        GL_DEBUG_SEVERITY_HIGH, 5, "noise", nullptr);
-    openGlDebugCallback(GL_DEBUG_SOURCE_API, GL_DEBUG_TYPE_OTHER, 131218,
-                        GL_DEBUG_SEVERITY_LOW, 5, "noise", nullptr);
-    openGlDebugCallback(GL_DEBUG_SOURCE_API, GL_DEBUG_TYPE_ERROR, 1282,
-                        GL_DEBUG_SEVERITY_HIGH, 1, "bad value", nullptr);
+    openGlDebugCallback(GL_DEBUG_SOURCE_API, GL_DEBUG_TYPE_OTHER, 131185, GL_DEBUG_SEVERITY_HIGH, 5, "noise",
+                        nullptr);
+    openGlDebugCallback(GL_DEBUG_SOURCE_API, GL_DEBUG_TYPE_OTHER, 131218, GL_DEBUG_SEVERITY_LOW, 5, "noise",
+                        nullptr);
+    openGlDebugCallback(GL_DEBUG_SOURCE_API, GL_DEBUG_TYPE_ERROR, 1282, GL_DEBUG_SEVERITY_HIGH, 1,
+                        "bad value", nullptr);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
               "OpenGL Error: bad value [Source = API, Type = Error, Severity = High, "
               "ID = 1282]\n");

@@ -25,25 +25,22 @@ void PrintTo(const ToggleCase& c, std::ostream* os)
 }
 
 const ToggleCase ToggleCases[] = {
-    {"N", GLFW_KEY_N, &RenderFlags::normals},
-    {"T", GLFW_KEY_T, &RenderFlags::texcoords},
-    {"F1", GLFW_KEY_F1, &RenderFlags::wireframe},
-    {"F2", GLFW_KEY_F2, &RenderFlags::backfaceCulling},
-    {"F3", GLFW_KEY_F3, &RenderFlags::showMap},
-    {"F4", GLFW_KEY_F4, &RenderFlags::showHaze},
+    {"N", GLFW_KEY_N, &RenderFlags::normals},       {"T", GLFW_KEY_T, &RenderFlags::texcoords},
+    {"F1", GLFW_KEY_F1, &RenderFlags::wireframe},   {"F2", GLFW_KEY_F2, &RenderFlags::backfaceCulling},
+    {"F3", GLFW_KEY_F3, &RenderFlags::showMap},     {"F4", GLFW_KEY_F4, &RenderFlags::showHaze},
     {"F5", GLFW_KEY_F5, &RenderFlags::showPhysics},
 };
 
 bool sameFlags(const RenderFlags& a, const RenderFlags& b)
 {
-    return a.wireframe == b.wireframe && a.backfaceCulling == b.backfaceCulling
-           && a.normals == b.normals && a.texcoords == b.texcoords && a.showMap == b.showMap
-           && a.showHaze == b.showHaze && a.showPhysics == b.showPhysics;
+    return a.wireframe == b.wireframe && a.backfaceCulling == b.backfaceCulling && a.normals == b.normals &&
+           a.texcoords == b.texcoords && a.showMap == b.showMap && a.showHaze == b.showHaze &&
+           a.showPhysics == b.showPhysics;
 }
 
 class KeyToggles : public ::testing::TestWithParam<ToggleCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(KeyToggles, ReleaseFlipsOnlyItsFlag)
 {
@@ -115,7 +112,8 @@ TEST(KeyEffects, EscapeClosesAndOtherKeysDoNothing)
 
 TEST(RenderFlagsFromSettings, ReadsTheFourRendererKeys)
 {
-    const std::string file = ::testing::TempDir() + "korvel_renderer_flags_" + std::to_string(::getpid()) + ".ini";
+    const std::string file =
+        ::testing::TempDir() + "korvel_renderer_flags_" + std::to_string(::getpid()) + ".ini";
     FILE* out = std::fopen(file.c_str(), "w");
     ASSERT_NE(out, nullptr);
     std::fputs("[Renderer]\nwireframe = on\nbackface_culling = yes\ntexcoords = 1\nnormals = x\n", out);

@@ -79,8 +79,8 @@ protected:
         target = std::make_unique<OffscreenTarget>(TargetSize);
         scene.addStaticMesh({{-4, FloorY, -4}, {-4, FloorY, 4}, {4, FloorY, 4}, {4, FloorY, -4}},
                             {0, 1, 2, 0, 2, 3});
-        spiderModel = Model(findAssetFile("assets/geometry/spiders/Spider.obj"), &scene, &manager,
-                            false, SpiderScale, 1.0f, 1.0f);
+        spiderModel = Model(findAssetFile("assets/geometry/spiders/Spider.obj"), &scene, &manager, false,
+                            SpiderScale, 1.0f, 1.0f);
         ASSERT_NE(spiderModel.controller, nullptr);
         spider = std::make_unique<Spider>(spiderModel, SpiderStart, 40.0f);
         capsule = spiderModel.controller;
@@ -89,8 +89,8 @@ protected:
         // The spider fills the middle of the target, seen along -z, with the
         // floor below it in view.
         viewHalfSize = 2.0f * std::max(halfExtent, centre.y - FloorY);
-        viewProjection = glm::ortho(-viewHalfSize, viewHalfSize, -viewHalfSize, viewHalfSize, 0.1f, 50.0f)
-                         * glm::lookAt(centre + glm::vec3(0, 0, 10), centre, glm::vec3(0, 1, 0));
+        viewProjection = glm::ortho(-viewHalfSize, viewHalfSize, -viewHalfSize, viewHalfSize, 0.1f, 50.0f) *
+                         glm::lookAt(centre + glm::vec3(0, 0, 10), centre, glm::vec3(0, 1, 0));
     }
 
     // Pixel column / row of world x / y in this view.
@@ -116,7 +116,7 @@ protected:
     glm::mat4 viewProjection{1.0f};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(PhysicsViewGl, OutlinesTheSpidersCapsuleAndItsContactOffset)
 {

@@ -41,10 +41,10 @@ void PrintTo(const IntCase& c, std::ostream* os)
 }
 
 const IntCase IntCases[] = {
-    {"Decimal", "1024", 1024},       {"Hexadecimal", "0x400", 1024},
-    {"Octal", "010", 8},             {"TrailingText", "800px", 800},
-    {"Negative", "-3", -3},          {"NotANumber", "abc", 800},
-    {"Empty", "", 800},              {"LeadingBlankInside", "+ 5", 800},
+    {"Decimal", "1024", 1024}, {"Hexadecimal", "0x400", 1024},
+    {"Octal", "010", 8},       {"TrailingText", "800px", 800},
+    {"Negative", "-3", -3},    {"NotANumber", "abc", 800},
+    {"Empty", "", 800},        {"LeadingBlankInside", "+ 5", 800},
 };
 
 class IntValues : public SettingsText, public ::testing::WithParamInterface<IntCase> {};
@@ -63,17 +63,17 @@ void PrintTo(const BoolCase& c, std::ostream* os)
 }
 
 const BoolCase BoolCases[] = {
-    {"TrueWord", "true", false, true},      {"YesMixedCase", "Yes", false, true},
-    {"OnUpper", "ON", false, true},         {"One", "1", false, true},
-    {"FalseWord", "FALSE", true, false},    {"No", "no", true, false},
-    {"Off", "off", true, false},            {"Zero", "0", true, false},
-    {"SingleLetter", "y", false, false},    {"SingleLetterKeepsTrue", "y", true, true},
-    {"LongerWord", "true2", false, false},  {"EmptyKeepsDefault", "", true, true},
+    {"TrueWord", "true", false, true},     {"YesMixedCase", "Yes", false, true},
+    {"OnUpper", "ON", false, true},        {"One", "1", false, true},
+    {"FalseWord", "FALSE", true, false},   {"No", "no", true, false},
+    {"Off", "off", true, false},           {"Zero", "0", true, false},
+    {"SingleLetter", "y", false, false},   {"SingleLetterKeepsTrue", "y", true, true},
+    {"LongerWord", "true2", false, false}, {"EmptyKeepsDefault", "", true, true},
 };
 
 class BoolValues : public SettingsText, public ::testing::WithParamInterface<BoolCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(IntValues, ConvertLikeStrtolBaseZero)
 {
@@ -86,10 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Widths, IntValues, ::testing::ValuesIn(IntCases),
 
 TEST_P(BoolValues, AcceptOnlyTheEightWords)
 {
-    const SettingsFile settings =
-        parse(std::string("[window]\nfullscreen = ") + GetParam().value + "\n");
-    EXPECT_EQ(settings.getBool("window", "fullscreen", GetParam().defaultValue),
-              GetParam().expected);
+    const SettingsFile settings = parse(std::string("[window]\nfullscreen = ") + GetParam().value + "\n");
+    EXPECT_EQ(settings.getBool("window", "fullscreen", GetParam().defaultValue), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, BoolValues, ::testing::ValuesIn(BoolCases),
@@ -196,8 +194,8 @@ TEST(SettingsFileLookup, MissingFilePrintsOneLineAndUsesDefaults)
 
 TEST(SettingsFileLookup, FileBesideExecutableIsFoundBySearch)
 {
-    const fs::path file = fs::path(executableDirectory())
-                           / ("korvel_lookup_test_" + std::to_string(::getpid()) + ".ini");
+    const fs::path file =
+        fs::path(executableDirectory()) / ("korvel_lookup_test_" + std::to_string(::getpid()) + ".ini");
     std::ofstream(file) << "[camera]\nfov = 75\n";
     ::testing::internal::CaptureStdout();
     const SettingsFile settings(file.filename().string());

@@ -22,30 +22,39 @@ struct ImageCase {
 };
 
 const ImageCase ImageCases[] = {
-    {"assets/geometry/map/textures/stone.png", 3},        {"assets/geometry/map/textures/brick.png", 3},
-    {"assets/geometry/map/textures/brick_normal.png", 3}, {"assets/geometry/torches/textures/wood.png", 3},
-    {"assets/geometry/door/textures/planks.png", 3},      {"assets/geometry/lava/textures/lava.png", 1},
-    {"assets/geometry/spiders/textures/chitin.png", 3},   {"assets/geometry/podium/textures/marble.png", 3},
-    {"assets/geometry/podium/textures/marble_normal.png", 3}, {"assets/geometry/riddle/textures/runes.png", 4},
+    {"assets/geometry/map/textures/stone.png", 3},
+    {"assets/geometry/map/textures/brick.png", 3},
+    {"assets/geometry/map/textures/brick_normal.png", 3},
+    {"assets/geometry/torches/textures/wood.png", 3},
+    {"assets/geometry/door/textures/planks.png", 3},
+    {"assets/geometry/lava/textures/lava.png", 1},
+    {"assets/geometry/spiders/textures/chitin.png", 3},
+    {"assets/geometry/podium/textures/marble.png", 3},
+    {"assets/geometry/podium/textures/marble_normal.png", 3},
+    {"assets/geometry/riddle/textures/runes.png", 4},
     {"assets/geometry/magicSkeleton/textures/bone.png", 3},
 };
 
-uint32_t readU32(const std::string& bytes, size_t offset) {
+uint32_t readU32(const std::string& bytes, size_t offset)
+{
     uint32_t v = 0;
     std::memcpy(&v, bytes.data() + offset, 4);
     return v;
 }
 
 // Six times the enclosed volume: positive when every face looks outwards.
-double signedVolume6(const std::vector<ObjTriangle>& triangles) {
+double signedVolume6(const std::vector<ObjTriangle>& triangles)
+{
     double sum = 0;
-    for (const ObjTriangle& t : triangles) sum += glm::dot(t.corners[0], glm::cross(t.corners[1], t.corners[2]));
+    for (const ObjTriangle& t : triangles)
+        sum += glm::dot(t.corners[0], glm::cross(t.corners[1], t.corners[2]));
     return sum;
 }
 
 }  // namespace
 
-TEST(ImageAssets, ChannelCountsAndSizes) {
+TEST(ImageAssets, ChannelCountsAndSizes)
+{
     for (const ImageCase& c : ImageCases) {
         int width = 0, height = 0, channels = 0;
         unsigned char* pixels = stbi_load(sourceTreePath(c.path).c_str(), &width, &height, &channels, 0);
@@ -54,43 +63,52 @@ TEST(ImageAssets, ChannelCountsAndSizes) {
         EXPECT_EQ(width, 256) << c.path;
         EXPECT_EQ(height, 256) << c.path;
         if (channels == 4) {
-            for (int k = 0; k < width * height; ++k) ASSERT_EQ(pixels[k * 4 + 3], 255) << c.path << " pixel " << k;
+            for (int k = 0; k < width * height; ++k)
+                ASSERT_EQ(pixels[k * 4 + 3], 255) << c.path << " pixel " << k;
         }
         stbi_image_free(pixels);
     }
 }
 
-TEST(ImageAssets, NormalMapsAreMostlyFlatTangentSpace) {
+TEST(ImageAssets, NormalMapsAreMostlyFlatTangentSpace)
+{
     int width = 0, height = 0, channels = 0;
     unsigned char* pixels =
-        stbi_load(sourceTreePath("assets/geometry/podium/textures/marble_normal.png").c_str(), &width, &height, &channels, 3);
+        stbi_load(sourceTreePath("assets/geometry/podium/textures/marble_normal.png").c_str(), &width,
+                  &height, &channels, 3);
     ASSERT_NE(pixels, nullptr);
     long blueSum = 0;
-    for (int k = 0; k < width * height; ++k) blueSum += pixels[k * 3 + 2];
+    for (int k = 0; k < width * height; ++k)
+        blueSum += pixels[k * 3 + 2];
     EXPECT_GT(blueSum / (width * height), 230);
     stbi_image_free(pixels);
 }
 
-TEST(ImageAssets, DdsFilesAreDxt1WithLinearSize) {
+TEST(ImageAssets, DdsFilesAreDxt1WithLinearSize)
+{
     for (const char* path : {"assets/textures/wood_texture.dds", "assets/textures/tiles_diffuse.dds"}) {
         std::ifstream file(sourceTreePath(path), std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         ASSERT_GE(bytes.size(), 128u) << path;
         EXPECT_EQ(bytes.substr(0, 4), "DDS ") << path;
         EXPECT_EQ(readU32(bytes, 4), 124u) << path;
-        const uint32_t height = readU32(bytes, 12), width = readU32(bytes, 16), linearSize = readU32(bytes, 20);
+        const uint32_t height = readU32(bytes, 12), width = readU32(bytes, 16),
+                       linearSize = readU32(bytes, 20);
         EXPECT_EQ(linearSize, ((width + 3) / 4) * ((height + 3) / 4) * 8) << path;
         EXPECT_EQ(bytes.substr(84, 4), "DXT1") << path;
         EXPECT_EQ(bytes.size(), 128u + linearSize) << path;
     }
 }
 
-TEST(PropShapes, SpiderFitsItsCapsuleBand) {
-    const std::vector<ObjTriangle> spider = readObjTriangles(sourceTreePath("assets/geometry/spiders/Spider.obj"), 0.5);
+TEST(PropShapes, SpiderFitsItsCapsuleBand)
+{
+    const std::vector<ObjTriangle> spider =
+        readObjTriangles(sourceTreePath("assets/geometry/spiders/Spider.obj"), 0.5);
     ASSERT_FALSE(spider.empty());
     glm::dvec3 lo(1e9), hi(-1e9);
     for (const ObjTriangle& t : spider)
-        for (const glm::dvec3& c : t.corners) lo = glm::min(lo, c), hi = glm::max(hi, c);
+        for (const glm::dvec3& c : t.corners)
+            lo = glm::min(lo, c), hi = glm::max(hi, c);
     const double eX = hi.x - lo.x, eY = hi.y - lo.y;
     EXPECT_GE(eY / 2 + eX / 3, 0.25);  // capsule tall enough for a controller
     EXPECT_LE(eY / 2 + eX / 3, 0.35);  // capsule clear of the floor with margin
@@ -99,7 +117,8 @@ TEST(PropShapes, SpiderFitsItsCapsuleBand) {
     EXPECT_NEAR(lo.z + hi.z, 0.0, 0.05);
 }
 
-TEST(PropShapes, ClosedPropsFaceOutwards) {
+TEST(PropShapes, ClosedPropsFaceOutwards)
+{
     struct VolumeCase {
         const char* path;
         double worldVolume;  // 0 when only the sign is checked

@@ -17,13 +17,15 @@ constexpr double MapScale = 0.5;
 constexpr double Probe = 0.05;       // how far in front of / behind a face the side test looks
 constexpr double MinTorchGap = 0.2;  // torch light to any wall face
 
-const std::vector<ObjTriangle>& mapTriangles() {
+const std::vector<ObjTriangle>& mapTriangles()
+{
     static const std::vector<ObjTriangle> triangles =
         readObjTriangles(sourceTreePath("assets/geometry/map/Map.obj"), MapScale);
     return triangles;
 }
 
-bool insideTopDown(const ObjTriangle& t, double x, double z) {
+bool insideTopDown(const ObjTriangle& t, double x, double z)
+{
     const auto side = [&](int a, int b) {
         const glm::dvec3 &p = t.corners[a], &q = t.corners[b];
         return (q.x - p.x) * (z - p.z) - (q.z - p.z) * (x - p.x);
@@ -33,40 +35,49 @@ bool insideTopDown(const ObjTriangle& t, double x, double z) {
 }
 
 // An upward face at floor height under (x, z).
-bool floorUnder(double x, double z) {
+bool floorUnder(double x, double z)
+{
     return std::any_of(mapTriangles().begin(), mapTriangles().end(), [&](const ObjTriangle& t) {
         return t.normal().y > 0.99 && std::abs(t.centroid().y - FloorY) < 1e-6 && insideTopDown(t, x, z);
     });
 }
 
-bool anyUpwardFaceAt(double x, double z) {
+bool anyUpwardFaceAt(double x, double z)
+{
     return std::any_of(mapTriangles().begin(), mapTriangles().end(),
                        [&](const ObjTriangle& t) { return t.normal().y > 0.5 && insideTopDown(t, x, z); });
 }
 
 // Inside a walkable box between floor and ceiling, or inside a pit below the floor.
-bool inOpenSpace(const glm::dvec3& p) {
+bool inOpenSpace(const glm::dvec3& p)
+{
     for (const WalkBox& b : walkBoxes())
-        if (contains(b.area, p.x, p.z, -1e-9) && p.y > FloorY && p.y < CeilingY) return true;
+        if (contains(b.area, p.x, p.z, -1e-9) && p.y > FloorY && p.y < CeilingY)
+            return true;
     for (const Rect& pit : pitRects())
-        if (contains(pit, p.x, p.z, -1e-9) && p.y > PitBottomY && p.y <= FloorY) return true;
+        if (contains(pit, p.x, p.z, -1e-9) && p.y > PitBottomY && p.y <= FloorY)
+            return true;
     return false;
 }
 
-double distanceToSegment(const glm::dvec3& p, const glm::dvec3& a, const glm::dvec3& b) {
+double distanceToSegment(const glm::dvec3& p, const glm::dvec3& a, const glm::dvec3& b)
+{
     const double t = std::clamp(glm::dot(p - a, b - a) / glm::dot(b - a, b - a), 0.0, 1.0);
     return glm::length(p - (a + (b - a) * t));
 }
 
-double distanceToTriangle(const glm::dvec3& p, const ObjTriangle& t) {
+double distanceToTriangle(const glm::dvec3& p, const ObjTriangle& t)
+{
     const glm::dvec3 n = t.normal();
     const glm::dvec3 onPlane = p - n * glm::dot(p - t.corners[0], n);
     bool inside = true;
     for (int k = 0; k < 3; ++k)
         inside &= glm::dot(glm::cross(t.corners[(k + 1) % 3] - t.corners[k], onPlane - t.corners[k]), n) >= 0;
-    if (inside) return std::abs(glm::dot(p - t.corners[0], n));
+    if (inside)
+        return std::abs(glm::dot(p - t.corners[0], n));
     double best = 1e9;
-    for (int k = 0; k < 3; ++k) best = std::min(best, distanceToSegment(p, t.corners[k], t.corners[(k + 1) % 3]));
+    for (int k = 0; k < 3; ++k)
+        best = std::min(best, distanceToSegment(p, t.corners[k], t.corners[(k + 1) % 3]));
     return best;
 }
 
@@ -75,7 +86,8 @@ struct NamedPoint {
     GroundPoint at;
 };
 
-std::vector<NamedPoint> pointsThatNeedFloor() {
+std::vector<NamedPoint> pointsThatNeedFloor()
+{
     std::vector<NamedPoint> points = {{"start", playerStart()}, {"win teleport", winTeleport()}};
     for (size_t k = 0; k < routeWaypoints().size(); ++k)
         points.push_back({"route waypoint " + std::to_string(k + 1), routeWaypoints()[k]});
@@ -94,14 +106,19 @@ std::vector<NamedPoint> pointsThatNeedFloor() {
 
 }  // namespace
 
-TEST(LevelGeometry, MapIsReadable) { ASSERT_GT(mapTriangles().size(), 1000u); }
+TEST(LevelGeometry, MapIsReadable)
+{
+    ASSERT_GT(mapTriangles().size(), 1000u);
+}
 
-TEST(LevelGeometry, FloorUnderEveryPlaceTheGameUses) {
+TEST(LevelGeometry, FloorUnderEveryPlaceTheGameUses)
+{
     for (const NamedPoint& p : pointsThatNeedFloor())
         EXPECT_TRUE(floorUnder(p.at.x, p.at.z)) << p.name << " (" << p.at.x << ", " << p.at.z << ")";
 }
 
-TEST(LevelGeometry, NothingUnderThePits) {
+TEST(LevelGeometry, NothingUnderThePits)
+{
     constexpr double Inset = 0.05, Step = 0.25;
     for (const Rect& pit : pitRects())
         for (double x = pit.x0 + Inset; x < pit.x1; x += Step)
@@ -109,7 +126,8 @@ TEST(LevelGeometry, NothingUnderThePits) {
                 EXPECT_FALSE(anyUpwardFaceAt(x, z)) << "(" << x << ", " << z << ")";
 }
 
-TEST(LevelGeometry, EveryFaceLooksIntoOpenSpace) {
+TEST(LevelGeometry, EveryFaceLooksIntoOpenSpace)
+{
     int wrong = 0;
     for (const ObjTriangle& t : mapTriangles()) {
         const glm::dvec3 front = t.centroid() + t.normal() * Probe, back = t.centroid() - t.normal() * Probe;
@@ -118,31 +136,36 @@ TEST(LevelGeometry, EveryFaceLooksIntoOpenSpace) {
             ADD_FAILURE() << t.material << " face at (" << t.centroid().x << ", " << t.centroid().y << ", "
                           << t.centroid().z << ") normal (" << t.normal().x << ", " << t.normal().y << ", "
                           << t.normal().z << ")";
-            if (wrong > 10) break;
+            if (wrong > 10)
+                break;
         }
     }
 }
 
-TEST(LevelGeometry, TorchesHangClearOfTheWalls) {
+TEST(LevelGeometry, TorchesHangClearOfTheWalls)
+{
     for (size_t k = 0; k < torchPositions().size(); ++k) {
         const glm::dvec3 light(torchPositions()[k].x, TorchY, torchPositions()[k].z);
         EXPECT_TRUE(inOpenSpace(light)) << "torch " << k;
         double nearest = 1e9;
         for (const ObjTriangle& t : mapTriangles())
-            if (std::abs(t.normal().y) < 0.01) nearest = std::min(nearest, distanceToTriangle(light, t));
+            if (std::abs(t.normal().y) < 0.01)
+                nearest = std::min(nearest, distanceToTriangle(light, t));
         EXPECT_GE(nearest, MinTorchGap) << "torch " << k;
         EXPECT_LE(nearest, 0.6) << "torch " << k << " hangs away from every wall";
     }
 }
 
-TEST(LevelGeometry, SconcesStayOnTheRoomSideOfTheWalls) {
+TEST(LevelGeometry, SconcesStayOnTheRoomSideOfTheWalls)
+{
     const std::vector<ObjTriangle> sconces =
         readObjTriangles(sourceTreePath("assets/geometry/torches/Torches.obj"), MapScale);
     ASSERT_FALSE(sconces.empty());
     for (const ObjTriangle& t : sconces)
         for (const glm::dvec3& c : t.corners) {
             bool inside = false;
-            for (const WalkBox& b : walkBoxes()) inside |= contains(b.area, c.x, c.z, 1e-6);
+            for (const WalkBox& b : walkBoxes())
+                inside |= contains(b.area, c.x, c.z, 1e-6);
             ASSERT_TRUE(inside) << t.material << " corner (" << c.x << ", " << c.y << ", " << c.z << ")";
         }
 }

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr unsigned LoaderFlags = aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs |
-                                 aiProcess_CalcTangentSpace;
+constexpr unsigned LoaderFlags =
+    aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs | aiProcess_CalcTangentSpace;
 
 struct ImportCase {
     const char* name;
@@ -22,7 +22,7 @@ struct ImportCase {
     unsigned normalMaps;       // meshes whose material names a normal map
     unsigned bonesInFirstMesh;
     unsigned animations;
-    unsigned maxTriangles;     // keeps start-up quick
+    unsigned maxTriangles;  // keeps start-up quick
 };
 
 const ImportCase ImportCases[] = {
@@ -38,16 +38,19 @@ const ImportCase ImportCases[] = {
 
 class ModelImport : public testing::TestWithParam<ImportCase> {};
 
-unsigned countMeshesWith(const aiScene* scene, aiTextureType type) {
+unsigned countMeshesWith(const aiScene* scene, aiTextureType type)
+{
     unsigned count = 0;
     for (unsigned m = 0; m < scene->mNumMeshes; ++m)
-        if (aiGetMaterialTextureCount(scene->mMaterials[scene->mMeshes[m]->mMaterialIndex], type) > 0) ++count;
+        if (aiGetMaterialTextureCount(scene->mMaterials[scene->mMeshes[m]->mMaterialIndex], type) > 0)
+            ++count;
     return count;
 }
 
 }  // namespace
 
-TEST_P(ModelImport, GivesTheExpectedRecords) {
+TEST_P(ModelImport, GivesTheExpectedRecords)
+{
     const ImportCase& c = GetParam();
     Assimp::Importer importer;
     const aiScene* scene = importer.ReadFile(sourceTreePath(c.path), LoaderFlags);
@@ -71,9 +74,12 @@ TEST_P(ModelImport, GivesTheExpectedRecords) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CommittedModels, ModelImport, testing::ValuesIn(ImportCases),
-                         [](const testing::TestParamInfo<ImportCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<ImportCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
-TEST(ModelImport, MapFloorAndPitWallsShareOneImage) {
+TEST(ModelImport, MapFloorAndPitWallsShareOneImage)
+{
     Assimp::Importer importer;
     const aiScene* scene = importer.ReadFile(sourceTreePath("assets/geometry/map/Map.obj"), LoaderFlags);
     ASSERT_NE(scene, nullptr);
@@ -81,9 +87,12 @@ TEST(ModelImport, MapFloorAndPitWallsShareOneImage) {
     for (unsigned m = 0; m < scene->mNumMaterials; ++m) {
         aiString name, path;
         scene->mMaterials[m]->Get(AI_MATKEY_NAME, name);
-        if (aiGetMaterialTexture(scene->mMaterials[m], aiTextureType_DIFFUSE, 0, &path) != AI_SUCCESS) continue;
-        if (std::string(name.C_Str()) == "floor") floorImage = path.C_Str();
-        if (std::string(name.C_Str()) == "pit") pitImage = path.C_Str();
+        if (aiGetMaterialTexture(scene->mMaterials[m], aiTextureType_DIFFUSE, 0, &path) != AI_SUCCESS)
+            continue;
+        if (std::string(name.C_Str()) == "floor")
+            floorImage = path.C_Str();
+        if (std::string(name.C_Str()) == "pit")
+            pitImage = path.C_Str();
     }
     EXPECT_EQ(floorImage, "textures/stone.png");
     EXPECT_EQ(pitImage, floorImage);

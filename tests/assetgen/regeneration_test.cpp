@@ -21,9 +21,7 @@ namespace {
 
 class Regeneration : public testing::Test {
 protected:
-    void SetUp() override {
-        written = generateAssets(scratch.string());
-    }
+    void SetUp() override { written = generateAssets(scratch.string()); }
 
     const ScratchFolder folder{"assetgen-test"};
     const fs::path scratch = folder.root();
@@ -32,7 +30,8 @@ protected:
 
 }  // namespace
 
-TEST_F(Regeneration, ReproducesEveryCommittedFile) {
+TEST_F(Regeneration, ReproducesEveryCommittedFile)
+{
     ASSERT_FALSE(written.empty());
     for (const std::string& relative : written) {
         const fs::path committed = sourceTreePath(relative);
@@ -42,17 +41,21 @@ TEST_F(Regeneration, ReproducesEveryCommittedFile) {
     }
 }
 
-TEST_F(Regeneration, LeavesNoStrayGeometryOrSoundFiles) {
+TEST_F(Regeneration, LeavesNoStrayGeometryOrSoundFiles)
+{
     for (const char* folder : {"assets/geometry", "assets/sounds"}) {
         for (const auto& entry : fs::recursive_directory_iterator(sourceTreePath(folder))) {
-            if (!entry.is_regular_file()) continue;
+            if (!entry.is_regular_file())
+                continue;
             const std::string relative = fs::relative(entry.path(), KORVEL_SOURCE_DIR).generic_string();
-            EXPECT_NE(std::find(written.begin(), written.end(), relative), written.end()) << relative << " is not generated";
+            EXPECT_NE(std::find(written.begin(), written.end(), relative), written.end())
+                << relative << " is not generated";
         }
     }
 }
 
-TEST_F(Regeneration, IsDeterministicAcrossRuns) {
+TEST_F(Regeneration, IsDeterministicAcrossRuns)
+{
     const fs::path second = scratch / "second";
     const std::vector<std::string> again = generateAssets(second.string());
     ASSERT_EQ(again, written);

@@ -13,15 +13,16 @@
 
 namespace {
 
-constexpr unsigned LoaderFlags = aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs |
-                                 aiProcess_CalcTangentSpace;
+constexpr unsigned LoaderFlags =
+    aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs | aiProcess_CalcTangentSpace;
 constexpr double StepOffset = 0.5, ContactOffset = 0.1, DrawnBelowCentre = 2.3;
 constexpr double FirstFrameOriginY = 3.0 - DrawnBelowCentre;  // identity bones at the start position
 constexpr double FloorY = 1.0;
 
 class SkeletonAsset : public testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         scene = importer.ReadFile(sourceTreePath("assets/geometry/magicSkeleton/scene.gltf"), LoaderFlags);
         ASSERT_NE(scene, nullptr) << importer.GetErrorString();
         lo = aiVector3D(1e9f), hi = aiVector3D(-1e9f);
@@ -41,7 +42,8 @@ protected:
 
 }  // namespace
 
-TEST_F(SkeletonAsset, CapsuleIsValidAndFeetStandOnTheFloor) {
+TEST_F(SkeletonAsset, CapsuleIsValidAndFeetStandOnTheFloor)
+{
     const double radius = (hi.x - lo.x) / 3.0 * 0.1, height = (hi.y - lo.y) * 0.15;
     EXPECT_GE(height + 2 * radius, StepOffset);
     EXPECT_LT(radius + height / 2, 1.9);  // starts clear of floor and ceiling
@@ -56,11 +58,13 @@ TEST_F(SkeletonAsset, CapsuleIsValidAndFeetStandOnTheFloor) {
     EXPECT_NEAR(drawnHeight, 2 * (radius + height / 2) + 0.2, 1e-4);
 }
 
-TEST_F(SkeletonAsset, FirstFrameRawMeshStaysBelowTheFloor) {
+TEST_F(SkeletonAsset, FirstFrameRawMeshStaysBelowTheFloor)
+{
     EXPECT_LT(FirstFrameOriginY + hi.y, FloorY - 1.0);
 }
 
-TEST_F(SkeletonAsset, WeightsSumToOneWithAtMostFourInfluences) {
+TEST_F(SkeletonAsset, WeightsSumToOneWithAtMostFourInfluences)
+{
     bool sawFourInfluences = false;
     for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
         const aiMesh* mesh = scene->mMeshes[m];
@@ -70,7 +74,8 @@ TEST_F(SkeletonAsset, WeightsSumToOneWithAtMostFourInfluences) {
             for (unsigned w = 0; w < mesh->mBones[b]->mNumWeights; ++w) {
                 const aiVertexWeight& vw = mesh->mBones[b]->mWeights[w];
                 perVertex[vw.mVertexId].first += vw.mWeight;
-                if (vw.mWeight > 0) perVertex[vw.mVertexId].second += 1;
+                if (vw.mWeight > 0)
+                    perVertex[vw.mVertexId].second += 1;
             }
         ASSERT_EQ(perVertex.size(), mesh->mNumVertices) << "mesh " << m;
         for (const auto& [vertex, sum] : perVertex) {
@@ -83,22 +88,26 @@ TEST_F(SkeletonAsset, WeightsSumToOneWithAtMostFourInfluences) {
         EXPECT_STREQ(mesh->mBones[0]->mName.C_Str(), "Hips");
         bool vertexZeroOnHips = false;
         for (unsigned w = 0; w < mesh->mBones[0]->mNumWeights; ++w)
-            vertexZeroOnHips |= mesh->mBones[0]->mWeights[w].mVertexId == 0 && mesh->mBones[0]->mWeights[w].mWeight == 1.0f;
+            vertexZeroOnHips |=
+                mesh->mBones[0]->mWeights[w].mVertexId == 0 && mesh->mBones[0]->mWeights[w].mWeight == 1.0f;
         EXPECT_TRUE(vertexZeroOnHips) << "mesh " << m;
     }
     EXPECT_TRUE(sawFourInfluences);
 }
 
-TEST_F(SkeletonAsset, EveryJointWeightsSomeBoneVertex) {
+TEST_F(SkeletonAsset, EveryJointWeightsSomeBoneVertex)
+{
     const aiMesh* bone = scene->mMeshes[0];
     std::set<std::string> weighted;
     for (unsigned b = 0; b < bone->mNumBones; ++b)
         for (unsigned w = 0; w < bone->mBones[b]->mNumWeights; ++w)
-            if (bone->mBones[b]->mWeights[w].mWeight > 0) weighted.insert(bone->mBones[b]->mName.C_Str());
+            if (bone->mBones[b]->mWeights[w].mWeight > 0)
+                weighted.insert(bone->mBones[b]->mName.C_Str());
     EXPECT_EQ(weighted.size(), 20u);
 }
 
-TEST_F(SkeletonAsset, AnimationLoopsWithAllThreeKindsOnEveryTrack) {
+TEST_F(SkeletonAsset, AnimationLoopsWithAllThreeKindsOnEveryTrack)
+{
     ASSERT_EQ(scene->mNumAnimations, 1u);
     const aiAnimation* clip = scene->mAnimations[0];
     EXPECT_DOUBLE_EQ(clip->mTicksPerSecond, 1000.0);
@@ -110,12 +119,14 @@ TEST_F(SkeletonAsset, AnimationLoopsWithAllThreeKindsOnEveryTrack) {
         ASSERT_GT(track->mNumPositionKeys, 0u);
         ASSERT_GT(track->mNumRotationKeys, 0u);
         ASSERT_GT(track->mNumScalingKeys, 0u);
-        sawSingleKeyTrack |= track->mNumPositionKeys == 1 && track->mNumRotationKeys == 1 && track->mNumScalingKeys == 1;
+        sawSingleKeyTrack |=
+            track->mNumPositionKeys == 1 && track->mNumRotationKeys == 1 && track->mNumScalingKeys == 1;
         EXPECT_NE(std::string(track->mNodeName.C_Str()), "Hips");  // the feet stay planted
         if (track->mNumRotationKeys > 1) {
             EXPECT_DOUBLE_EQ(track->mRotationKeys[0].mTime, 0.0);
             EXPECT_DOUBLE_EQ(track->mRotationKeys[track->mNumRotationKeys - 1].mTime, 2000.0);
-            EXPECT_TRUE(track->mRotationKeys[0].mValue == track->mRotationKeys[track->mNumRotationKeys - 1].mValue);
+            EXPECT_TRUE(track->mRotationKeys[0].mValue ==
+                        track->mRotationKeys[track->mNumRotationKeys - 1].mValue);
         }
         for (unsigned k = 1; k < track->mNumRotationKeys; ++k) {
             const aiQuaternion& a = track->mRotationKeys[k - 1].mValue;

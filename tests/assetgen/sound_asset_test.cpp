@@ -11,20 +11,25 @@
 
 namespace {
 
-double peak(const std::vector<double>& samples) {
+double peak(const std::vector<double>& samples)
+{
     double largest = 0.0;
-    for (const double s : samples) largest = std::max(largest, std::abs(s));
+    for (const double s : samples)
+        largest = std::max(largest, std::abs(s));
     return largest;
 }
 
 // The mean jump between neighbouring samples inside the sound.
-double meanStep(const std::vector<double>& samples) {
+double meanStep(const std::vector<double>& samples)
+{
     double sum = 0.0;
-    for (std::size_t i = 1; i < samples.size(); ++i) sum += std::abs(samples[i] - samples[i - 1]);
+    for (std::size_t i = 1; i < samples.size(); ++i)
+        sum += std::abs(samples[i] - samples[i - 1]);
     return sum / static_cast<double>(samples.size() - 1);
 }
 
-TEST(GeneratedSounds, AreHeardWithoutClipping) {
+TEST(GeneratedSounds, AreHeardWithoutClipping)
+{
     const std::vector<GeneratedSound> sounds = gameSounds();
     ASSERT_EQ(sounds.size(), 12u);
     std::set<std::string> names;
@@ -37,13 +42,16 @@ TEST(GeneratedSounds, AreHeardWithoutClipping) {
     EXPECT_EQ(names.size(), sounds.size()) << "two sounds share a file";
 }
 
-TEST(GeneratedSounds, LoopsJoinWithoutAClick) {
+TEST(GeneratedSounds, LoopsJoinWithoutAClick)
+{
     for (const GeneratedSound& sound : gameSounds()) {
         const bool loops = sound.fileName == "torch_crackle.wav" || sound.fileName == "lava_rumble.wav" ||
                            sound.fileName == "spider_skitter.wav";
-        if (!loops) continue;
+        if (!loops)
+            continue;
         const double seam = std::abs(sound.samples.front() - sound.samples.back());
-        EXPECT_LE(seam, 4.0 * meanStep(sound.samples)) << sound.fileName << ": the seam is a jump, not a step";
+        EXPECT_LE(seam, 4.0 * meanStep(sound.samples))
+            << sound.fileName << ": the seam is a jump, not a step";
     }
 }
 

@@ -32,7 +32,7 @@ TEST(FootstepPace, FollowsTheSpeedUpToTheFastestPace)
     const Case cases[] = {
         {"standing", 0.0f, 0, 0},
         {"creeping below walking speed", 0.4f, 0, 0},
-        {"walking: a step per stride", 5.0f, 12, 14},        // 20 units / 1.6
+        {"walking: a step per stride", 5.0f, 12, 14},              // 20 units / 1.6
         {"sprinting: capped at the fastest pace", 30.0f, 22, 28},  // 4 s at 0.15 s or a frame more
     };
     for (const Case& c : cases) {
@@ -57,10 +57,12 @@ TEST(TorchVoices, OnlyTheNearestTorchesAreHeardNearestFirst)
     const std::vector<glm::vec3> torches{{10, 0, 0}, {1, 0, 0}, {5, 0, 0}, {-2, 0, 0}, {30, 0, 0}, {0, 0, 3}};
     EXPECT_EQ(nearestTorches(torches, glm::vec3(0.0f), 4), (std::vector<int>{1, 3, 5, 2}));
     EXPECT_EQ(nearestTorches(torches, glm::vec3(29, 0, 0), 2), (std::vector<int>{4, 0}));
-    EXPECT_EQ(nearestTorches({{1, 0, 0}}, glm::vec3(0.0f), 4), (std::vector<int>{0})) << "fewer torches than voices";
+    EXPECT_EQ(nearestTorches({{1, 0, 0}}, glm::vec3(0.0f), 4), (std::vector<int>{0}))
+        << "fewer torches than voices";
     EXPECT_TRUE(nearestTorches({}, glm::vec3(0.0f), 4).empty());
     // Equal distances go by index, so the choice never flickers between two.
-    EXPECT_EQ(nearestTorches({{0, 0, 2}, {2, 0, 0}, {-2, 0, 0}}, glm::vec3(0.0f), 2), (std::vector<int>{0, 1}));
+    EXPECT_EQ(nearestTorches({{0, 0, 2}, {2, 0, 0}, {-2, 0, 0}}, glm::vec3(0.0f), 2),
+              (std::vector<int>{0, 1}));
 }
 
 TEST(TorchVoices, ATorchThatStaysNearKeepsItsVoice)

@@ -15,8 +15,6 @@
 
 namespace {
 
-
-
 GameRun playDemo(const std::string& name, const std::string& extra = "")
 {
     GameTree tree;
@@ -27,8 +25,8 @@ GameRun playDemo(const std::string& name, const std::string& extra = "")
 // The lines that carry the game's own messages, in order.
 std::vector<std::string> gameLines(const std::string& output)
 {
-    const char* const prefixes[] = {"You won!", "Health: ", "Game Over!", "Player: ", "Quick Save",
-                                    "Restart"};
+    const char* const prefixes[] = {"You won!", "Health: ",   "Game Over!",
+                                    "Player: ", "Quick Save", "Restart"};
     std::vector<std::string> lines;
     std::istringstream input(output);
     std::string line;
@@ -119,7 +117,7 @@ TEST(Demo, TimedemoPrintsItsFigures)
 
 struct BadDemoRun {
     const char* name;
-    const char* content;   // nullptr: the file does not exist
+    const char* content;  // nullptr: the file does not exist
     const char* expectedLine;
 };
 
@@ -140,8 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
     Demo, BadDemoRunTest,
     testing::Values(
         BadDemoRun{"Missing", nullptr, "ERROR: Could not open demo file 'bad.demo'"},
-        BadDemoRun{"WrongVersion", "korvel-demo 7\n0.1 W\n",
-                   "ERROR: Bad demo file 'bad.demo' line 1: unsupported version '7' (this game reads version 1)"},
+        BadDemoRun{
+            "WrongVersion", "korvel-demo 7\n0.1 W\n",
+            "ERROR: Bad demo file 'bad.demo' line 1: unsupported version '7' (this game reads version 1)"},
         BadDemoRun{"MalformedLine", "korvel-demo 1\n0.1 W\n0.1 W+Jump\n",
                    "ERROR: Bad demo file 'bad.demo' line 3: unknown keys 'W+Jump'"}),
     [](const testing::TestParamInfo<BadDemoRun>& info) { return std::string(info.param.name); });
@@ -168,8 +167,8 @@ TEST(Demo, TheSkeletonMovesWhileThePlayerWatchesIt)
     tree.useSmallWindow();
     tree.writeFile("earlier.demo", full.substr(0, cut));
     const GameRun earlier = tree.run("--run_headless --filename earlier --play_demo earlier.demo");
-    const GameRun later = tree.run("--run_headless --filename later --play_demo '" +
-                                   demoPath("skeleton.demo") + "'");
+    const GameRun later =
+        tree.run("--run_headless --filename later --play_demo '" + demoPath("skeleton.demo") + "'");
     ASSERT_EQ(earlier.exitStatus, 0) << earlier.output;
     ASSERT_EQ(later.exitStatus, 0) << later.output;
 

@@ -24,8 +24,6 @@ constexpr int RecordingRate = 48000;
 // tune and the respawn still scores about 0.3).
 constexpr double BiteLikeness = 0.2;
 
-
-
 // The demo's frame lines.
 std::vector<std::string> demoFrames(const std::string& path)
 {
@@ -137,7 +135,8 @@ TEST(Sound, EveryHealthLineIsHeardAsABiteWithinAFrame)
     const std::vector<long> starts = frameStartSamples(frames);
     const SoundClip recording = readRecording((tree.root() / "bites.wav").string());
     ASSERT_EQ(recording.channels, 2);
-    EXPECT_EQ(static_cast<long>(recording.frameCount()), starts.back()) << "one frame's time of samples per frame";
+    EXPECT_EQ(static_cast<long>(recording.frameCount()), starts.back())
+        << "one frame's time of samples per frame";
     const std::vector<std::size_t> bites = biteFrames(recording, starts);
     ASSERT_EQ(bites.size(), static_cast<std::size_t>(healthLines));
 
@@ -154,8 +153,10 @@ TEST(Sound, EveryHealthLineIsHeardAsABiteWithinAFrame)
             return countLinesStartingWith(part.output, "Health: ");
         };
         // Frames 0 .. bite - 2 played, and 0 .. bite + 1.
-        EXPECT_LE(linesAfterFrames(bites[i] - 1), static_cast<int>(i)) << "bite " << i << " at frame " << bites[i];
-        EXPECT_GE(linesAfterFrames(bites[i] + 2), static_cast<int>(i + 1)) << "bite " << i << " at frame " << bites[i];
+        EXPECT_LE(linesAfterFrames(bites[i] - 1), static_cast<int>(i))
+            << "bite " << i << " at frame " << bites[i];
+        EXPECT_GE(linesAfterFrames(bites[i] + 2), static_cast<int>(i + 1))
+            << "bite " << i << " at frame " << bites[i];
     }
 }
 
@@ -172,7 +173,8 @@ TEST(Sound, MuteRecordsSilenceAndTheSameRunRecordsTheSameFile)
 
     const SoundClip heard = readRecording((tree.root() / "first.wav").string());
     EXPECT_FALSE(isSilent(heard)) << "the level should be heard: torches, lava, footsteps";
-    EXPECT_EQ(readWholeFile((tree.root() / "first.wav").string()), readWholeFile((tree.root() / "second.wav").string()));
+    EXPECT_EQ(readWholeFile((tree.root() / "first.wav").string()),
+              readWholeFile((tree.root() / "second.wav").string()));
 
     const SoundClip silence = readRecording((tree.root() / "muted.wav").string());
     EXPECT_EQ(silence.frameCount(), heard.frameCount());
@@ -209,8 +211,10 @@ TEST(Sound, AMissingOrBrokenSoundFileIsOneLineAndSilence)
     const GameRun run = tree.run("--run_headless --draw clear --play_demo '" + demoPath("hazard.demo") +
                                  "' --record_audio heard.wav");
     EXPECT_EQ(run.exitStatus, 0) << run.output;
-    EXPECT_GE(lineIndex(run.output, "Sound missing, playing it as silence: assets/sounds/bite.wav"), 0) << run.output;
-    EXPECT_EQ(countLinesStartingWith(run.output, "Sound refused, playing it as silence: assets/sounds/footstep.wav ("),
+    EXPECT_GE(lineIndex(run.output, "Sound missing, playing it as silence: assets/sounds/bite.wav"), 0)
+        << run.output;
+    EXPECT_EQ(countLinesStartingWith(run.output,
+                                     "Sound refused, playing it as silence: assets/sounds/footstep.wav ("),
               1)
         << run.output;
     EXPECT_FALSE(isSilent(readRecording((tree.root() / "heard.wav").string()))) << "the other sounds play on";
@@ -264,7 +268,8 @@ TEST(Sound, AnAudioFileThatCannotBeCreatedStopsTheRunBeforeAWindow)
     GameTree tree;
     const GameRun run = tree.run("--run_headless --record_audio no-such-folder/sound.wav");
     EXPECT_EQ(run.exitStatus, 2) << run.output;
-    EXPECT_GE(lineIndex(run.output, "ERROR: Could not create audio file 'no-such-folder/sound.wav'"), 0) << run.output;
+    EXPECT_GE(lineIndex(run.output, "ERROR: Could not create audio file 'no-such-folder/sound.wav'"), 0)
+        << run.output;
     EXPECT_EQ(run.output.find("GLFW was initialized."), std::string::npos) << run.output;
 }
 

@@ -17,10 +17,13 @@ TEST(Startup, HeadlessRunPrintsTheStartLinesInOrderAndWritesTheScreenshot)
     const GameRun run = tree.run("--run_headless --filename shot");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
 
-    const char* const inOrder[] = {
-        ":::::: WELCOME TO KORVEL 2024 ::::::", "GLFW was initialized.", "GLEW was initialized.",
-        "Framework was initialized.", "OpenGL initialized successfully.",
-        "Read shader: assets/shaders/texture.vert", "Read shader: assets/shaders/skinning.frag"};
+    const char* const inOrder[] = {":::::: WELCOME TO KORVEL 2024 ::::::",
+                                   "GLFW was initialized.",
+                                   "GLEW was initialized.",
+                                   "Framework was initialized.",
+                                   "OpenGL initialized successfully.",
+                                   "Read shader: assets/shaders/texture.vert",
+                                   "Read shader: assets/shaders/skinning.frag"};
     int previous = -1;
     for (const char* line : inOrder) {
         const int index = lineIndex(run.output, line);
@@ -45,9 +48,9 @@ TEST(Startup, HelpListsOptionsKeysAndSettingsFilesAndEndsWithoutAWindow)
     GameTree tree;
     const GameRun run = tree.run("--help");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
-    for (const char* text : {"Usage: korvel [options]", "--run_headless", "--init_camera FILE",
-                             "--draw MODE", "F5", "Escape", "assets/settings/window.ini",
-                             "assets/settings/renderer_standard.ini"})
+    for (const char* text :
+         {"Usage: korvel [options]", "--run_headless", "--init_camera FILE", "--draw MODE", "F5", "Escape",
+          "assets/settings/window.ini", "assets/settings/renderer_standard.ini"})
         EXPECT_NE(run.output.find(text), std::string::npos) << text << "\n" << run.output;
     EXPECT_LT(lineIndex(run.output, "GLFW was initialized."), 0) << run.output;
 }
@@ -70,11 +73,13 @@ TEST(Startup, WithoutSettingsFilesTheDefaultsGiveAnEightHundredSquareFrame)
     GameTree tree({"assets/settings"});
     const GameRun run = tree.run("--run_headless");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
-    const int window = lineIndex(run.output,
-        "ERROR: Failed to load 'assets/settings/window.ini'. Using default values instead.");
-    const int camera = lineIndex(run.output,
-        "ERROR: Failed to load 'assets/settings/camera_front.ini'. Using default values instead.");
-    const int renderer = lineIndex(run.output,
+    const int window = lineIndex(
+        run.output, "ERROR: Failed to load 'assets/settings/window.ini'. Using default values instead.");
+    const int camera =
+        lineIndex(run.output,
+                  "ERROR: Failed to load 'assets/settings/camera_front.ini'. Using default values instead.");
+    const int renderer = lineIndex(
+        run.output,
         "ERROR: Failed to load 'assets/settings/renderer_standard.ini'. Using default values instead.");
     EXPECT_GE(window, 0) << run.output;
     EXPECT_GT(camera, window);
@@ -115,8 +120,7 @@ TEST(Startup, AMissingShaderFileEndsTheRunDuringAssembly)
     const GameRun run = tree.run("--run_headless");
     EXPECT_EQ(run.exitStatus, 1) << run.output;
     EXPECT_GE(lineIndex(run.output, "Read shader: assets/shaders/quad.vert"), 0) << run.output;
-    EXPECT_GE(lineIndex(run.output, "Could not find shader file: assets/shaders/quad.frag"), 0)
-        << run.output;
+    EXPECT_GE(lineIndex(run.output, "Could not find shader file: assets/shaders/quad.frag"), 0) << run.output;
 }
 
 TEST(Startup, AMissingRiddleModelEndsTheRunAfterTheEarlierModelsLoaded)

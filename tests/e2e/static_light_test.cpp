@@ -18,7 +18,6 @@ constexpr double MaxMeanDifference = 3.0;
 constexpr int LargeDifference = 16;
 constexpr double MaxShareOfLargeDifferences = 0.01;
 
-
 // Runs the game twice with `arguments`, once per lighting, and compares every
 // screenshot named in `shots` between the two.
 void expectStoredLightMatchesPerPixel(const GameTree& tree, const std::string& arguments,
@@ -47,10 +46,10 @@ TEST(StaticLight, MatchesPerPixelLightAtTheReadmeViews)
 {
     GameTree tree;
     expectStoredLightMatchesPerPixel(tree, "--run_headless", {""}, "start view");
-    expectStoredLightMatchesPerPixel(tree, "--run_headless --init_camera assets/settings/camera_door.ini", {""},
-                                     "door view");
-    expectStoredLightMatchesPerPixel(tree, "--run_headless --play_demo '" + demoPath("skeleton.demo") + "'", {""},
-                                     "skeleton view");
+    expectStoredLightMatchesPerPixel(tree, "--run_headless --init_camera assets/settings/camera_door.ini",
+                                     {""}, "door view");
+    expectStoredLightMatchesPerPixel(tree, "--run_headless --play_demo '" + demoPath("skeleton.demo") + "'",
+                                     {""}, "skeleton view");
 }
 
 // Ten frames spread over the route, in a smaller window to keep the two
@@ -66,8 +65,8 @@ TEST(StaticLight, MatchesPerPixelLightAlongTheRouteToTheGoal)
         shots.push_back("_" + std::to_string(frame));
     }
     expectStoredLightMatchesPerPixel(
-        tree, "--run_headless --play_demo '" + demoPath("goal.demo") + "' --screenshot_frames " + frames, shots,
-        "goal route, frame");
+        tree, "--run_headless --play_demo '" + demoPath("goal.demo") + "' --screenshot_frames " + frames,
+        shots, "goal route, frame");
 }
 
 }  // namespace
@@ -80,10 +79,12 @@ TEST(StaticLight, BadMeasurementOptionsAreRefusedBeforeAWindowOpens)
     const std::pair<const char*, const char*> cases[] = {
         {"--lighting baked", "ERROR: --lighting takes stored or per_pixel, not 'baked'"},
         {"--draw lit", "ERROR: --draw takes full, unlit, no_map or clear, not 'lit'"},
-        {"--screenshot_frames 0,5", "ERROR: --screenshot_frames takes frame numbers from 1 separated by commas, not '0,5'"},
+        {"--screenshot_frames 0,5",
+         "ERROR: --screenshot_frames takes frame numbers from 1 separated by commas, not '0,5'"},
         {"--play_demo '" KORVEL_SOURCE_DIR "/tests/demos/goal.demo' --timedemo_csv times.csv",
          "ERROR: --timedemo_csv needs --timedemo"},
-        {"--play_demo '" KORVEL_SOURCE_DIR "/tests/demos/goal.demo' --timedemo --timedemo_csv no/such/times.csv",
+        {"--play_demo '" KORVEL_SOURCE_DIR
+         "/tests/demos/goal.demo' --timedemo --timedemo_csv no/such/times.csv",
          "ERROR: Could not create frame times file 'no/such/times.csv'"},
     };
     for (const auto& [arguments, line] : cases) {

@@ -31,19 +31,22 @@ void PrintTo(const SearchCase& c, std::ostream* os)
 }
 
 const SearchCase SearchCases[] = {
-    {"BesideExecutable", {"CMakeLists.txt", "build/bin/assets/a.ini"}, "assets/a.ini",
+    {"BesideExecutable",
+     {"CMakeLists.txt", "build/bin/assets/a.ini"},
+     "assets/a.ini",
      {"build/bin/assets/a.ini"}},
     {"InMarkerFolder", {"CMakeLists.txt", "assets/a.ini"}, "assets/a.ini", {"assets/a.ini"}},
     {"OnlyAboveMarker", {"build/CMakeLists.txt", "assets/a.ini"}, "assets/a.ini", {}},
-    {"MarkerBesideExecutable", {"build/bin/CMakeLists.txt", "build/assets/a.ini"},
-     "assets/a.ini", {}},
+    {"MarkerBesideExecutable", {"build/bin/CMakeLists.txt", "build/assets/a.ini"}, "assets/a.ini", {}},
     {"TwoLevelsNearestFirst",
      {"CMakeLists.txt", "assets/a.ini", "build/bin/assets/a.ini"},
      "assets/a.ini",
      {"build/bin/assets/a.ini", "assets/a.ini"}},
     {"DirectoryIsNoCandidate", {"CMakeLists.txt", "build/bin/assets/a.ini/"}, "assets/a.ini", {}},
-    {"DirectoryIsNoMarker", {"build/CMakeLists.txt/", "CMakeLists.txt", "assets/a.ini"},
-     "assets/a.ini", {"assets/a.ini"}},
+    {"DirectoryIsNoMarker",
+     {"build/CMakeLists.txt/", "CMakeLists.txt", "assets/a.ini"},
+     "assets/a.ini",
+     {"assets/a.ini"}},
     {"ParentComponentsKept", {"CMakeLists.txt", "build/x.ini"}, "../x.ini", {"build/bin/../x.ini"}},
     {"Missing", {"CMakeLists.txt"}, "assets/a.ini", {}},
 };
@@ -66,7 +69,7 @@ protected:
     const fs::path root = folder.root();
 };
 
-} // namespace
+}  // namespace
 
 TEST_P(AssetSearchTree, FindsExpectedCandidates)
 {
@@ -108,9 +111,7 @@ TEST_F(AssetSearch, AmbiguityReportListsEveryCandidateInOrder)
     const std::vector<std::string> expected = {
         "Ambiguous asset file path: 'assets/a.ini'Found this path at multiple locations. "
         "Don't know which one shall be used. Candidates are:",
-        "  - /x/a",
-        "  - /y/a",
-        "Remove all duplicates to fix this!"};
+        "  - /x/a", "  - /y/a", "Remove all duplicates to fix this!"};
     EXPECT_EQ(lines, expected);
 }
 
@@ -118,8 +119,8 @@ TEST_F(AssetSearch, AmbiguousPathEndsTheGame)
 {
     std::ofstream(root / "build" / "bin" / "dup.ini") << "x";
     std::ofstream(root / "dup.ini") << "x";
-    const std::string report = "  - " + at("build/bin/dup.ini") + "\n  - " + at("dup.ini")
-                               + "\nRemove all duplicates to fix this!";
+    const std::string report =
+        "  - " + at("build/bin/dup.ini") + "\n  - " + at("dup.ini") + "\nRemove all duplicates to fix this!";
     EXPECT_EXIT(
         {
             prepareFatalChild();
@@ -144,8 +145,7 @@ TEST(AssetSearchStrict, MissingTextureEndsTheGame)
             findAssetFile("assets/korvel_no_such_file.dds");
         },
         ::testing::ExitedWithCode(1),
-        "^" + literalPattern("Could not find texture file: assets/korvel_no_such_file.dds\n")
-            + "$");
+        "^" + literalPattern("Could not find texture file: assets/korvel_no_such_file.dds\n") + "$");
 }
 
 TEST(AssetSearchStrict, MissingShaderEndsTheGame)
@@ -156,8 +156,7 @@ TEST(AssetSearchStrict, MissingShaderEndsTheGame)
             findShaderFile("assets/shaders/korvel_no_such.vert");
         },
         ::testing::ExitedWithCode(1),
-        "^" + literalPattern("Could not find shader file: assets/shaders/korvel_no_such.vert\n")
-            + "$");
+        "^" + literalPattern("Could not find shader file: assets/shaders/korvel_no_such.vert\n") + "$");
 }
 
 TEST(AssetSearchStrict, ExecutableFolderHoldsTheRunningTest)

@@ -22,7 +22,7 @@ std::map<DirectedEdge, int> countDirectedEdges(const std::vector<std::uint32_t>&
     return counts;
 }
 
-} // namespace
+}  // namespace
 
 TEST(BuiltinMesh, HasTheAgreedSizes)
 {

@@ -8,9 +8,9 @@
 TEST(BuiltinShaderTable, HoldsTheTwelveNamedPrograms)
 {
     const std::set<std::string> expected = {
-        "color",         "cookTorrance",      "cornell",    "cornellGouraud",
-        "environmentMap", "phongGouraud",     "phongGouraudBonus", "phongPhong",
-        "phongPhongBonus", "specularMap",     "texture",    "textureBonus"};
+        "color",           "cookTorrance", "cornell",           "cornellGouraud",
+        "environmentMap",  "phongGouraud", "phongGouraudBonus", "phongPhong",
+        "phongPhongBonus", "specularMap",  "texture",           "textureBonus"};
     std::set<std::string> names;
     for (const auto& entry : BuiltinShaderTable)
         names.insert(entry.first);
@@ -22,8 +22,7 @@ TEST(BuiltinShaderTable, TextsAreStoredEncoded)
     for (const auto& [name, sources] : BuiltinShaderTable) {
         EXPECT_EQ(sources.vertex.find("#version"), std::string::npos) << name;
         EXPECT_EQ(decodeBuiltinShaderText(sources.vertex).rfind("#version 410\n", 0), 0u) << name;
-        EXPECT_EQ(decodeBuiltinShaderText(sources.fragment).rfind("#version 410\n", 0), 0u)
-            << name;
+        EXPECT_EQ(decodeBuiltinShaderText(sources.fragment).rfind("#version 410\n", 0), 0u) << name;
     }
 }
 
@@ -43,7 +42,7 @@ void PrintTo(const DecodeCase& c, std::ostream* os)
 
 class Base64Decoding : public ::testing::TestWithParam<DecodeCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(Base64Decoding, Decodes)
 {
@@ -53,15 +52,12 @@ TEST_P(Base64Decoding, Decodes)
 namespace {
 
 const DecodeCase DecodeCases[] = {
-    {"NoPadding", "TWFu", "Man"},
-    {"OnePad", "TWE=", "Ma"},
-    {"TwoPads", "TQ==", "M"},
-    {"Empty", "", ""},
-    {"HighBits", "/+8=", "\xff\xef"},
-    {"StopsAtForeignCharacter", "TWFu*TWFu", "Man"},
+    {"NoPadding", "TWFu", "Man"},     {"OnePad", "TWE=", "Ma"},
+    {"TwoPads", "TQ==", "M"},         {"Empty", "", ""},
+    {"HighBits", "/+8=", "\xff\xef"}, {"StopsAtForeignCharacter", "TWFu*TWFu", "Man"},
 };
 
-} // namespace
+}  // namespace
 
 INSTANTIATE_TEST_SUITE_P(Texts, Base64Decoding, ::testing::ValuesIn(DecodeCases),
                          [](const auto& info) { return std::string(info.param.name); });

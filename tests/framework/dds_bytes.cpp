@@ -1,6 +1,5 @@
 #include "dds_bytes.h"
 
-
 namespace {
 
 constexpr std::uint32_t PixelFormatFourCc = 0x4;
@@ -36,7 +35,7 @@ void putPixelFormat(std::vector<std::uint8_t>& bytes, const DdsBytesOptions& opt
     putFourCc(bytes, 84, options.fourCc);
 }
 
-} // namespace
+}  // namespace
 
 std::uint8_t payloadByte(std::size_t index)
 {

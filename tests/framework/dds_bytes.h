@@ -10,11 +10,11 @@
 struct DdsBytesOptions {
     std::uint32_t width = 4;
     std::uint32_t height = 4;
-    std::string fourCc = "DXT1";      // ignored when `uncompressed` is set
-    bool uncompressed = false;        // 32-bit RGBA pixel format without a four-character code
-    std::uint32_t dxgiFormat = 0;     // with fourCc "DX10": the extended header's format
-    std::uint32_t payloadBytes = 0;   // bytes after the header(s)
-    std::uint32_t linearSize = 0;     // the header's linear-size field, which the reader must not trust
+    std::string fourCc = "DXT1";     // ignored when `uncompressed` is set
+    bool uncompressed = false;       // 32-bit RGBA pixel format without a four-character code
+    std::uint32_t dxgiFormat = 0;    // with fourCc "DX10": the extended header's format
+    std::uint32_t payloadBytes = 0;  // bytes after the header(s)
+    std::uint32_t linearSize = 0;    // the header's linear-size field, which the reader must not trust
     std::uint32_t headerSize = 124;
     std::uint32_t pixelFormatSize = 32;
 };

@@ -43,7 +43,10 @@ const AcceptedCase Accepted[] = {
     {"Bc3Srgb", extended(256, 256, 78, 65536), 0x83F3, 16, 65536, 148},
 };
 
-void PrintTo(const AcceptedCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const AcceptedCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class AcceptedDds : public testing::TestWithParam<AcceptedCase> {};
 
@@ -95,9 +98,18 @@ std::vector<std::uint8_t> withMagic(std::vector<std::uint8_t> bytes, const char*
 // Opens the bytes with the 12-byte identifier of a KTX or KMG container, e.g. "KTX 11".
 std::vector<std::uint8_t> withContainerId(std::vector<std::uint8_t> bytes, const char (&name)[7])
 {
-    const std::uint8_t id[12] = {0xAB, std::uint8_t(name[0]), std::uint8_t(name[1]), std::uint8_t(name[2]),
-                                 std::uint8_t(name[3]), std::uint8_t(name[4]), std::uint8_t(name[5]),
-                                 0xBB, '\r', '\n', 0x1A, '\n'};
+    const std::uint8_t id[12] = {0xAB,
+                                 std::uint8_t(name[0]),
+                                 std::uint8_t(name[1]),
+                                 std::uint8_t(name[2]),
+                                 std::uint8_t(name[3]),
+                                 std::uint8_t(name[4]),
+                                 std::uint8_t(name[5]),
+                                 0xBB,
+                                 '\r',
+                                 '\n',
+                                 0x1A,
+                                 '\n'};
     std::copy(std::begin(id), std::end(id), bytes.begin());
     return bytes;
 }
@@ -113,11 +125,16 @@ const std::vector<RejectedCase> Rejected = {
     {"ShorterThanMagic", {'D', 'D', 'S'}, DdsFailure::Unrecognised},
     {"PngSignature", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13}, DdsFailure::Unrecognised},
     {"Text", {'h', 'e', 'l', 'l', 'o', '\n'}, DdsFailure::Unrecognised},
-    {"KtxMagicAlone", withMagic(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "\xABKTX"), DdsFailure::Unrecognised},
-    {"Ktx11", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KTX 11"), DdsFailure::OtherContainer},
-    {"Ktx20", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KTX 20"), DdsFailure::OtherContainer},
-    {"Kmg10", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KMG 10"), DdsFailure::OtherContainer},
-    {"MagicWithoutSpace", withMagic(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "DDS\0"), DdsFailure::Unrecognised},
+    {"KtxMagicAlone", withMagic(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "\xABKTX"),
+     DdsFailure::Unrecognised},
+    {"Ktx11", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KTX 11"),
+     DdsFailure::OtherContainer},
+    {"Ktx20", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KTX 20"),
+     DdsFailure::OtherContainer},
+    {"Kmg10", withContainerId(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "KMG 10"),
+     DdsFailure::OtherContainer},
+    {"MagicWithoutSpace", withMagic(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), "DDS\0"),
+     DdsFailure::Unrecognised},
     {"HeaderCutShort", cutTo(makeDdsBytes(fourCcFile(4, 4, "DXT1", 8)), 100), DdsFailure::Unrecognised},
     {"WrongHeaderSize", makeDdsBytes(withHeaderSize(120, 32)), DdsFailure::Unrecognised},
     {"WrongPixelFormatSize", makeDdsBytes(withHeaderSize(124, 24)), DdsFailure::Unrecognised},
@@ -133,14 +150,18 @@ const std::vector<RejectedCase> Rejected = {
     {"Bc1Typeless", makeDdsBytes(extended(4, 4, 70, 8)), DdsFailure::UnsupportedFormat},
     {"Bc3Typeless", makeDdsBytes(extended(4, 4, 76, 16)), DdsFailure::UnsupportedFormat},
     {"Bc7", makeDdsBytes(extended(4, 4, 98, 16)), DdsFailure::UnsupportedFormat},
-    {"UnsupportedWinsOverShortData", makeDdsBytes(fourCcFile(4, 4, "DXT2", 0)), DdsFailure::UnsupportedFormat},
+    {"UnsupportedWinsOverShortData", makeDdsBytes(fourCcFile(4, 4, "DXT2", 0)),
+     DdsFailure::UnsupportedFormat},
     {"HeaderOnly", makeDdsBytes(fourCcFile(4, 4, "DXT1", 0)), DdsFailure::Truncated},
     {"OneByteShortOfBaseLevel", makeDdsBytes(fourCcFile(5, 3, "DXT1", 15)), DdsFailure::Truncated},
     {"Dxt5Square256HalfPresent", makeDdsBytes(fourCcFile(256, 256, "DXT5", 32768)), DdsFailure::Truncated},
     {"ExtendedDataCountedFrom148", makeDdsBytes(extended(4, 4, 77, 4)), DdsFailure::Truncated},
 };
 
-void PrintTo(const RejectedCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RejectedCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class RejectedDds : public testing::TestWithParam<RejectedCase> {};
 
@@ -175,4 +196,4 @@ TEST(ParseDds, NullDataIsNotADdsFile)
     EXPECT_EQ(parseDds(nullptr, 200).failure, DdsFailure::Unrecognised);
 }
 
-} // namespace
+}  // namespace

@@ -42,18 +42,23 @@ const ArgumentsCase ArgumentCases[] = {
     {"NoArguments", {}, FrameworkArguments{}},
     {"HeadlessAlone", {"--run_headless"}, headless(false, "")},
     {"HeadlessWithFilename", {"--run_headless", "--filename", "shot"}, headless(true, "shot")},
-    {"FilenameValueIsAlsoAnOption", {"--filename", "--run_headless"},
-     headless(true, "--run_headless")},
-    {"SettingsFiles", {"--init_camera", "cam.ini", "--init_renderer", "r.ini"},
+    {"FilenameValueIsAlsoAnOption", {"--filename", "--run_headless"}, headless(true, "--run_headless")},
+    {"SettingsFiles",
+     {"--init_camera", "cam.ini", "--init_renderer", "r.ini"},
      withSettings("cam.ini", "r.ini")},
-    {"RepeatedOptionOverwrites", {"--init_camera", "a.ini", "--init_camera", "b.ini"},
+    {"RepeatedOptionOverwrites",
+     {"--init_camera", "a.ini", "--init_camera", "b.ini"},
      withSettings("b.ini", "")},
-    {"LastOptionWithoutValueIgnored", {"--init_camera", "a.ini", "--init_renderer"},
+    {"LastOptionWithoutValueIgnored",
+     {"--init_camera", "a.ini", "--init_renderer"},
      withSettings("a.ini", "")},
     {"LoneFilenameIgnored", {"--filename"}, FrameworkArguments{}},
-    {"UnknownAndPartialIgnored", {"run_headless", "--run_headless=1", "-filename", "x"},
+    {"UnknownAndPartialIgnored",
+     {"run_headless", "--run_headless=1", "-filename", "x"},
      FrameworkArguments{}},
-    {"HelpAmongOthers", {"--run_headless", "--help"}, [] {
+    {"HelpAmongOthers",
+     {"--run_headless", "--help"},
+     [] {
          FrameworkArguments arguments = headless(false, "");
          arguments.help = true;
          return arguments;
@@ -86,7 +91,7 @@ FrameworkArguments scanArguments(const std::vector<const char*>& arguments)
 
 class ArgumentsScan : public ::testing::TestWithParam<ArgumentsCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(ArgumentsScan, FillsRecord)
 {
@@ -100,8 +105,8 @@ TEST(FrameworkOptions, UnknownArgumentsSkipTheValueAfterAnOption)
 {
     std::vector<OptionSynopsis> known;
     appendSynopses(known, frameworkOptions());
-    const char* const argv[] = {"korvel", "--filename", "--run_headless", "stray", "--init_camera",
-                                "cam.ini", "-x", "--filename"};
+    const char* const argv[] = {"korvel",  "--filename", "--run_headless", "stray", "--init_camera",
+                                "cam.ini", "-x",         "--filename"};
     EXPECT_EQ(unknownArguments(known, 8, argv), (std::vector<std::string>{"stray", "-x"}));
 }
 

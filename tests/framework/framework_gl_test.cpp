@@ -47,7 +47,7 @@ GLuint compile(GLenum type, const std::string& source)
     return shader;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(FrameworkGl, InstallsDefaultProgramAndUploadsMesh)
 {
@@ -122,8 +122,7 @@ TEST_F(FrameworkGl, EveryBuiltinProgramCompilesAndLinks)
 {
     for (const auto& [name, sources] : BuiltinShaderTable) {
         const GLuint vertex = compile(GL_VERTEX_SHADER, decodeBuiltinShaderText(sources.vertex));
-        const GLuint fragment =
-            compile(GL_FRAGMENT_SHADER, decodeBuiltinShaderText(sources.fragment));
+        const GLuint fragment = compile(GL_FRAGMENT_SHADER, decodeBuiltinShaderText(sources.fragment));
         EXPECT_NE(vertex, 0u) << name;
         EXPECT_NE(fragment, 0u) << name;
         const GLuint program = glCreateProgram();

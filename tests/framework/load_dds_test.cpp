@@ -142,4 +142,4 @@ TEST_F(LoadDds, FilesEndingInsideTheBaseLevelAreRejectedWithOneLine)
     }
 }
 
-} // namespace
+}  // namespace

@@ -29,10 +29,11 @@ void PrintTo(const PpmCase& c, std::ostream* os)
 }
 
 const PpmCase PpmCases[] = {
-    {"WhiteThenBlack", 2, 1, {255, 255, 255, 0, 0, 0},
-     "P3\n2 1\n255\n255 255 255   0   0   0 \n"},
+    {"WhiteThenBlack", 2, 1, {255, 255, 255, 0, 0, 0}, "P3\n2 1\n255\n255 255 255   0   0   0 \n"},
     {"TopRowFirst", 1, 2, {255, 0, 0, 0, 0, 255}, "P3\n1 2\n255\n  0   0 255 \n255   0   0 \n"},
-    {"OddWidthRowsStayApart", 3, 2,
+    {"OddWidthRowsStayApart",
+     3,
+     2,
      {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18},
      "P3\n3 2\n255\n 10  11  12  13  14  15  16  17  18 \n"
      "  1   2   3   4   5   6   7   8   9 \n"},
@@ -41,7 +42,7 @@ const PpmCase PpmCases[] = {
 
 class PpmEncoding : public ::testing::TestWithParam<PpmCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(PpmEncoding, MatchesLayout)
 {

@@ -19,17 +19,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
-const char* const PassVertex =
-    "#version 410\nlayout(location = 0) in vec3 position;\n"
-    "void main() { gl_Position = vec4(position, 1); }\n";
-const char* const TintFragment =
-    "#version 410\nuniform vec3 tint;\nuniform float alpha;\nout vec4 color;\n"
-    "void main() { color = vec4(tint, alpha); }\n";
+const char* const PassVertex = "#version 410\nlayout(location = 0) in vec3 position;\n"
+                               "void main() { gl_Position = vec4(position, 1); }\n";
+const char* const TintFragment = "#version 410\nuniform vec3 tint;\nuniform float alpha;\nout vec4 color;\n"
+                                 "void main() { color = vec4(tint, alpha); }\n";
 const char* const BrokenFragment = "#version 410\nout vec4 color;\nvoid main() { color = ; }\n";
 // Compiles on its own, but a program needs a main in every stage.
-const char* const UnlinkableFragment =
-    "#version 410\nout vec4 color;\nvoid paint() { color = vec4(1); }\n";
+const char* const UnlinkableFragment = "#version 410\nout vec4 color;\nvoid paint() { color = vec4(1); }\n";
 
 // A death-test child is this binary run again; it inherits the variable and so
 // writes into its parent's folder, which the parent removes afterwards.
@@ -72,7 +68,7 @@ protected:
     fs::path folder;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ShaderGl, BuiltInProgramIsSilentAndLinked)
 {
@@ -159,8 +155,7 @@ TEST_F(ShaderGl, CompileFailureNamesTheFileAndEndsTheGame)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const std::string vertex = writeStage("pass.vert", PassVertex);
     const std::string fragment = writeStage("broken.frag", BrokenFragment);
-    const std::string expected = "Read shader: " + vertex + "\nFailed to compile shader: "
-                                 + fragment + "\n";
+    const std::string expected = "Read shader: " + vertex + "\nFailed to compile shader: " + fragment + "\n";
     EXPECT_EXIT(
         {
             prepareFatalChild();
@@ -216,7 +211,7 @@ glm::vec3 paintedColour()
     return glm::vec3(pixel[0], pixel[1], pixel[2]) / 255.0f;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(ShaderGl, VariantsShareUniformsAndTheSelectorPicksTheBoundProgram)
 {

@@ -58,7 +58,7 @@ struct MipCase {
     DdsBytesOptions file;
     GLint glFormat;
     GLint baseLevelBytes;
-    GLint lastLevel; // floor(log2(max(w, h)))
+    GLint lastLevel;  // floor(log2(max(w, h)))
 };
 
 const MipCase MipCases[] = {
@@ -67,7 +67,10 @@ const MipCase MipCases[] = {
     {"Dxt3Tall4x32", fourCcFile(4, 32, "DXT3", 128), 0x83F2, 128, 5},
 };
 
-void PrintTo(const MipCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const MipCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class TextureMipChain : public TextureUpload, public testing::WithParamInterface<MipCase> {};
 
@@ -158,4 +161,4 @@ TEST_F(TextureUpload, GameConstructorResolvesPathThroughAssetSearch)
     EXPECT_EQ(levelParameter(4, GL_TEXTURE_WIDTH), 1);
 }
 
-} // namespace
+}  // namespace

@@ -9,8 +9,7 @@
 
 constexpr float Tolerance = 1e-5f;
 
-static void expectNear(const glm::vec3& actual, const glm::vec3& expected,
-                       float tolerance = Tolerance)
+static void expectNear(const glm::vec3& actual, const glm::vec3& expected, float tolerance = Tolerance)
 {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
     EXPECT_NEAR(actual.y, expected.y, tolerance);

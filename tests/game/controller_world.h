@@ -22,9 +22,9 @@ struct ControllerWorld {
                  const glm::vec3& facing)
     {
         const bool counterClockwise = glm::dot(glm::cross(b - a, c - a), facing) > 0.0f;
-        const std::vector<std::uint32_t> indices =
-            counterClockwise ? std::vector<std::uint32_t>{0, 1, 2, 0, 2, 3}
-                             : std::vector<std::uint32_t>{0, 2, 1, 0, 3, 2};
+        const std::vector<std::uint32_t> indices = counterClockwise
+                                                       ? std::vector<std::uint32_t>{0, 1, 2, 0, 2, 3}
+                                                       : std::vector<std::uint32_t>{0, 2, 1, 0, 3, 2};
         scene.addStaticMesh({a, b, c, d}, indices);
     }
 

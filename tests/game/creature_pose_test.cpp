@@ -12,8 +12,8 @@ TEST(WrapHeading, WrapsOnce)
         float expected;
     };
     const std::vector<Case> cases = {
-        {0.0f, 0.0f},     {90.0f, 90.0f},    {359.5f, 359.5f}, {360.0f, 0.0f},
-        {450.0f, 90.0f},  {-90.0f, 270.0f},  {-0.5f, 359.5f},  {720.0f, 360.0f},
+        {0.0f, 0.0f},    {90.0f, 90.0f},   {359.5f, 359.5f}, {360.0f, 0.0f},
+        {450.0f, 90.0f}, {-90.0f, 270.0f}, {-0.5f, 359.5f},  {720.0f, 360.0f},
     };
     for (const Case& c : cases)
         EXPECT_FLOAT_EQ(wrapHeading(c.degrees), c.expected) << c.degrees;
@@ -48,6 +48,5 @@ TEST(Patrol, StepFollowsDirectionAndIgnoresHeight)
     const glm::vec3 back = patrolStep(glm::vec3(0, 0, -1), SpiderSpeed, 0.1f, true);
     EXPECT_FLOAT_EQ(out.z, -1.0f);
     EXPECT_FLOAT_EQ(back.z, 1.0f);
-    EXPECT_FLOAT_EQ(patrolProgress(glm::vec3(3, 50, -7), glm::vec3(3, 1, -2), glm::vec3(0, 0, -1)),
-                    5.0f);
+    EXPECT_FLOAT_EQ(patrolProgress(glm::vec3(3, 50, -7), glm::vec3(3, 1, -2), glm::vec3(0, 0, -1)), 5.0f);
 }

@@ -21,8 +21,7 @@ static glm::vec3 centreOf(const Creature& creature)
 TEST(Spider, ConstructionNamesAndPlacesTheCapsule)
 {
     ControllerWorld world;
-    const Spider spider(world.capsuleModel(SpiderRadius, SpiderHeight), {56.135f, 1.5f, -42.508f},
-                        40.0f);
+    const Spider spider(world.capsuleModel(SpiderRadius, SpiderHeight), {56.135f, 1.5f, -42.508f}, 40.0f);
     ASSERT_NE(spider.model.controller, nullptr);
     EXPECT_EQ(spider.model.controller->getName(), "Spider");
     EXPECT_EQ(centreOf(spider), glm::vec3(56.135f, 1.5f, -42.508f));
@@ -96,10 +95,8 @@ TEST(Spider, FirstContactStopsTheRestOfTheFrame)
     ControllerWorld world;
     world.addWallAtX(5.0f, 10.0f);
     std::vector<Spider> spiders;
-    spiders.emplace_back(world.capsuleModel(SpiderRadius, SpiderHeight),
-                         glm::vec3(4.3f, 1.5f, 0.0f), 40.0f);
-    spiders.emplace_back(world.capsuleModel(SpiderRadius, SpiderHeight),
-                         glm::vec3(0.0f, 1.5f, 50.0f), 40.0f);
+    spiders.emplace_back(world.capsuleModel(SpiderRadius, SpiderHeight), glm::vec3(4.3f, 1.5f, 0.0f), 40.0f);
+    spiders.emplace_back(world.capsuleModel(SpiderRadius, SpiderHeight), glm::vec3(0.0f, 1.5f, 50.0f), 40.0f);
     const std::vector<glm::vec3> axes = {AlongX, glm::vec3(0, 0, -1)};
     EXPECT_TRUE(updateSpiders(spiders, axes, Frame));
     EXPECT_EQ(centreOf(spiders[1]), glm::vec3(0.0f, 1.5f, 50.0f));

@@ -27,8 +27,7 @@ TEST(DamageCooldown, BoundariesAndGrace)
         {"long after", 0, 3600 * 1000 * Millisecond, true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(isDamageCooldownOver(c.lastDamageTime, SpiderDamageCooldown, c.now), c.expected)
-            << c.name;
+        EXPECT_EQ(isDamageCooldownOver(c.lastDamageTime, SpiderDamageCooldown, c.now), c.expected) << c.name;
 }
 
 TEST(DamageCooldown, SecondsSinceIsSignedSeconds)

@@ -34,9 +34,9 @@ constexpr float Skin = 0.1f;
 // Room for float rounding of positions around 200 units from the origin.
 constexpr float PositionSlack = 1e-3f;
 
-constexpr const char* LevelFiles[] = {
-    "assets/geometry/map/Map.obj", "assets/geometry/door/Door.obj",
-    "assets/geometry/podium/Podium.obj", "assets/geometry/riddle/Riddle.obj"};
+constexpr const char* LevelFiles[] = {"assets/geometry/map/Map.obj", "assets/geometry/door/Door.obj",
+                                      "assets/geometry/podium/Podium.obj",
+                                      "assets/geometry/riddle/Riddle.obj"};
 constexpr const char* SpiderFile = "assets/geometry/spiders/Spider.obj";
 constexpr const char* SkeletonFile = "assets/geometry/magicSkeleton/scene.gltf";
 
@@ -51,9 +51,9 @@ struct SpiderCase {
     const char* name;
     glm::vec3 start;
     glm::vec3 axis;
-    float startTurn;     // degrees turned once after construction
-    float outHeading;    // while walking away from the start
-    float homeHeading;   // while walking back
+    float startTurn;    // degrees turned once after construction
+    float outHeading;   // while walking away from the start
+    float homeHeading;  // while walking back
 };
 
 const SpiderCase Spiders[] = {
@@ -136,9 +136,8 @@ protected:
         std::vector<Spider> spiders;
         spiders.reserve(std::size(Spiders));
         for (const SpiderCase& c : Spiders) {
-            spiders.emplace_back(
-                creatureModel(SpiderFile, SpiderScale, 1.0f, 1.0f, *scene, *manager), c.start,
-                PatrolDistance);
+            spiders.emplace_back(creatureModel(SpiderFile, SpiderScale, 1.0f, 1.0f, *scene, *manager),
+                                 c.start, PatrolDistance);
             spiders.back().turn(c.startTurn);
         }
         return spiders;

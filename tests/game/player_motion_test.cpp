@@ -82,7 +82,10 @@ TEST(KeyDisplacement, CombinesHeldKeys)
         {"W forward", w, {0, 0, -1}, step, {0, 0, -1}},
         {"W ignores pitch", w, {0, -0.9f, -0.1f}, step, {0, 0, -1}},
         {"W and S cancel", ws, {1, 0, 0}, 0.0f, {0, 0, 0}},
-        {"W and D diagonal at sqrt 2", wd, {0, 0, -1}, step * std::sqrt(2.0f),
+        {"W and D diagonal at sqrt 2",
+         wd,
+         {0, 0, -1},
+         step * std::sqrt(2.0f),
          glm::normalize(glm::vec3(1, 0, -1))},
         {"A moves left", a, {0, 0, -1}, step, {-1, 0, 0}},
         {"all four cancel", all, {0, 0, -1}, 0.0f, {0, 0, 0}},
@@ -108,8 +111,8 @@ TEST(ReadPlayerKeys, MapsGlfwKeys)
     EXPECT_TRUE(pressed.sprint);
     EXPECT_TRUE(pressed.jump);
     EXPECT_TRUE(pressed.quickSave);
-    EXPECT_FALSE(pressed.forward || pressed.backward || pressed.left || pressed.right ||
-                 pressed.restart || pressed.printPosition);
+    EXPECT_FALSE(pressed.forward || pressed.backward || pressed.left || pressed.right || pressed.restart ||
+                 pressed.printPosition);
 }
 
 // Flat ground at height 0: a fall below it is stopped there and reported as contact.

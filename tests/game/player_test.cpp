@@ -150,8 +150,7 @@ TEST(Player, QuickSaveStoresThePreviousFramesPosition)
     player.refreshPosition();
     testing::internal::CaptureStdout();
     player.update(FakeKeys{GLFW_KEY_F11, GLFW_KEY_F10, GLFW_KEY_W}, Frame, LookNorth);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Player: X: 3, Y: 10, Z: 4\nQuick Save\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Player: X: 3, Y: 10, Z: 4\nQuick Save\n");
     EXPECT_EQ(player.checkpoint, glm::vec3(3.0f, 10.0f, 4.0f));
     EXPECT_NE(centreOf(player).z, 4.0f);
 
@@ -167,8 +166,7 @@ TEST(Player, WithoutAControllerStaysInert)
     ControllerWorld world;
     Player player(world.manager, glm::vec3(4.0f, 2.5f, 4.0f), 0);
     player.controller = nullptr;
-    EXPECT_EQ(player.update(FakeKeys{GLFW_KEY_W, GLFW_KEY_F9, GLFW_KEY_SPACE}, Frame, LookNorth),
-              0);
+    EXPECT_EQ(player.update(FakeKeys{GLFW_KEY_W, GLFW_KEY_F9, GLFW_KEY_SPACE}, Frame, LookNorth), 0);
     player.refreshPosition();
     player.respawn();
     Camera camera;

@@ -31,13 +31,13 @@ TEST(SpiderDamage, CooldownGraceGameOverAndRespawn)
         float health;
     };
     const std::vector<Contact> contacts = {
-        {100, "", 3.0f},                           // grace period
-        {5100, "", 3.0f},                          // still within 5 s + 0.2 s
-        {5200, "Health: 2\n", 2.0f},               // grace over exactly
-        {5300, "", 2.0f},                          // 0.1 s later: cool-down
-        {5500, "Health: 1\n", 1.0f},               // 0.3 s after the last hit
-        {5800, "Health: 0\nGame Over!\n", 3.0f},   // death respawns with full health
-        {5900, "", 3.0f},                          // the fatal hit restarted the cool-down
+        {100, "", 3.0f},                          // grace period
+        {5100, "", 3.0f},                         // still within 5 s + 0.2 s
+        {5200, "Health: 2\n", 2.0f},              // grace over exactly
+        {5300, "", 2.0f},                         // 0.1 s later: cool-down
+        {5500, "Health: 1\n", 1.0f},              // 0.3 s after the last hit
+        {5800, "Health: 0\nGame Over!\n", 3.0f},  // death respawns with full health
+        {5900, "", 3.0f},                         // the fatal hit restarted the cool-down
     };
     ControllerWorld world;
     const std::int64_t spawn = 42 * Millisecond;

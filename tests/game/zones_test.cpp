@@ -70,14 +70,12 @@ TEST(ZoneRules, ActInOrderAndSeeEachOthersTeleports)
     const std::vector<RuleCase> cases = {
         {"safe ground", {4, 2.5f, 4}, {4, 2.5f, 4}, {}, ""},
         {"goal wins and teleports", {170, 2, -252}, {4, 2.5f, 4}, {"teleport"}, "You won!\n"},
-        {"goal high above still wins", {160.5f, 90, -250.5f}, {4, 2.5f, 4}, {"teleport"},
-         "You won!\n"},
+        {"goal high above still wins", {160.5f, 90, -250.5f}, {4, 2.5f, 4}, {"teleport"}, "You won!\n"},
         {"floor at exactly 0", {4, 0, 4}, {4, 2.5f, 4}, {"respawn"}, ""},
         {"hazard 1 jumped over", {-30, 6, -42}, {4, 2.5f, 4}, {"respawn"}, ""},
         {"hazard 10 corner", {214.4f, 2, -283.3f}, {4, 2.5f, 4}, {"respawn"}, ""},
         // The hazard test reads the respawned position, so hazard 2 no longer matches.
-        {"below floor inside hazard 2 respawns once", {2, -1, -80}, {4, 2.5f, 4}, {"respawn"},
-         ""},
+        {"below floor inside hazard 2 respawns once", {2, -1, -80}, {4, 2.5f, 4}, {"respawn"}, ""},
         // The checkpoint itself lies in hazard 3: the next zone test sees it at once.
         {"respawn into a later hazard", {-30, 2, -42}, {107, 2, -80}, {"respawn", "respawn"}, ""},
         // A checkpoint under the floor: floor respawn, then no zone matches.

@@ -79,7 +79,7 @@ TEST(LightAtlas, ChartsKeepTheirSizeAndStayApart)
 
 TEST(LightAtlas, SharedVerticesMakeOneChartAndFineTexelsNearTheCentre)
 {
-    LightAtlasMesh strip;   // two triangles sharing an edge: one chart
+    LightAtlasMesh strip;  // two triangles sharing an edge: one chart
     strip.positions = {{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1}};
     strip.indices = {0, 1, 2, 0, 2, 3};
     LightAtlasMesh nearAndFar;

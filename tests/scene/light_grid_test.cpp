@@ -11,8 +11,7 @@
 namespace {
 
 // Torch indices within `range` of (x, z) in the floor plan, by brute force.
-std::vector<std::int32_t> torchesWithin(const std::vector<glm::vec3>& lights, float x, float z,
-                                        float range)
+std::vector<std::int32_t> torchesWithin(const std::vector<glm::vec3>& lights, float x, float z, float range)
 {
     std::vector<std::int32_t> found;
     for (std::size_t i = 0; i < lights.size(); ++i)

@@ -158,7 +158,8 @@ TEST_F(LitRendering, LightGridLightsLikeTheFullLoop)
 {
     const Mesh tile = floorTile(solidTexture({255, 255, 255}), {0, 1, 0});
     // Crossing A has eight torches around it; the start room has the lava too.
-    for (const glm::vec3& spot : {UnderTorch, glm::vec3(2.45f, 1.0f, -42.5f), glm::vec3(5.5f, 1.0f, -38.2f)}) {
+    for (const glm::vec3& spot :
+         {UnderTorch, glm::vec3(2.45f, 1.0f, -42.5f), glm::vec3(5.5f, 1.0f, -38.2f)}) {
         for (const auto& [x, y] : {std::pair{Centre, Centre}, std::pair{3, 29}, std::pair{30, 2}}) {
             frameOn(*model, spot);
             uploadLightGridUniforms(*model, lightGrid);

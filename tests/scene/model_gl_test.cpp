@@ -45,8 +45,10 @@ f 5/1/1 6/2/1 7/3/1 8/4/1
 
 std::string quadsMtl(const std::string& firstImage, const std::string& secondImage)
 {
-    return "newmtl stone\nKd 1 1 1\nmap_Kd " + firstImage + "\nnorm textures/normal.png\n"
-           "newmtl stoneTwo\nKd 0.5 0.5 0.5\nmap_Kd " + secondImage + "\n";
+    return "newmtl stone\nKd 1 1 1\nmap_Kd " + firstImage +
+           "\nnorm textures/normal.png\n"
+           "newmtl stoneTwo\nKd 0.5 0.5 0.5\nmap_Kd " +
+           secondImage + "\n";
 }
 
 class ModelGl : public testing::Test {

@@ -59,8 +59,7 @@ TEST_P(ModelDirectory, IsThePathUpToItsLastSlash)
 INSTANTIATE_TEST_SUITE_P(
     Paths, ModelDirectory,
     testing::Values(DirectoryCase{"nested", "assets/geometry/map/Map.obj", "assets/geometry/map"},
-                    DirectoryCase{"noSlash", "Map.obj", "Map.obj"},
-                    DirectoryCase{"rootFile", "/Map.obj", ""},
+                    DirectoryCase{"noSlash", "Map.obj", "Map.obj"}, DirectoryCase{"rootFile", "/Map.obj", ""},
                     DirectoryCase{"backslashIsNoSeparator", "a\\b/c\\Map.obj", "a\\b"}),
     [](const testing::TestParamInfo<DirectoryCase>& info) { return info.param.name; });
 

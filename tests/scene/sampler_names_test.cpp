@@ -26,9 +26,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         SamplerCase{"none", {}, {}},
         SamplerCase{"diffuseAndNormal", {"texture_diffuse", "normalMap"}, {"texture_diffuse1", "normalMap1"}},
-        SamplerCase{"twoDiffuse", {"texture_diffuse", "texture_diffuse", "normalMap"},
+        SamplerCase{"twoDiffuse",
+                    {"texture_diffuse", "texture_diffuse", "normalMap"},
                     {"texture_diffuse1", "texture_diffuse2", "normalMap1"}},
-        SamplerCase{"unknownTypeHasNoNumber", {"texture_specular", "texture_diffuse"},
+        SamplerCase{"unknownTypeHasNoNumber",
+                    {"texture_specular", "texture_diffuse"},
                     {"texture_specular", "texture_diffuse1"}},
         SamplerCase{"tenTextures",
                     {"texture_diffuse", "texture_diffuse", "texture_diffuse", "texture_diffuse",

@@ -61,7 +61,8 @@ TEST(ShaderSources, LightingModesMatchTheShadersConstants)
         EXPECT_NE(model.find(declaration), std::string::npos) << declaration;
     }
     // The vertex stage moves the triangles to their atlas place in the bake.
-    const std::string bake = "const int LIGHTING_BAKE = " + std::to_string(static_cast<int>(LightingMode::Bake)) + ";";
+    const std::string bake =
+        "const int LIGHTING_BAKE = " + std::to_string(static_cast<int>(LightingMode::Bake)) + ";";
     EXPECT_NE(readShader("model.vert").find(bake), std::string::npos) << bake;
 }
 
@@ -81,8 +82,8 @@ TEST(ShaderSources, DerivativesComeBeforeAnyBranch)
         ASSERT_TRUE(std::regex_search(mainBody, firstBranch, branch)) << name;
         const std::size_t branchAt = main + static_cast<std::size_t>(firstBranch.position(0));
         const std::regex derivative(R"(\b(dFdx|dFdy|fwidth)\s*\()");
-        for (auto it = std::sregex_iterator(source.begin(), source.end(), derivative); it != std::sregex_iterator();
-             ++it) {
+        for (auto it = std::sregex_iterator(source.begin(), source.end(), derivative);
+             it != std::sregex_iterator(); ++it) {
             const std::size_t at = static_cast<std::size_t>(it->position(0));
             EXPECT_TRUE(at > main && at < branchAt) << name << ": " << it->str() << " at offset " << at;
         }

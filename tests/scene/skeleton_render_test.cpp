@@ -123,13 +123,11 @@ protected:
     void setFrameUniforms()
     {
         const glm::mat4 placement = creatureMatrix(
-            glm::vec3(RestingCentre.x, RestingCentre.y - SkeletonDrawDrop, RestingCentre.z),
-            SkeletonHeading);
+            glm::vec3(RestingCentre.x, RestingCentre.y - SkeletonDrawDrop, RestingCentre.z), SkeletonHeading);
         const glm::vec3 origin(placement[3]);
         const glm::vec3 eye = origin + CameraOffset;
         const glm::mat4 view = glm::lookAt(eye, origin + LookOffset, glm::vec3(0.0f, 1.0f, 0.0f));
-        const glm::mat4 projection =
-            glm::perspective(glm::radians(FieldOfViewDegrees), 1.0f, 0.1f, 100.0f);
+        const glm::mat4 projection = glm::perspective(glm::radians(FieldOfViewDegrees), 1.0f, 0.1f, 100.0f);
         Shader& program = *skinning;
         program.use();
         uploadLightingConstants(program, torchLights());

@@ -28,15 +28,14 @@ TEST_P(TextureFormatChoice, MatchesTheChannelCount)
     EXPECT_EQ(format->pixelFormat, GetParam().pixelFormat);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Channels, TextureFormatChoice,
-    testing::Values(FormatCase{"grey", 1, false, GL_RED, GL_RED},
-                    FormatCase{"greyIgnoresGamma", 1, true, GL_RED, GL_RED},
-                    FormatCase{"rgb", 3, false, GL_RGB, GL_RGB},
-                    FormatCase{"srgb", 3, true, GL_SRGB, GL_RGB},
-                    FormatCase{"rgba", 4, false, GL_RGBA, GL_RGBA},
-                    FormatCase{"srgbAlpha", 4, true, GL_SRGB_ALPHA, GL_RGBA}),
-    [](const testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Channels, TextureFormatChoice,
+                         testing::Values(FormatCase{"grey", 1, false, GL_RED, GL_RED},
+                                         FormatCase{"greyIgnoresGamma", 1, true, GL_RED, GL_RED},
+                                         FormatCase{"rgb", 3, false, GL_RGB, GL_RGB},
+                                         FormatCase{"srgb", 3, true, GL_SRGB, GL_RGB},
+                                         FormatCase{"rgba", 4, false, GL_RGBA, GL_RGBA},
+                                         FormatCase{"srgbAlpha", 4, true, GL_SRGB_ALPHA, GL_RGBA}),
+                         [](const testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
 
 TEST(TextureFormatChoice, OtherChannelCountsHaveNoFormat)
 {
@@ -100,15 +99,14 @@ TEST_P(ImageSizeLimit, RefusesWhatCannotOrShouldNotBeUploaded)
     EXPECT_EQ(!rejectImageSize(c.width, c.height, c.driverLimit).has_value(), c.accepted);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, ImageSizeLimit,
-    testing::Values(SizeCase{"usual", 256, 256, 16384, true},
-                    SizeCase{"atOwnLimit", 8192, 1, 16384, true},
-                    SizeCase{"pastOwnLimit", 8193, 1, 16384, false},
-                    SizeCase{"pastDriverLimit", 4096, 4097, 4096, false},
-                    SizeCase{"atDriverLimit", 4096, 4096, 4096, true},
-                    SizeCase{"unknownDriverLimit", 8192, 8192, 0, true},
-                    SizeCase{"empty", 0, 16, 16384, false}),
-    [](const testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Sizes, ImageSizeLimit,
+                         testing::Values(SizeCase{"usual", 256, 256, 16384, true},
+                                         SizeCase{"atOwnLimit", 8192, 1, 16384, true},
+                                         SizeCase{"pastOwnLimit", 8193, 1, 16384, false},
+                                         SizeCase{"pastDriverLimit", 4096, 4097, 4096, false},
+                                         SizeCase{"atDriverLimit", 4096, 4096, 4096, true},
+                                         SizeCase{"unknownDriverLimit", 8192, 8192, 0, true},
+                                         SizeCase{"empty", 0, 16, 16384, false}),
+                         [](const testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
 
 }  // namespace

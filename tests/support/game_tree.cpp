@@ -75,11 +75,10 @@ void GameTree::writeFile(const std::string& relativePath, const std::string& con
     writeWholeFile(path, content);
 }
 
-GameRun GameTree::run(const std::string& arguments,
-                     const std::vector<std::string>& expectedGlMessages) const
+GameRun GameTree::run(const std::string& arguments, const std::vector<std::string>& expectedGlMessages) const
 {
-    const std::string command = "cd '" + root().string() + "' && ./build/korvel " + arguments +
-                                " </dev/null 2>&1";
+    const std::string command =
+        "cd '" + root().string() + "' && ./build/korvel " + arguments + " </dev/null 2>&1";
     GameRun result;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)

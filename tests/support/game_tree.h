@@ -39,8 +39,7 @@ public:
     // directory, no standard input, under the display the test runs with.
     // Every "OpenGL Error:" line (the game prints each GL debug message so) fails
     // the calling test, unless it contains one of `expectedGlMessages`.
-    GameRun run(const std::string& arguments,
-                const std::vector<std::string>& expectedGlMessages = {}) const;
+    GameRun run(const std::string& arguments, const std::vector<std::string>& expectedGlMessages = {}) const;
 
     const std::filesystem::path& root() const { return folder.root(); }
 

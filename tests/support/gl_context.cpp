@@ -90,8 +90,8 @@ GLFWwindow* sharedGlWindow()
 std::string glContextFailure()
 {
     const char* display = std::getenv("DISPLAY");
-    return std::string("no OpenGL 4.1 core context on DISPLAY=") + (display ? display : "(unset)") + " ("
-           + lastGlfwError + ")";
+    return std::string("no OpenGL 4.1 core context on DISPLAY=") + (display ? display : "(unset)") + " (" +
+           lastGlfwError + ")";
 }
 
 OffscreenTarget::OffscreenTarget(int size)

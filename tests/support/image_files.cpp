@@ -4,8 +4,7 @@
 
 #include <stb/stb_image_write.h>
 
-void writeSolidPng(const std::string& path, int width, int height,
-                   const std::vector<std::uint8_t>& pixel)
+void writeSolidPng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& pixel)
 {
     const int channels = static_cast<int>(pixel.size());
     std::vector<std::uint8_t> pixels;

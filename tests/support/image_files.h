@@ -7,5 +7,4 @@
 #include <vector>
 
 // A width x height image with every pixel set to `pixel` (channels = pixel.size()).
-void writeSolidPng(const std::string& path, int width, int height,
-                   const std::vector<std::uint8_t>& pixel);
+void writeSolidPng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& pixel);

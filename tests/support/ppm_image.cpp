@@ -10,8 +10,8 @@ PpmImage readPpm(const std::string& path)
     std::ifstream file(path);
     std::string magic;
     int maximum = 0;
-    if (!(file >> magic >> image.width >> image.height >> maximum) || magic != "P3" ||
-        maximum != 255 || image.width <= 0 || image.height <= 0)
+    if (!(file >> magic >> image.width >> image.height >> maximum) || magic != "P3" || maximum != 255 ||
+        image.width <= 0 || image.height <= 0)
         return image;
     const std::size_t count = static_cast<std::size_t>(image.width) * image.height * 3;
     image.rgb.reserve(count);

@@ -20,11 +20,10 @@ inline bool testsMustRun()
 
 // In place of GTEST_SKIP(), in a test body or SetUp: SKIP_OR_FAIL("no display").
 // The reason may be a stream chain: SKIP_OR_FAIL("missing " << path).
-#define SKIP_OR_FAIL(reason)                                                                   \
-    do {                                                                                       \
-        if (testsMustRun())                                                                    \
-            GTEST_FAIL() << "cannot run: " << reason                                           \
-                         << " (every test must run under CI and run-tests.sh)";                \
-        else                                                                                   \
-            GTEST_SKIP() << reason;                                                            \
+#define SKIP_OR_FAIL(reason)                                                                                 \
+    do {                                                                                                     \
+        if (testsMustRun())                                                                                  \
+            GTEST_FAIL() << "cannot run: " << reason << " (every test must run under CI and run-tests.sh)";  \
+        else                                                                                                 \
+            GTEST_SKIP() << reason;                                                                          \
     } while (false)

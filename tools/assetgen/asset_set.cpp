@@ -19,28 +19,33 @@ public:
     explicit AssetWriter(std::string root) : root(std::move(root)) {}
 
     void model(const std::string& folder, const std::string& name, const MeshBuilder& mesh,
-               const std::vector<MaterialSpec>& materials) {
+               const std::vector<MaterialSpec>& materials)
+    {
         writeObjModel(root + "/" + folder, name, mesh, materials);
         note(folder + "/" + name + ".obj");
         note(folder + "/" + name + ".mtl");
     }
 
-    void png(const std::string& path, const Image& image) {
+    void png(const std::string& path, const Image& image)
+    {
         writePng(root + "/" + path, image);
         note(path);
     }
 
-    void dds(const std::string& path, const Image& image) {
+    void dds(const std::string& path, const Image& image)
+    {
         writeDds(root + "/" + path, image);
         note(path);
     }
 
-    void wav(const std::string& path, const std::vector<double>& samples) {
+    void wav(const std::string& path, const std::vector<double>& samples)
+    {
         writeMonoWav(root + "/" + path, samples, SoundSampleRate);
         note(path);
     }
 
-    void gltf(const std::string& folder) {
+    void gltf(const std::string& folder)
+    {
         writeSkeletonGltf(root + "/" + folder);
         note(folder + "/scene.gltf");
         note(folder + "/scene.bin");
@@ -56,7 +61,8 @@ private:
 
 }  // namespace
 
-std::vector<std::string> generateAssets(const std::string& outputRoot) {
+std::vector<std::string> generateAssets(const std::string& outputRoot)
+{
     AssetWriter out(outputRoot);
     const std::string geometry = "assets/geometry/";
 
@@ -92,6 +98,7 @@ std::vector<std::string> generateAssets(const std::string& outputRoot) {
     out.dds("assets/textures/wood_texture.dds", woodPicture());
     out.dds("assets/textures/tiles_diffuse.dds", tilesPicture());
 
-    for (const GeneratedSound& sound : gameSounds()) out.wav("assets/sounds/" + sound.fileName, sound.samples);
+    for (const GeneratedSound& sound : gameSounds())
+        out.wav("assets/sounds/" + sound.fileName, sound.samples);
     return out.written;
 }

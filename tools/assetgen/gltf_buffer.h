@@ -10,8 +10,8 @@ class GltfBuffer {
 public:
     // Float accessor of `type` ("SCALAR", "VEC2", "VEC3", "VEC4", "MAT4"); withBounds adds min/max.
     int addFloats(const std::vector<float>& values, const std::string& type, bool withBounds);
-    int addJoints(const std::vector<uint16_t>& values);       // VEC4 of unsigned shorts
-    int addIndices(const std::vector<uint32_t>& values);      // SCALAR unsigned ints
+    int addJoints(const std::vector<uint16_t>& values);   // VEC4 of unsigned shorts
+    int addIndices(const std::vector<uint32_t>& values);  // SCALAR unsigned ints
 
     std::string accessorsJson() const;
     std::string bufferViewsJson() const;

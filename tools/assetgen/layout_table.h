@@ -40,8 +40,8 @@ constexpr double PatrolDistance = 40.0;
 constexpr double PatrolOvershoot = 1.0;  // one long frame's step beyond either end
 
 const std::vector<WalkBox>& walkBoxes();
-const std::vector<Rect>& pitRects();      // lava pit first, then the chasm
-const std::vector<Rect>& hazardZones();   // in the order the rules test them
+const std::vector<Rect>& pitRects();     // lava pit first, then the chasm
+const std::vector<Rect>& hazardZones();  // in the order the rules test them
 const Rect& goalZone();
 const std::vector<GroundPoint>& torchPositions();  // y is torchY
 const std::vector<SpiderPatrol>& spiderPatrols();

@@ -7,33 +7,45 @@
 namespace {
 
 constexpr double EdgeTolerance = 1e-6;
-constexpr double ProbeStep = 1e-3;          // how far across an edge a neighbour cell is probed
-constexpr double SnapToEndWall = 0.5;       // zone bounds this close to a branch end reach the wall
+constexpr double ProbeStep = 1e-3;     // how far across an edge a neighbour cell is probed
+constexpr double SnapToEndWall = 0.5;  // zone bounds this close to a branch end reach the wall
 
 enum class Cell { Outside, Pit, Floor };
 
-Cell cellAt(double x, double z) {
-    if (!walkBoxAt(x, z)) return Cell::Outside;
+Cell cellAt(double x, double z)
+{
+    if (!walkBoxAt(x, z))
+        return Cell::Outside;
     return insidePit(x, z) ? Cell::Pit : Cell::Floor;
 }
 
-Rect branchRect(const Rect& zone) {
+Rect branchRect(const Rect& zone)
+{
     const WalkBox* box = walkBoxAt((zone.x0 + zone.x1) / 2, (zone.z0 + zone.z1) / 2);
     const Rect& b = box->area;
-    const auto reach = [](double bound, double wall) { return std::abs(bound - wall) < SnapToEndWall ? wall : bound; };
-    if (b.x1 - b.x0 > b.z1 - b.z0) return {reach(zone.x0, b.x0), reach(zone.x1, b.x1), b.z0, b.z1};
+    const auto reach = [](double bound, double wall) {
+        return std::abs(bound - wall) < SnapToEndWall ? wall : bound;
+    };
+    if (b.x1 - b.x0 > b.z1 - b.z0)
+        return {reach(zone.x0, b.x0), reach(zone.x1, b.x1), b.z0, b.z1};
     return {b.x0, b.x1, reach(zone.z0, b.z0), reach(zone.z1, b.z1)};
 }
 
-void addSorted(std::vector<double>& values, double v) {
-    if (std::find(values.begin(), values.end(), v) == values.end()) values.push_back(v);
+void addSorted(std::vector<double>& values, double v)
+{
+    if (std::find(values.begin(), values.end(), v) == values.end())
+        values.push_back(v);
 }
 
-void gridLines(std::vector<double>& xs, std::vector<double>& zs) {
+void gridLines(std::vector<double>& xs, std::vector<double>& zs)
+{
     std::vector<Rect> rects;
-    for (const WalkBox& b : walkBoxes()) rects.push_back(b.area);
-    for (const Rect& r : pitRects()) rects.push_back(r);
-    for (const Rect& r : trapRects()) rects.push_back(r);
+    for (const WalkBox& b : walkBoxes())
+        rects.push_back(b.area);
+    for (const Rect& r : pitRects())
+        rects.push_back(r);
+    for (const Rect& r : trapRects())
+        rects.push_back(r);
     rects.push_back(goalRect());
     for (const Rect& r : rects) {
         addSorted(xs, r.x0);
@@ -45,34 +57,46 @@ void gridLines(std::vector<double>& xs, std::vector<double>& zs) {
     std::sort(zs.begin(), zs.end());
 }
 
-FloorMaterial materialAt(double x, double z) {
-    if (contains(goalRect(), x, z, -EdgeTolerance)) return FloorMaterial::Goal;
+FloorMaterial materialAt(double x, double z)
+{
+    if (contains(goalRect(), x, z, -EdgeTolerance))
+        return FloorMaterial::Goal;
     for (const Rect& r : trapRects())
-        if (contains(r, x, z, -EdgeTolerance)) return FloorMaterial::Trap;
+        if (contains(r, x, z, -EdgeTolerance))
+            return FloorMaterial::Trap;
     return FloorMaterial::Stone;
 }
 
 // Which kind of wall separates a cell from its neighbour; false when none does.
-bool wallSpan(Cell here, Cell other, double& bottom, double& top) {
-    if (here == Cell::Floor && other == Cell::Outside) std::tie(bottom, top) = std::make_pair(FloorY, CeilingY);
-    else if (here == Cell::Pit && other == Cell::Outside) std::tie(bottom, top) = std::make_pair(PitBottomY, CeilingY);
-    else if (here == Cell::Pit && other == Cell::Floor) std::tie(bottom, top) = std::make_pair(PitBottomY, FloorY);
-    else return false;
+bool wallSpan(Cell here, Cell other, double& bottom, double& top)
+{
+    if (here == Cell::Floor && other == Cell::Outside)
+        std::tie(bottom, top) = std::make_pair(FloorY, CeilingY);
+    else if (here == Cell::Pit && other == Cell::Outside)
+        std::tie(bottom, top) = std::make_pair(PitBottomY, CeilingY);
+    else if (here == Cell::Pit && other == Cell::Floor)
+        std::tie(bottom, top) = std::make_pair(PitBottomY, FloorY);
+    else
+        return false;
     return true;
 }
 
-auto runKey(const WallRun& w) {
+auto runKey(const WallRun& w)
+{
     return std::make_tuple(w.alongX, w.plane, w.facingX, w.facingZ, w.bottomY, w.topY, w.start);
 }
 
-std::vector<WallRun> mergeRuns(std::vector<WallRun> pieces) {
-    std::sort(pieces.begin(), pieces.end(), [](const WallRun& a, const WallRun& b) { return runKey(a) < runKey(b); });
+std::vector<WallRun> mergeRuns(std::vector<WallRun> pieces)
+{
+    std::sort(pieces.begin(), pieces.end(),
+              [](const WallRun& a, const WallRun& b) { return runKey(a) < runKey(b); });
     std::vector<WallRun> runs;
     for (const WallRun& w : pieces) {
         if (!runs.empty()) {
             WallRun& last = runs.back();
-            const bool sameLine = last.alongX == w.alongX && last.plane == w.plane && last.facingX == w.facingX &&
-                                  last.facingZ == w.facingZ && last.bottomY == w.bottomY && last.topY == w.topY;
+            const bool sameLine = last.alongX == w.alongX && last.plane == w.plane &&
+                                  last.facingX == w.facingX && last.facingZ == w.facingZ &&
+                                  last.bottomY == w.bottomY && last.topY == w.topY;
             if (sameLine && std::abs(last.end - w.start) < EdgeTolerance) {
                 last.end = w.end;
                 continue;
@@ -83,9 +107,13 @@ std::vector<WallRun> mergeRuns(std::vector<WallRun> pieces) {
     return runs;
 }
 
-std::vector<FloorRect> mergeAlongZ(std::vector<FloorRect> rects) {
-    const auto key = [](const FloorRect& r) { return std::make_tuple(r.area.x0, r.area.x1, r.material, r.area.z0); };
-    std::sort(rects.begin(), rects.end(), [&](const FloorRect& a, const FloorRect& b) { return key(a) < key(b); });
+std::vector<FloorRect> mergeAlongZ(std::vector<FloorRect> rects)
+{
+    const auto key = [](const FloorRect& r) {
+        return std::make_tuple(r.area.x0, r.area.x1, r.material, r.area.z0);
+    };
+    std::sort(rects.begin(), rects.end(),
+              [&](const FloorRect& a, const FloorRect& b) { return key(a) < key(b); });
     std::vector<FloorRect> joined;
     for (const FloorRect& r : rects) {
         if (!joined.empty()) {
@@ -106,27 +134,37 @@ std::vector<FloorRect> mergeAlongZ(std::vector<FloorRect> rects) {
 
 }  // namespace
 
-const WalkBox* walkBoxAt(double x, double z) {
+const WalkBox* walkBoxAt(double x, double z)
+{
     for (const WalkBox& b : walkBoxes())
-        if (contains(b.area, x, z, -EdgeTolerance)) return &b;
+        if (contains(b.area, x, z, -EdgeTolerance))
+            return &b;
     return nullptr;
 }
 
-bool insidePit(double x, double z) {
+bool insidePit(double x, double z)
+{
     for (const Rect& r : pitRects())
-        if (contains(r, x, z, -EdgeTolerance)) return true;
+        if (contains(r, x, z, -EdgeTolerance))
+            return true;
     return false;
 }
 
-std::vector<Rect> trapRects() {
+std::vector<Rect> trapRects()
+{
     std::vector<Rect> rects;
-    for (const Rect& zone : hazardZones()) rects.push_back(branchRect(zone));
+    for (const Rect& zone : hazardZones())
+        rects.push_back(branchRect(zone));
     return rects;
 }
 
-Rect goalRect() { return branchRect(goalZone()); }
+Rect goalRect()
+{
+    return branchRect(goalZone());
+}
 
-std::vector<FloorRect> floorRects() {
+std::vector<FloorRect> floorRects()
+{
     std::vector<double> xs, zs;
     gridLines(xs, zs);
     std::vector<FloorRect> rects;
@@ -151,7 +189,8 @@ std::vector<FloorRect> floorRects() {
     return mergeAlongZ(rects);
 }
 
-std::vector<WallRun> wallRuns() {
+std::vector<WallRun> wallRuns()
+{
     std::vector<double> xs, zs;
     gridLines(xs, zs);
     std::vector<WallRun> pieces;
@@ -160,7 +199,8 @@ std::vector<WallRun> wallRuns() {
         for (size_t j = 0; j + 1 < zs.size(); ++j) {
             const double cx = (xs[i] + xs[i + 1]) / 2, cz = (zs[j] + zs[j + 1]) / 2;
             const Cell here = cellAt(cx, cz);
-            if (here == Cell::Outside) continue;
+            if (here == Cell::Outside)
+                continue;
             if (wallSpan(here, cellAt(xs[i + 1] + ProbeStep, cz), bottom, top))
                 pieces.push_back({false, xs[i + 1], zs[j], zs[j + 1], -1, 0, bottom, top});
             if (wallSpan(here, cellAt(xs[i] - ProbeStep, cz), bottom, top))

@@ -10,7 +10,8 @@
 
 namespace {
 
-int usage() {
+int usage()
+{
     std::cerr << "usage: assetgen <output-root>\n"
                  "       assetgen --draw-map <Map.obj> <picture.png>\n";
     return 2;
@@ -18,9 +19,12 @@ int usage() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc == 4 && std::string(argv[1]) == "--draw-map") return drawMapPicture(argv[2], argv[3]) ? 0 : 1;
-    if (argc != 2 || std::string(argv[1]).rfind("--", 0) == 0) return usage();
+int main(int argc, char** argv)
+{
+    if (argc == 4 && std::string(argv[1]) == "--draw-map")
+        return drawMapPicture(argv[2], argv[3]) ? 0 : 1;
+    if (argc != 2 || std::string(argv[1]).rfind("--", 0) == 0)
+        return usage();
     const std::vector<std::string> written = generateAssets(argv[1]);
     std::cout << "assetgen: wrote " << written.size() << " files below " << argv[1] << "/assets" << std::endl;
     return 0;

@@ -41,7 +41,8 @@ public:
 
     // Adds a face of a closed convex piece, turning it so that its front looks away
     // from the piece's inside point.
-    void addOutwardFace(const std::string& material, std::vector<glm::dvec3> corners, const glm::dvec3& inside);
+    void addOutwardFace(const std::string& material, std::vector<glm::dvec3> corners,
+                        const glm::dvec3& inside);
 
     const std::vector<FaceGroup>& groups() const { return faceGroups; }
     size_t triangleCount() const;

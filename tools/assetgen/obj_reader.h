@@ -12,7 +12,7 @@ struct ObjTriangle {
     glm::dvec3 corners[3];  // file coordinates times the scale given to the reader
     std::string material;
 
-    glm::dvec3 normal() const;    // from the winding: front is counter-clockwise
+    glm::dvec3 normal() const;  // from the winding: front is counter-clockwise
     glm::dvec3 centroid() const;
 };
 

@@ -14,8 +14,8 @@
 struct MaterialSpec {
     std::string name;
     glm::dvec3 diffuseColor{1.0};  // Kd, always written
-    std::string diffuseMap;        // relative to the model's folder, e.g. "textures/stone.png"; empty for none
-    std::string normalMap;         // tangent-space normal map; empty for none
+    std::string diffuseMap;  // relative to the model's folder, e.g. "textures/stone.png"; empty for none
+    std::string normalMap;   // tangent-space normal map; empty for none
 };
 
 constexpr double ObjFileScale = 2.0;

@@ -31,13 +31,15 @@ constexpr double LavaY = 0.4, RippleHeight = 0.05;
 constexpr int LavaColumns = 14, LavaRows = 12;
 
 // Deterministic swell of the lava surface, in [-1, 1].
-double ripple(int i, int j) {
+double ripple(int i, int j)
+{
     return std::sin(i * 1.7 + j * 0.6) * 0.6 + std::cos(i * 0.5 - j * 1.3) * 0.4;
 }
 
 }  // namespace
 
-MeshBuilder buildDoorMesh() {
+MeshBuilder buildDoorMesh()
+{
     MeshBuilder mesh;
     addBox(mesh, "planks", {WallX, FloorY, LeafZ0}, {LeafFrontX, LeafTop, LeafZ1}, SkipNegX);
     for (double y : BandHeights)
@@ -49,13 +51,15 @@ MeshBuilder buildDoorMesh() {
     return mesh;
 }
 
-std::vector<MaterialSpec> doorMaterials() {
+std::vector<MaterialSpec> doorMaterials()
+{
     return {{"planks", {0.8, 0.8, 0.8}, "textures/planks.png", ""},
             {"iron", {0.12, 0.12, 0.14}, "", ""},
             {"frame", {0.35, 0.33, 0.30}, "", ""}};
 }
 
-MeshBuilder buildLavaMesh() {
+MeshBuilder buildLavaMesh()
+{
     const Rect& pit = pitRects().front();
     MeshBuilder mesh;
     const auto point = [&](int i, int j) {
@@ -67,16 +71,22 @@ MeshBuilder buildLavaMesh() {
     for (int j = 0; j < LavaRows; ++j) {
         for (int i = 0; i < LavaColumns; ++i) {
             // Rippled cells are not flat, so each is written as two upward triangles.
-            mesh.addOutwardFace("lava", {point(i, j), point(i + 1, j), point(i + 1, j + 1)}, point(i, j) - glm::dvec3(0, 1, 0));
-            mesh.addOutwardFace("lava", {point(i, j), point(i + 1, j + 1), point(i, j + 1)}, point(i, j) - glm::dvec3(0, 1, 0));
+            mesh.addOutwardFace("lava", {point(i, j), point(i + 1, j), point(i + 1, j + 1)},
+                                point(i, j) - glm::dvec3(0, 1, 0));
+            mesh.addOutwardFace("lava", {point(i, j), point(i + 1, j + 1), point(i, j + 1)},
+                                point(i, j) - glm::dvec3(0, 1, 0));
         }
     }
     return mesh;
 }
 
-std::vector<MaterialSpec> lavaMaterials() { return {{"lava", {1.0, 0.45, 0.1}, "textures/lava.png", ""}}; }
+std::vector<MaterialSpec> lavaMaterials()
+{
+    return {{"lava", {1.0, 0.45, 0.1}, "textures/lava.png", ""}};
+}
 
-MeshBuilder buildPodiumMesh() {
+MeshBuilder buildPodiumMesh()
+{
     MeshBuilder mesh;
     for (const Tier& t : PodiumTiers)
         addBox(mesh, "marble", {PodiumX - t.halfSize, t.bottom, PodiumZ - t.halfSize},
@@ -84,11 +94,13 @@ MeshBuilder buildPodiumMesh() {
     return mesh;
 }
 
-std::vector<MaterialSpec> podiumMaterials() {
+std::vector<MaterialSpec> podiumMaterials()
+{
     return {{"marble", {0.9, 0.9, 0.9}, "textures/marble.png", "textures/marble_normal.png"}};
 }
 
-MeshBuilder buildRiddleMesh() {
+MeshBuilder buildRiddleMesh()
+{
     MeshBuilder mesh;
     // The inscription spans the whole image once, read by a viewer looking west.
     mesh.addFace("runes", std::vector<FaceCorner>{{{TabletX1, TabletBottom, TabletZ1}, {0, 0}},
@@ -99,6 +111,7 @@ MeshBuilder buildRiddleMesh() {
     return mesh;
 }
 
-std::vector<MaterialSpec> riddleMaterials() {
+std::vector<MaterialSpec> riddleMaterials()
+{
     return {{"runes", {0.9, 0.9, 0.9}, "textures/runes.png", ""}, {"slate", {0.30, 0.31, 0.34}, "", ""}};
 }

@@ -14,7 +14,7 @@ namespace {
 constexpr double Pi = 3.14159265358979323846;
 constexpr double ArmTilt = 20.0 * Pi / 180.0;  // arms lowered this far out of vertical
 constexpr double UpperArmLength = 2.0, ForearmLength = 2.0;
-constexpr double HandReachX = 3.0;             // outer corners of the hands at x = +-3
+constexpr double HandReachX = 3.0;  // outer corners of the hands at x = +-3
 constexpr double HandHalfWidth = 0.12;
 const glm::dvec3 ArmDirectionL(std::sin(ArmTilt), -std::cos(ArmTilt), 0.0);
 
@@ -25,21 +25,51 @@ constexpr double CapsuleRadiusPerExtentX = 1.0 / 30.0, CapsuleHalfHeightPerExten
 constexpr double DrawnBelowCentre = 2.3, ContactOffset = 0.1;
 constexpr double DrawnHeightMargin = 0.2;
 
-enum JointId { Hips, Spine, Chest, Neck, Head, Jaw, ShoulderL, ShoulderR, UpperArmL, UpperArmR, ForearmL, ForearmR,
-               HandL, HandR, ThighL, ThighR, ShinL, ShinR, FootL, FootR };
+enum JointId {
+    Hips,
+    Spine,
+    Chest,
+    Neck,
+    Head,
+    Jaw,
+    ShoulderL,
+    ShoulderR,
+    UpperArmL,
+    UpperArmR,
+    ForearmL,
+    ForearmR,
+    HandL,
+    HandR,
+    ThighL,
+    ThighR,
+    ShinL,
+    ShinR,
+    FootL,
+    FootR
+};
 
-glm::dvec3 mirrored(const glm::dvec3& v) { return {-v.x, v.y, v.z}; }
+glm::dvec3 mirrored(const glm::dvec3& v)
+{
+    return {-v.x, v.y, v.z};
+}
 
 struct Influence {
     std::vector<int> joints;
     std::vector<double> weights;
 };
 
-Influence only(int joint) { return {{joint}, {1.0}}; }
-Influence halves(int a, int b) { return {{a, b}, {0.5, 0.5}}; }
+Influence only(int joint)
+{
+    return {{joint}, {1.0}};
+}
+Influence halves(int a, int b)
+{
+    return {{a, b}, {0.5, 0.5}};
+}
 
 // Appends a builder's faces to a primitive as triangles, all bound to one influence.
-void appendPiece(SkinPrimitive& primitive, const MeshBuilder& piece, const Influence& influence) {
+void appendPiece(SkinPrimitive& primitive, const MeshBuilder& piece, const Influence& influence)
+{
     for (const FaceGroup& g : piece.groups()) {
         for (const Face& f : g.faces) {
             for (size_t k = 1; k + 1 < f.corners.size(); ++k) {
@@ -60,26 +90,34 @@ void appendPiece(SkinPrimitive& primitive, const MeshBuilder& piece, const Influ
     }
 }
 
-void boxPiece(SkinPrimitive& p, const glm::dvec3& lo, const glm::dvec3& hi, const Influence& influence) {
+void boxPiece(SkinPrimitive& p, const glm::dvec3& lo, const glm::dvec3& hi, const Influence& influence)
+{
     MeshBuilder piece;
     addBox(piece, p.material, lo, hi);
     appendPiece(p, piece, influence);
 }
 
-void barPiece(SkinPrimitive& p, const glm::dvec3& a, const glm::dvec3& b, double halfWidth, const Influence& influence) {
+void barPiece(SkinPrimitive& p, const glm::dvec3& a, const glm::dvec3& b, double halfWidth,
+              const Influence& influence)
+{
     MeshBuilder piece;
     addBar(piece, p.material, a, b, halfWidth);
     appendPiece(p, piece, influence);
 }
 
-glm::dvec3 bind(int joint) { return skeletonJoints()[joint].bindPosition; }
+glm::dvec3 bind(int joint)
+{
+    return skeletonJoints()[joint].bindPosition;
+}
 
-void addLimbs(SkinPrimitive& bone, double side) {
+void addLimbs(SkinPrimitive& bone, double side)
+{
     const auto s = [side](const glm::dvec3& v) { return side > 0 ? v : mirrored(v); };
     const int o = side > 0 ? 0 : 1;  // right-side joints follow their left twins
     const glm::dvec3 dir = s(ArmDirectionL);
     // The hand bar's corners stick out by halfWidth * cos(tilt) beyond its axis.
-    const double handLength = (HandReachX - HandHalfWidth * std::cos(ArmTilt) - bind(HandL).x) / ArmDirectionL.x;
+    const double handLength =
+        (HandReachX - HandHalfWidth * std::cos(ArmTilt) - bind(HandL).x) / ArmDirectionL.x;
     barPiece(bone, s({0.15, -3.5, 0}), bind(UpperArmL + o), 0.1, only(ShoulderL + o));
     barPiece(bone, bind(UpperArmL + o), bind(ForearmL + o), 0.1, only(UpperArmL + o));
     barPiece(bone, bind(ForearmL + o), bind(HandL + o), 0.08, only(ForearmL + o));
@@ -90,10 +128,12 @@ void addLimbs(SkinPrimitive& bone, double side) {
     boxPiece(bone, glm::min(a, b), glm::max(a, b), only(FootL + o));
 }
 
-SkinPrimitive bonePrimitive() {
+SkinPrimitive bonePrimitive()
+{
     SkinPrimitive bone{"bone", {}, {}};
     boxPiece(bone, {-0.6, -7.4, -0.3}, {0.6, -6.7, 0.3}, only(Hips));  // first: vertex 0 on joint 0
-    boxPiece(bone, {-0.45, -6.7, -0.25}, {0.45, -6.3, 0.25}, {{Hips, Spine, ThighL, ThighR}, {0.25, 0.25, 0.25, 0.25}});
+    boxPiece(bone, {-0.45, -6.7, -0.25}, {0.45, -6.3, 0.25},
+             {{Hips, Spine, ThighL, ThighR}, {0.25, 0.25, 0.25, 0.25}});
     barPiece(bone, {0, -6.3, 0}, bind(Chest), 0.18, halves(Spine, Chest));
     boxPiece(bone, {-0.75, -4.8, -0.4}, {0.75, -3.5, 0.4}, only(Chest));
     barPiece(bone, {0, -3.5, 0}, bind(Head), 0.12, halves(Neck, Head));
@@ -104,7 +144,8 @@ SkinPrimitive bonePrimitive() {
     return bone;
 }
 
-SkinPrimitive sashPrimitive() {
+SkinPrimitive sashPrimitive()
+{
     SkinPrimitive sash{"sash", {}, {}};
     boxPiece(sash, {-0.7, -7.0, -0.4}, {0.7, -6.7, 0.4}, only(Hips));  // belt; vertex 0 on joint 0
     boxPiece(sash, {-0.35, -8.3, 0.38}, {0.35, -7.0, 0.45}, only(Hips));
@@ -112,20 +153,31 @@ SkinPrimitive sashPrimitive() {
     return sash;
 }
 
-glm::dquat turn(double degrees, const glm::dvec3& axis) { return glm::angleAxis(degrees * Pi / 180.0, axis); }
+glm::dquat turn(double degrees, const glm::dvec3& axis)
+{
+    return glm::angleAxis(degrees * Pi / 180.0, axis);
+}
 
 // A track whose rotation follows `angles` (degrees about `axis`) at 0, 0.5, 1, 1.5 and 2 s.
-JointTrack swing(int joint, const glm::dvec3& axis, const std::vector<double>& angles) {
-    JointTrack t{joint, {0.0, AnimationSeconds}, {0.0, 0.5, 1.0, 1.5, AnimationSeconds}, {0.0, AnimationSeconds},
-                 {}, {}, {glm::dvec3(1.0), glm::dvec3(1.0)}};
+JointTrack swing(int joint, const glm::dvec3& axis, const std::vector<double>& angles)
+{
+    JointTrack t{joint,
+                 {0.0, AnimationSeconds},
+                 {0.0, 0.5, 1.0, 1.5, AnimationSeconds},
+                 {0.0, AnimationSeconds},
+                 {},
+                 {},
+                 {glm::dvec3(1.0), glm::dvec3(1.0)}};
     const Joint& j = skeletonJoints()[joint];
     const glm::dvec3 local = j.bindPosition - (j.parent < 0 ? glm::dvec3(0.0) : bind(j.parent));
     t.translations = {local, local};
-    for (double a : angles) t.rotations.push_back(turn(a, axis));
+    for (double a : angles)
+        t.rotations.push_back(turn(a, axis));
     return t;
 }
 
-JointTrack pulse(int joint) {
+JointTrack pulse(int joint)
+{
     JointTrack t = swing(joint, {0, 0, 1}, {0, 0});
     t.rotationTimes = {0.0, AnimationSeconds};
     t.scaleTimes = {0.0, 1.0, AnimationSeconds};
@@ -133,7 +185,8 @@ JointTrack pulse(int joint) {
     return t;
 }
 
-JointTrack singleKeys(int joint) {
+JointTrack singleKeys(int joint)
+{
     JointTrack t = swing(joint, {1, 0, 0}, {8.0});
     t.translationTimes = t.rotationTimes = t.scaleTimes = {0.0};
     t.translations.resize(1);
@@ -143,14 +196,16 @@ JointTrack singleKeys(int joint) {
 
 }  // namespace
 
-const std::vector<Joint>& skeletonJoints() {
+const std::vector<Joint>& skeletonJoints()
+{
     static const std::vector<Joint> joints = [] {
         const glm::dvec3 shoulder(1.3, -3.5, 0.0);
         const glm::dvec3 elbow = shoulder + ArmDirectionL * UpperArmLength;
         const glm::dvec3 wrist = elbow + ArmDirectionL * ForearmLength;
         return std::vector<Joint>{
-            {"Hips", -1, {0, -7.0, 0}},      {"Spine", Hips, {0, -5.8, 0}},     {"Chest", Spine, {0, -4.6, 0}},
-            {"Neck", Chest, {0, -3.3, 0}},   {"Head", Neck, {0, -2.7, 0}},      {"Jaw", Head, {0, -2.5, 0.25}},
+            {"Hips", -1, {0, -7.0, 0}},           {"Spine", Hips, {0, -5.8, 0}},
+            {"Chest", Spine, {0, -4.6, 0}},       {"Neck", Chest, {0, -3.3, 0}},
+            {"Head", Neck, {0, -2.7, 0}},         {"Jaw", Head, {0, -2.5, 0.25}},
             {"ShoulderL", Chest, {0.3, -3.5, 0}}, {"ShoulderR", Chest, {-0.3, -3.5, 0}},
             {"UpperArmL", ShoulderL, shoulder},   {"UpperArmR", ShoulderR, mirrored(shoulder)},
             {"ForearmL", UpperArmL, elbow},       {"ForearmR", UpperArmR, mirrored(elbow)},
@@ -163,20 +218,30 @@ const std::vector<Joint>& skeletonJoints() {
     return joints;
 }
 
-std::vector<SkinPrimitive> skeletonPrimitives() { return {bonePrimitive(), sashPrimitive()}; }
+std::vector<SkinPrimitive> skeletonPrimitives()
+{
+    return {bonePrimitive(), sashPrimitive()};
+}
 
-std::vector<JointTrack> skeletonTracks() {
+std::vector<JointTrack> skeletonTracks()
+{
     const glm::dvec3 x(1, 0, 0), z(0, 0, 1);
     return {
-        swing(Spine, z, {0, 4, 0, -4, 0}),         swing(Chest, z, {0, -3, 0, 3, 0}),
-        swing(Head, x, {0, 8, 0, -6, 0}),          singleKeys(Jaw),
-        swing(ShoulderL, z, {0, 25, 45, 25, 0}),   swing(ShoulderR, z, {0, -25, -45, -25, 0}),
-        swing(ForearmL, x, {0, -30, -55, -30, 0}), swing(ForearmR, x, {0, -30, -55, -30, 0}),
-        pulse(HandL),                              pulse(HandR),
+        swing(Spine, z, {0, 4, 0, -4, 0}),
+        swing(Chest, z, {0, -3, 0, 3, 0}),
+        swing(Head, x, {0, 8, 0, -6, 0}),
+        singleKeys(Jaw),
+        swing(ShoulderL, z, {0, 25, 45, 25, 0}),
+        swing(ShoulderR, z, {0, -25, -45, -25, 0}),
+        swing(ForearmL, x, {0, -30, -55, -30, 0}),
+        swing(ForearmR, x, {0, -30, -55, -30, 0}),
+        pulse(HandL),
+        pulse(HandR),
     };
 }
 
-RootPlacement rootPlacementFor(const std::vector<SkinPrimitive>& primitives) {
+RootPlacement rootPlacementFor(const std::vector<SkinPrimitive>& primitives)
+{
     glm::dvec3 lo(1e9), hi(-1e9);
     for (const SkinPrimitive& p : primitives)
         for (const SkinVertex& v : p.vertices) {

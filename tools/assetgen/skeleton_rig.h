@@ -15,14 +15,14 @@
 
 struct Joint {
     std::string name;
-    int parent = -1;           // index into the joint list; -1 hangs under the root node
-    glm::dvec3 bindPosition;   // raw units, relative to the root node
+    int parent = -1;          // index into the joint list; -1 hangs under the root node
+    glm::dvec3 bindPosition;  // raw units, relative to the root node
 };
 
 struct SkinVertex {
     glm::dvec3 position{0.0};  // raw units
     glm::dvec3 normal{0.0};
-    glm::dvec2 uv{0.0};        // v down (the glTF convention)
+    glm::dvec2 uv{0.0};  // v down (the glTF convention)
     int joints[4] = {0, 0, 0, 0};
     double weights[4] = {0, 0, 0, 0};  // sum to 1
 };
@@ -44,7 +44,7 @@ struct JointTrack {
 
 constexpr double AnimationSeconds = 2.0;
 
-const std::vector<Joint>& skeletonJoints();  // parents before children, joint 0 is Hips
+const std::vector<Joint>& skeletonJoints();       // parents before children, joint 0 is Hips
 std::vector<SkinPrimitive> skeletonPrimitives();  // "bone" then "sash"
 std::vector<JointTrack> skeletonTracks();
 

@@ -12,17 +12,27 @@ using Signal = std::vector<double>;
 
 constexpr double Pi = 3.14159265358979323846;
 
-std::size_t sampleCount(double seconds) { return static_cast<std::size_t>(std::lround(seconds * SoundSampleRate)); }
+std::size_t sampleCount(double seconds)
+{
+    return static_cast<std::size_t>(std::lround(seconds * SoundSampleRate));
+}
 
-double timeOf(std::size_t i) { return static_cast<double>(i) / SoundSampleRate; }
+double timeOf(std::size_t i)
+{
+    return static_cast<double>(i) / SoundSampleRate;
+}
 
 // White noise in [-1, 1): sample i of stream `seed`.
-double whiteNoise(std::size_t i, uint32_t seed) { return 2.0 * hashUnit(static_cast<int32_t>(i), 0, seed) - 1.0; }
+double whiteNoise(std::size_t i, uint32_t seed)
+{
+    return 2.0 * hashUnit(static_cast<int32_t>(i), 0, seed) - 1.0;
+}
 
 // One-pole low-pass over noise that repeats every `period` samples. The filter runs
 // over the period twice and keeps the second pass, whose start has settled onto its
 // own end: a loop made from it has no seam.
-Signal loopedFilteredNoise(std::size_t period, double cutoffHz, uint32_t seed) {
+Signal loopedFilteredNoise(std::size_t period, double cutoffHz, uint32_t seed)
+{
     const double alpha = 1.0 - std::exp(-2.0 * Pi * cutoffHz / SoundSampleRate);
     Signal out(period);
     double state = 0.0;
@@ -36,7 +46,8 @@ Signal loopedFilteredNoise(std::size_t period, double cutoffHz, uint32_t seed) {
 }
 
 // Low-passed noise for one-shots (no loop needed).
-Signal filteredNoise(std::size_t length, double cutoffHz, uint32_t seed) {
+Signal filteredNoise(std::size_t length, double cutoffHz, uint32_t seed)
+{
     const double alpha = 1.0 - std::exp(-2.0 * Pi * cutoffHz / SoundSampleRate);
     Signal out(length);
     double state = 0.0;
@@ -48,21 +59,27 @@ Signal filteredNoise(std::size_t length, double cutoffHz, uint32_t seed) {
 }
 
 // Scales the signal so its largest magnitude is `peak`.
-void normalise(Signal& signal, double peak) {
+void normalise(Signal& signal, double peak)
+{
     double largest = 0.0;
-    for (const double s : signal) largest = std::max(largest, std::abs(s));
-    if (largest <= 0.0) return;
-    for (double& s : signal) s *= peak / largest;
+    for (const double s : signal)
+        largest = std::max(largest, std::abs(s));
+    if (largest <= 0.0)
+        return;
+    for (double& s : signal)
+        s *= peak / largest;
 }
 
 // A short decaying noise burst added at `start` (samples, wrapping round a loop).
-void addBurst(Signal& signal, std::size_t start, double seconds, double decayPerSecond, double gain, uint32_t seed,
-              bool wrap) {
+void addBurst(Signal& signal, std::size_t start, double seconds, double decayPerSecond, double gain,
+              uint32_t seed, bool wrap)
+{
     const std::size_t length = sampleCount(seconds);
     for (std::size_t i = 0; i < length; ++i) {
         std::size_t at = start + i;
         if (at >= signal.size()) {
-            if (!wrap) return;
+            if (!wrap)
+                return;
             at %= signal.size();
         }
         signal[at] += gain * whiteNoise(i, seed) * std::exp(-decayPerSecond * timeOf(i));
@@ -71,7 +88,8 @@ void addBurst(Signal& signal, std::size_t start, double seconds, double decayPer
 
 // A sine gliding from `fromHz` to `toHz` with an attack and an exponential decay.
 void addTone(Signal& signal, std::size_t start, double seconds, double fromHz, double toHz, double gain,
-             double decayPerSecond) {
+             double decayPerSecond)
+{
     const std::size_t length = sampleCount(seconds);
     constexpr double AttackSeconds = 0.005;
     double phase = 0.0;
@@ -85,10 +103,12 @@ void addTone(Signal& signal, std::size_t start, double seconds, double fromHz, d
     }
 }
 
-Signal torchCrackle() {
+Signal torchCrackle()
+{
     const std::size_t length = sampleCount(2.0);
     Signal signal = loopedFilteredNoise(length, 900.0, 11);
-    for (double& s : signal) s *= 0.25;
+    for (double& s : signal)
+        s *= 0.25;
     // Pops at hashed times: the crackle of burning wood.
     for (int pop = 0; pop < 26; ++pop) {
         const std::size_t at = static_cast<std::size_t>(hashUnit(pop, 1, 12) * length);
@@ -99,7 +119,8 @@ Signal torchCrackle() {
     return signal;
 }
 
-Signal lavaRumble() {
+Signal lavaRumble()
+{
     const double seconds = 3.0;
     const std::size_t length = sampleCount(seconds);
     Signal signal = loopedFilteredNoise(length, 120.0, 21);
@@ -115,13 +136,15 @@ Signal lavaRumble() {
         const std::size_t at = static_cast<std::size_t>(hashUnit(bubble, 1, 22) * length);
         Signal pop(sampleCount(0.12));
         addTone(pop, 0, 0.12, 90.0, 160.0, 0.3, 25.0);
-        for (std::size_t i = 0; i < pop.size(); ++i) signal[(at + i) % length] += pop[i];
+        for (std::size_t i = 0; i < pop.size(); ++i)
+            signal[(at + i) % length] += pop[i];
     }
     normalise(signal, 0.7);
     return signal;
 }
 
-Signal spiderSkitter() {
+Signal spiderSkitter()
+{
     const std::size_t length = sampleCount(0.6);
     Signal signal(length, 0.0);
     // Eight legs tapping: about 30 clicks a second, none on the beat.
@@ -141,15 +164,18 @@ Signal spiderSkitter() {
     return signal;
 }
 
-Signal footstep() {
+Signal footstep()
+{
     Signal signal = filteredNoise(sampleCount(0.18), 1800.0, 41);
-    for (std::size_t i = 0; i < signal.size(); ++i) signal[i] *= 0.6 * std::exp(-30.0 * timeOf(i));
+    for (std::size_t i = 0; i < signal.size(); ++i)
+        signal[i] *= 0.6 * std::exp(-30.0 * timeOf(i));
     addTone(signal, 0, 0.18, 110.0, 70.0, 0.8, 28.0);
     normalise(signal, 0.55);
     return signal;
 }
 
-Signal jump() {
+Signal jump()
+{
     const std::size_t length = sampleCount(0.25);
     Signal signal = filteredNoise(length, 2500.0, 51);
     for (std::size_t i = 0; i < length; ++i) {
@@ -161,15 +187,18 @@ Signal jump() {
     return signal;
 }
 
-Signal landing() {
+Signal landing()
+{
     Signal signal = filteredNoise(sampleCount(0.3), 900.0, 61);
-    for (std::size_t i = 0; i < signal.size(); ++i) signal[i] *= std::exp(-18.0 * timeOf(i));
+    for (std::size_t i = 0; i < signal.size(); ++i)
+        signal[i] *= std::exp(-18.0 * timeOf(i));
     addTone(signal, 0, 0.3, 85.0, 45.0, 1.0, 14.0);
     normalise(signal, 0.75);
     return signal;
 }
 
-Signal bite() {
+Signal bite()
+{
     // A sharp crunch: bright noise that snaps shut, over a falling squeal.
     const std::size_t length = sampleCount(0.32);
     Signal signal(length, 0.0);
@@ -181,7 +210,8 @@ Signal bite() {
 }
 
 // Notes in sequence, each a tone with its overtone.
-Signal melody(const std::vector<double>& notesHz, double noteSeconds, double tailSeconds) {
+Signal melody(const std::vector<double>& notesHz, double noteSeconds, double tailSeconds)
+{
     Signal signal(sampleCount(noteSeconds * notesHz.size() + tailSeconds), 0.0);
     for (std::size_t n = 0; n < notesHz.size(); ++n) {
         const std::size_t start = sampleCount(noteSeconds * n);
@@ -193,16 +223,19 @@ Signal melody(const std::vector<double>& notesHz, double noteSeconds, double tai
     return signal;
 }
 
-Signal respawn() {
+Signal respawn()
+{
     const std::size_t length = sampleCount(0.8);
     Signal signal = filteredNoise(length, 4000.0, 81);
-    for (std::size_t i = 0; i < length; ++i) signal[i] *= 0.15 * std::sin(Pi * timeOf(i) / 0.8);
+    for (std::size_t i = 0; i < length; ++i)
+        signal[i] *= 0.15 * std::sin(Pi * timeOf(i) / 0.8);
     addTone(signal, 0, 0.8, 220.0, 880.0, 0.6, 1.5);
     normalise(signal, 0.6);
     return signal;
 }
 
-Signal restart() {
+Signal restart()
+{
     Signal signal(sampleCount(0.4), 0.0);
     addTone(signal, 0, 0.15, 660.0, 660.0, 0.6, 10.0);
     addTone(signal, sampleCount(0.15), 0.25, 440.0, 440.0, 0.6, 10.0);
@@ -210,7 +243,8 @@ Signal restart() {
     return signal;
 }
 
-Signal quickSave() {
+Signal quickSave()
+{
     Signal signal(sampleCount(0.35), 0.0);
     addTone(signal, 0, 0.35, 1320.0, 1320.0, 0.5, 12.0);
     addTone(signal, sampleCount(0.05), 0.3, 1980.0, 1980.0, 0.3, 14.0);
@@ -220,7 +254,8 @@ Signal quickSave() {
 
 }  // namespace
 
-std::vector<GeneratedSound> gameSounds() {
+std::vector<GeneratedSound> gameSounds()
+{
     return {
         {"torch_crackle.wav", torchCrackle()},
         {"lava_rumble.wav", lavaRumble()},

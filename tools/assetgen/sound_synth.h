@@ -11,8 +11,8 @@
 constexpr int SoundSampleRate = 24000;
 
 struct GeneratedSound {
-    std::string fileName;          // below assets/sounds/
-    std::vector<double> samples;   // in [-1, 1]
+    std::string fileName;         // below assets/sounds/
+    std::vector<double> samples;  // in [-1, 1]
 };
 
 std::vector<GeneratedSound> gameSounds();

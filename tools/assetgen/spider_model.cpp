@@ -18,7 +18,8 @@ constexpr double KneeX[4] = {0.22, 0.10, -0.04, -0.16};
 constexpr double FootX[4] = {0.25, 0.08, -0.09, -0.25};
 constexpr double EyeX0 = 0.19, EyeX1 = 0.215, EyeY0 = 0.19, EyeY1 = 0.21, EyeZ0 = 0.02, EyeZ1 = 0.045;
 
-void addLegs(MeshBuilder& mesh, double side) {
+void addLegs(MeshBuilder& mesh, double side)
+{
     for (int k = 0; k < 4; ++k) {
         const glm::dvec3 hip(HipX[k], HipY, side * HipZ);
         const glm::dvec3 knee(KneeX[k], KneeY, side * KneeZ);
@@ -28,7 +29,8 @@ void addLegs(MeshBuilder& mesh, double side) {
     }
 }
 
-void addHeadParts(MeshBuilder& mesh) {
+void addHeadParts(MeshBuilder& mesh)
+{
     for (double side : {-1.0, 1.0}) {
         addBar(mesh, "chitin", {0.19, 0.12, side * 0.03}, {0.28, 0.04, side * 0.02}, FangHalf);
         addBox(mesh, "eyes", {EyeX0, EyeY0, std::min(side * EyeZ0, side * EyeZ1)},
@@ -37,16 +39,19 @@ void addHeadParts(MeshBuilder& mesh) {
 }
 
 // Moves every corner so that the lowest point is exactly y 0 (the feet on the floor).
-MeshBuilder standOnFloor(const MeshBuilder& built) {
+MeshBuilder standOnFloor(const MeshBuilder& built)
+{
     double lowest = 1e9;
     for (const FaceGroup& g : built.groups())
         for (const Face& f : g.faces)
-            for (const FaceCorner& c : f.corners) lowest = std::min(lowest, c.position.y);
+            for (const FaceCorner& c : f.corners)
+                lowest = std::min(lowest, c.position.y);
     MeshBuilder placed;
     for (const FaceGroup& g : built.groups()) {
         for (const Face& f : g.faces) {
             std::vector<FaceCorner> corners = f.corners;
-            for (FaceCorner& c : corners) c.position.y -= lowest;
+            for (FaceCorner& c : corners)
+                c.position.y -= lowest;
             placed.addFace(g.material, corners);
         }
     }
@@ -55,7 +60,8 @@ MeshBuilder standOnFloor(const MeshBuilder& built) {
 
 }  // namespace
 
-MeshBuilder buildSpiderMesh() {
+MeshBuilder buildSpiderMesh()
+{
     MeshBuilder mesh;
     addEllipsoid(mesh, "chitin", AbdomenCentre, AbdomenRadii, EllipsoidSlices, EllipsoidStacks);
     addEllipsoid(mesh, "chitin", HeadCentre, HeadRadii, EllipsoidSlices, EllipsoidStacks);
@@ -65,6 +71,7 @@ MeshBuilder buildSpiderMesh() {
     return standOnFloor(mesh);
 }
 
-std::vector<MaterialSpec> spiderMaterials() {
+std::vector<MaterialSpec> spiderMaterials()
+{
     return {{"chitin", {0.8, 0.8, 0.8}, "textures/chitin.png", ""}, {"eyes", {0.9, 0.05, 0.05}, "", ""}};
 }

@@ -15,16 +15,23 @@ constexpr int StrongestPngCompression = 9;
 }  // namespace
 
 Image::Image(int width, int height, int channels)
-    : width(width), height(height), channels(channels), pixels(static_cast<size_t>(width) * height * channels) {}
+    : width(width), height(height), channels(channels), pixels(static_cast<size_t>(width) * height * channels)
+{
+}
 
-double HeightField::wrapped(int x, int y) const {
+double HeightField::wrapped(int x, int y) const
+{
     const int wx = ((x % width) + width) % width, wy = ((y % height) + height) % height;
     return values[static_cast<size_t>(wy) * width + wx];
 }
 
-uint8_t toByte(double unit) { return static_cast<uint8_t>(std::lround(std::clamp(unit, 0.0, 1.0) * 255.0)); }
+uint8_t toByte(double unit)
+{
+    return static_cast<uint8_t>(std::lround(std::clamp(unit, 0.0, 1.0) * 255.0));
+}
 
-Image normalMapFrom(const HeightField& h, double strength) {
+Image normalMapFrom(const HeightField& h, double strength)
+{
     Image image(h.width, h.height, 3);
     for (int y = 0; y < h.height; ++y) {
         for (int x = 0; x < h.width; ++x) {
@@ -41,7 +48,8 @@ Image normalMapFrom(const HeightField& h, double strength) {
     return image;
 }
 
-void writePng(const std::string& path, const Image& image) {
+void writePng(const std::string& path, const Image& image)
+{
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     stbi_write_png_compression_level = StrongestPngCompression;
     if (!stbi_write_png(path.c_str(), image.width, image.height, image.channels, image.pixels.data(),

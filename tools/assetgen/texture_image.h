@@ -22,7 +22,10 @@ struct HeightField {
     int width = 0, height = 0;
     std::vector<double> values;
 
-    HeightField(int width, int height) : width(width), height(height), values(static_cast<size_t>(width) * height) {}
+    HeightField(int width, int height)
+        : width(width), height(height), values(static_cast<size_t>(width) * height)
+    {
+    }
     double& at(int x, int y) { return values[static_cast<size_t>(y) * width + x]; }
     double wrapped(int x, int y) const;
 };

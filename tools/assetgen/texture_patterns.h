@@ -17,9 +17,9 @@ Image stoneFlagsPicture();
 SurfacePicture brickPicture();
 Image woodPicture();
 Image planksPicture();
-Image lavaPicture();    // one channel
+Image lavaPicture();  // one channel
 Image chitinPicture();
 SurfacePicture marblePicture();
-Image runesPicture();   // four channels, fully opaque
+Image runesPicture();  // four channels, fully opaque
 Image bonePicture();
 Image tilesPicture();

@@ -25,7 +25,8 @@ struct Bracket {
     double distance = 0;          // flame to wall plane
 };
 
-double distanceToRun(double x, double z, const WallRun& w) {
+double distanceToRun(double x, double z, const WallRun& w)
+{
     const double along = w.alongX ? x : z;
     const double across = (w.alongX ? z : x) - w.plane;
     const double beyond = std::max({w.start - along, 0.0, along - w.end});
@@ -33,11 +34,13 @@ double distanceToRun(double x, double z, const WallRun& w) {
 }
 
 // The nearest full-height wall holds the sconce.
-Bracket bracketFor(const GroundPoint& t) {
+Bracket bracketFor(const GroundPoint& t)
+{
     Bracket best;
     double nearest = std::numeric_limits<double>::max();
     for (const WallRun& w : wallRuns()) {
-        if (w.topY <= FloorY) continue;
+        if (w.topY <= FloorY)
+            continue;
         const double d = distanceToRun(t.x, t.z, w);
         if (d < nearest) {
             nearest = d;
@@ -47,7 +50,8 @@ Bracket bracketFor(const GroundPoint& t) {
     return best;
 }
 
-void addSconce(MeshBuilder& mesh, const GroundPoint& t) {
+void addSconce(MeshBuilder& mesh, const GroundPoint& t)
+{
     const glm::dvec3 flame(t.x, TorchY, t.z);
     const Bracket bracket = bracketFor(t);
     const glm::dvec3 flat(t.x, 0.0, t.z);
@@ -57,7 +61,8 @@ void addSconce(MeshBuilder& mesh, const GroundPoint& t) {
     addBox(mesh, "iron", flat + glm::dvec3(-CupSide / 2, cupBottom, -CupSide / 2),
            flat + glm::dvec3(CupSide / 2, CupTop, CupSide / 2));
     const glm::dvec3 barStart = flat + glm::dvec3(0, BarY, 0) + bracket.towardsWall * HandleHalf;
-    const glm::dvec3 plateFront = flat + glm::dvec3(0, BarY, 0) + bracket.towardsWall * (bracket.distance - PlateDepth);
+    const glm::dvec3 plateFront =
+        flat + glm::dvec3(0, BarY, 0) + bracket.towardsWall * (bracket.distance - PlateDepth);
     addBar(mesh, "iron", barStart, plateFront, BarHalf);
     const glm::dvec3 side = glm::cross(bracket.towardsWall, glm::dvec3(0, 1, 0)) * PlateHalfWidth;
     const glm::dvec3 wallPoint = plateFront + bracket.towardsWall * PlateDepth;
@@ -69,13 +74,16 @@ void addSconce(MeshBuilder& mesh, const GroundPoint& t) {
 
 }  // namespace
 
-MeshBuilder buildTorchesMesh() {
+MeshBuilder buildTorchesMesh()
+{
     MeshBuilder mesh;
-    for (const GroundPoint& t : torchPositions()) addSconce(mesh, t);
+    for (const GroundPoint& t : torchPositions())
+        addSconce(mesh, t);
     return mesh;
 }
 
-std::vector<MaterialSpec> torchMaterials() {
+std::vector<MaterialSpec> torchMaterials()
+{
     return {{"wood", {0.8, 0.8, 0.8}, "textures/wood.png", ""},
             {"iron", {0.15, 0.15, 0.17}, "", ""},
             {"flame", {1.0, 0.6, 0.15}, "", ""}};

@@ -9,21 +9,24 @@
 
 namespace {
 
-void putLittleEndian(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+void putLittleEndian(std::string& out, uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 }  // namespace
 
-bool writeMonoWav(const std::string& path, const std::vector<double>& samples, int sampleRate) {
+bool writeMonoWav(const std::string& path, const std::vector<double>& samples, int sampleRate)
+{
     constexpr int BytesPerSample = 2;
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * BytesPerSample);
     std::string bytes = "RIFF";
     putLittleEndian(bytes, 36 + dataBytes, 4);
     bytes += "WAVEfmt ";
-    putLittleEndian(bytes, 16, 4);   // size of the PCM format block
-    putLittleEndian(bytes, 1, 2);    // PCM
-    putLittleEndian(bytes, 1, 2);    // mono
+    putLittleEndian(bytes, 16, 4);  // size of the PCM format block
+    putLittleEndian(bytes, 1, 2);   // PCM
+    putLittleEndian(bytes, 1, 2);   // mono
     putLittleEndian(bytes, static_cast<uint32_t>(sampleRate), 4);
     putLittleEndian(bytes, static_cast<uint32_t>(sampleRate * BytesPerSample), 4);
     putLittleEndian(bytes, BytesPerSample, 2);

@@ -14,8 +14,7 @@ const char* const DemoMagic = "korvel-demo";
 
 std::string errorLine(const std::string& fileName, int lineNumber, const std::string& reason)
 {
-    return "ERROR: Bad demo file '" + fileName + "' line " + std::to_string(lineNumber) + ": " +
-           reason;
+    return "ERROR: Bad demo file '" + fileName + "' line " + std::to_string(lineNumber) + ": " + reason;
 }
 
 bool isBlankOrComment(const std::string& line)
@@ -104,9 +103,9 @@ std::string formatNumber(const char* format, double value)
 const std::vector<DemoKeyName>& demoKeyNames()
 {
     static const std::vector<DemoKeyName> names{
-        {GLFW_KEY_W, "W"},     {GLFW_KEY_A, "A"},         {GLFW_KEY_S, "S"},
-        {GLFW_KEY_D, "D"},     {GLFW_KEY_B, "B"},         {GLFW_KEY_SPACE, "Space"},
-        {GLFW_KEY_F9, "F9"},   {GLFW_KEY_F10, "F10"},     {GLFW_KEY_F11, "F11"},
+        {GLFW_KEY_W, "W"},   {GLFW_KEY_A, "A"},     {GLFW_KEY_S, "S"},
+        {GLFW_KEY_D, "D"},   {GLFW_KEY_B, "B"},     {GLFW_KEY_SPACE, "Space"},
+        {GLFW_KEY_F9, "F9"}, {GLFW_KEY_F10, "F10"}, {GLFW_KEY_F11, "F11"},
     };
     return names;
 }
@@ -138,8 +137,8 @@ DemoParseResult parseDemo(std::istream& input, const std::string& fileName)
             if (magic != DemoMagic || (tokens >> extra))
                 result.error = errorLine(fileName, lineNumber, "not a demo file (expected 'korvel-demo 1')");
             else if (version != std::to_string(DemoFormatVersion))
-                result.error = errorLine(fileName, lineNumber, "unsupported version '" + version +
-                                                                   "' (this game reads version 1)");
+                result.error = errorLine(fileName, lineNumber,
+                                         "unsupported version '" + version + "' (this game reads version 1)");
             if (!result.ok())
                 return result;
             sawHeader = true;

@@ -31,9 +31,9 @@ constexpr double MaxDemoCursorCoordinate = 1e9;
 using DemoKeys = std::uint16_t;
 
 struct DemoFrame {
-    float frameTime = 0.0f;                 // seconds
+    float frameTime = 0.0f;  // seconds
     DemoKeys keys = 0;
-    std::vector<glm::dvec2> cursorEvents;   // in the order the window sent them
+    std::vector<glm::dvec2> cursorEvents;  // in the order the window sent them
 };
 
 struct Demo {
@@ -42,7 +42,7 @@ struct Demo {
 
 struct DemoParseResult {
     Demo demo;
-    std::string error;   // empty when the file was read; else one line for the player
+    std::string error;  // empty when the file was read; else one line for the player
     bool ok() const { return error.empty(); }
 };
 

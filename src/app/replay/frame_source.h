@@ -47,8 +47,7 @@ public:
     virtual float frameTime(float measured) const = 0;
     // After event polling: hands this frame's cursor events to the camera and
     // fixes the keys. Returns the frame as a demo records it.
-    virtual const DemoFrame& collectInput(Camera& camera, const Player& player,
-                                          float frameTime) = 0;
+    virtual const DemoFrame& collectInput(Camera& camera, const Player& player, float frameTime) = 0;
     // True after the last frame of a demo or route (and after the only frame
     // of a headless live run).
     virtual bool endsAfterThisFrame(bool headless) const = 0;

@@ -29,5 +29,4 @@ bool parseFrameNumbers(const std::string& text, std::vector<long>& frames);
 // counted from 1. False when the file cannot be written.
 bool writeFrameTimesCsv(const std::string& path, const std::vector<double>& frameSeconds);
 
-std::string formatTimedemoLine(const FrameStatistics& statistics,
-                               const std::string& label = "Timedemo");
+std::string formatTimedemoLine(const FrameStatistics& statistics, const std::string& label = "Timedemo");

@@ -8,18 +8,18 @@
 #include "framework/framework_arguments.h"
 
 struct ReplayArguments {
-    bool hasRecordDemo = false;    // "--record_demo FILE"
+    bool hasRecordDemo = false;  // "--record_demo FILE"
     std::string recordDemo;
-    bool hasPlayDemo = false;      // "--play_demo FILE"
+    bool hasPlayDemo = false;  // "--play_demo FILE"
     std::string playDemo;
-    bool hasRoute = false;         // "--route FILE": steer the player along a route
+    bool hasRoute = false;  // "--route FILE": steer the player along a route
     std::string route;
-    bool timedemo = false;         // "--timedemo"
-    bool hasDraw = false;          // "--draw MODE": full, unlit, no_map or clear (for measurements)
+    bool timedemo = false;  // "--timedemo"
+    bool hasDraw = false;   // "--draw MODE": full, unlit, no_map or clear (for measurements)
     std::string draw;
-    bool hasLighting = false;      // "--lighting MODE": stored (the static light baked once) or per_pixel
+    bool hasLighting = false;  // "--lighting MODE": stored (the static light baked once) or per_pixel
     std::string lighting;
-    bool hasTimedemoCsv = false;   // "--timedemo_csv FILE": every frame's time, with --timedemo
+    bool hasTimedemoCsv = false;  // "--timedemo_csv FILE": every frame's time, with --timedemo
     std::string timedemoCsv;
     bool hasScreenshotFrames = false;  // "--screenshot_frames N,N,...": screenshots of those frames too
     std::string screenshotFrames;

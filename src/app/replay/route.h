@@ -47,10 +47,10 @@ constexpr float RouteTeleportDistance = 5.0f;
 struct RouteStep {
     enum class Kind { Goto, Jump, Walk, Face, Wait, Press, Sprint };
     Kind kind = Kind::Goto;
-    glm::vec2 target{0.0f};   // Goto, Face: world (x, z)
-    float seconds = 0.0f;     // Walk, Wait
-    DemoKeys key = 0;         // Press
-    bool sprint = false;      // Sprint
+    glm::vec2 target{0.0f};  // Goto, Face: world (x, z)
+    float seconds = 0.0f;    // Walk, Wait
+    DemoKeys key = 0;        // Press
+    bool sprint = false;     // Sprint
 };
 
 struct Route {
@@ -59,7 +59,7 @@ struct Route {
 
 struct RouteParseResult {
     Route route;
-    std::string error;   // empty when the file was read; else one line for the player
+    std::string error;  // empty when the file was read; else one line for the player
     bool ok() const { return error.empty(); }
 };
 
@@ -89,9 +89,9 @@ private:
     Route route;
     float sensitivity;
     std::size_t stepIndex = 0;
-    float stepTime = 0.0f;        // seconds spent on the current step
+    float stepTime = 0.0f;  // seconds spent on the current step
     bool sprinting = false;
-    bool cursorPrimed = false;    // the camera ignores the first cursor event
+    bool cursorPrimed = false;  // the camera ignores the first cursor event
     glm::dvec2 cursor{0.0};
     std::optional<glm::vec3> lastPosition;  // where the player was a frame ago
 };

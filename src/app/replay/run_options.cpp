@@ -127,7 +127,8 @@ void RunOptions::frameFinished()
     if (!replayStart)
         replayStart = now;
     const auto gameTime = std::chrono::duration<double>(frameSource->clock().frameSeconds());
-    std::this_thread::sleep_until(*replayStart + std::chrono::duration_cast<std::chrono::nanoseconds>(gameTime));
+    std::this_thread::sleep_until(*replayStart +
+                                  std::chrono::duration_cast<std::chrono::nanoseconds>(gameTime));
 }
 
 void RunOptions::reportMinute(double seconds)

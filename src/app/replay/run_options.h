@@ -23,10 +23,10 @@ class Camera;
 
 // What the frames draw. Anything but Full is for measuring what drawing costs.
 enum class DrawMode {
-    Full,     // the game as it is played
-    Unlit,    // the same frame with every light replaced by the base colour
-    NoMap,    // the map starts hidden, as after F3
-    Clear,    // no pass at all: clear and swap only; the game still runs
+    Full,   // the game as it is played
+    Unlit,  // the same frame with every light replaced by the base colour
+    NoMap,  // the map starts hidden, as after F3
+    Clear,  // no pass at all: clear and swap only; the game still runs
 };
 
 class RunOptions {
@@ -72,14 +72,14 @@ private:
     bool headless = false;
     DrawMode draw = DrawMode::Full;
     bool storedStaticLight = true;
-    std::string frameTimesFile;               // "--timedemo_csv"; empty: none
+    std::string frameTimesFile;  // "--timedemo_csv"; empty: none
     std::vector<long> screenshotFrames;
 
     using SteadyTime = std::chrono::steady_clock::time_point;
     std::optional<SteadyTime> lastFrameEnd;
     std::optional<SteadyTime> replayStart;
     std::vector<double> frameSeconds;
-    std::vector<double> minuteFrameSeconds;   // frames since the last minute's line
-    double minuteElapsed = 0.0;               // seconds since the last minute's line
+    std::vector<double> minuteFrameSeconds;  // frames since the last minute's line
+    double minuteElapsed = 0.0;              // seconds since the last minute's line
     int minutesReported = 0;
 };

@@ -52,8 +52,8 @@ glm::dvec3 windingNormal(const glm::dvec3& a, const glm::dvec3& b, const glm::dv
     return length > 0.0 ? n / length : glm::dvec3(0.0);
 }
 
-double verticalSegmentDistance(const glm::dvec3& centreA, double heightA,
-                               const glm::dvec3& centreB, double heightB)
+double verticalSegmentDistance(const glm::dvec3& centreA, double heightA, const glm::dvec3& centreB,
+                               double heightB)
 {
     const double dx = centreA.x - centreB.x;
     const double dz = centreA.z - centreB.z;
@@ -62,8 +62,8 @@ double verticalSegmentDistance(const glm::dvec3& centreA, double heightA,
     return std::sqrt(dx * dx + dz * dz + dy * dy);
 }
 
-bool capsulesOverlap(const glm::dvec3& centreA, double radiusA, double heightA,
-                     const glm::dvec3& centreB, double radiusB, double heightB)
+bool capsulesOverlap(const glm::dvec3& centreA, double radiusA, double heightA, const glm::dvec3& centreB,
+                     double radiusB, double heightB)
 {
     return verticalSegmentDistance(centreA, heightA, centreB, heightB) < radiusA + radiusB;
 }

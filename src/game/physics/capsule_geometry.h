@@ -16,10 +16,10 @@ glm::dvec3 closestPointOnTriangle(const glm::dvec3& p, const glm::dvec3& a, cons
 glm::dvec3 windingNormal(const glm::dvec3& a, const glm::dvec3& b, const glm::dvec3& c);
 
 // Distance between the core segments of two vertical capsules.
-double verticalSegmentDistance(const glm::dvec3& centreA, double heightA,
-                               const glm::dvec3& centreB, double heightB);
+double verticalSegmentDistance(const glm::dvec3& centreA, double heightA, const glm::dvec3& centreB,
+                               double heightB);
 
 // True when two vertical capsules overlap (their core segments are closer than
 // the sum of the radii).
-bool capsulesOverlap(const glm::dvec3& centreA, double radiusA, double heightA,
-                     const glm::dvec3& centreB, double radiusB, double heightB);
+bool capsulesOverlap(const glm::dvec3& centreA, double radiusA, double heightA, const glm::dvec3& centreB,
+                     double radiusB, double heightB);

@@ -23,8 +23,7 @@ constexpr double PenetrationTolerance = 1e-4;
 
 btVector3 toBullet(const glm::dvec3& v)
 {
-    return btVector3(static_cast<btScalar>(v.x), static_cast<btScalar>(v.y),
-                     static_cast<btScalar>(v.z));
+    return btVector3(static_cast<btScalar>(v.x), static_cast<btScalar>(v.y), static_cast<btScalar>(v.z));
 }
 
 glm::dvec3 toGlm(const btVector3& v)
@@ -44,10 +43,9 @@ struct Candidate {
 // Finds the closest hit by the controller's rules rather than Bullet's raw closest.
 class SweepCallback : public btCollisionWorld::ConvexResultCallback {
 public:
-    SweepCallback(const btCollisionObject& self, const glm::dvec3& from,
-                  const glm::dvec3& direction, double length, double radius, double height)
-        : self(self), from(from), direction(direction), length(length), radius(radius),
-          height(height)
+    SweepCallback(const btCollisionObject& self, const glm::dvec3& from, const glm::dvec3& direction,
+                  double length, double radius, double height)
+        : self(self), from(from), direction(direction), length(length), radius(radius), height(height)
     {
         m_collisionFilterGroup = CharacterFilter;
         m_collisionFilterMask = StaticFilter | CharacterFilter;
@@ -67,8 +65,7 @@ public:
         const btCollisionObject* object = result.m_hitCollisionObject;
         std::optional<Candidate> candidate;
         if (object->getUserIndex() == StaticMeshTag && result.m_localShapeInfo) {
-            candidate = triangleCandidate(*object, result.m_localShapeInfo->m_triangleIndex,
-                                          distance);
+            candidate = triangleCandidate(*object, result.m_localShapeInfo->m_triangleIndex, distance);
         } else if (object->getUserIndex() == ControllerTag) {
             candidate = controllerCandidate(*object, toGlm(result.m_hitNormalLocal), distance);
         }
@@ -119,13 +116,11 @@ private:
     }
 
     std::optional<Candidate> controllerCandidate(const btCollisionObject& object,
-                                                 const glm::dvec3& bulletNormal,
-                                                 double distance) const
+                                                 const glm::dvec3& bulletNormal, double distance) const
     {
         const auto* other = static_cast<const CharacterController*>(object.getUserPointer());
         // Controllers that already overlap this one are invisible to it.
-        if (capsulesOverlap(from, radius, height, other->getPosition(), other->radius(),
-                            other->height())) {
+        if (capsulesOverlap(from, radius, height, other->getPosition(), other->radius(), other->height())) {
             return std::nullopt;
         }
         const double normalLength = glm::length(bulletNormal);
@@ -144,10 +139,7 @@ private:
         return candidate;
     }
 
-    static double window(double distance)
-    {
-        return SimultaneousHitWindow * std::max(1.0, distance);
-    }
+    static double window(double distance) { return SimultaneousHitWindow * std::max(1.0, distance); }
 
     static bool isPreferred(const Candidate& a, const Candidate& b)
     {
@@ -193,8 +185,8 @@ public:
         m_collisionFilterMask = StaticFilter;
     }
 
-    btScalar addSingleResult(btManifoldPoint& point, const btCollisionObjectWrapper* wrapper0,
-                             int, int, const btCollisionObjectWrapper*, int, int) override
+    btScalar addSingleResult(btManifoldPoint& point, const btCollisionObjectWrapper* wrapper0, int, int,
+                             const btCollisionObjectWrapper*, int, int) override
     {
         const double depth = -static_cast<double>(point.getDistance());
         if (depth <= PenetrationTolerance || (deepest && depth <= deepest->depth)) {
@@ -218,10 +210,10 @@ private:
     const btCollisionObject& probe;
 };
 
-} // namespace
+}  // namespace
 
-CapsuleQueries::CapsuleQueries(btCollisionWorld& world, const btCollisionObject& self,
-                               float radius, float height, float skin)
+CapsuleQueries::CapsuleQueries(btCollisionWorld& world, const btCollisionObject& self, float radius,
+                               float height, float skin)
     : world(world), self(self), radius(radius), height(height), core(radius, height),
       grown(radius + skin, height)
 {
@@ -229,8 +221,7 @@ CapsuleQueries::CapsuleQueries(btCollisionWorld& world, const btCollisionObject&
     grownProbe.setCollisionShape(&grown);
 }
 
-std::optional<SweepHit> CapsuleQueries::sweep(const glm::dvec3& from,
-                                              const glm::dvec3& direction,
+std::optional<SweepHit> CapsuleQueries::sweep(const glm::dvec3& from, const glm::dvec3& direction,
                                               double length) const
 {
     SweepCallback callback(self, from, direction, length, radius, height);
@@ -246,8 +237,7 @@ std::optional<SweepHit> CapsuleQueries::sweep(const glm::dvec3& from,
         const int triangle = callback.best->triangleIndex;
         const glm::dvec3 point = callback.referencePoint(hit.distance);
         const glm::dvec3 offset =
-            point - closestPointOnTriangle(point, collider.corner(triangle, 0),
-                                           collider.corner(triangle, 1),
+            point - closestPointOnTriangle(point, collider.corner(triangle, 0), collider.corner(triangle, 1),
                                            collider.corner(triangle, 2));
         const double gap = glm::length(offset);
         hit.normal = gap < NormalFromPointMinimum ? hit.windingNormal : offset / gap;

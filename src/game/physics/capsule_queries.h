@@ -14,11 +14,11 @@
 
 // The closest hit of one sweep.
 struct SweepHit {
-    double distance = 0.0;      // along the sweep direction, from the start centre
-    glm::dvec3 normal{0.0};     // unit response normal, towards the moving capsule
-    bool isController = false;  // another controller's capsule, not a triangle
+    double distance = 0.0;          // along the sweep direction, from the start centre
+    glm::dvec3 normal{0.0};         // unit response normal, towards the moving capsule
+    bool isController = false;      // another controller's capsule, not a triangle
     glm::dvec3 windingNormal{0.0};  // triangles only: unit normal from the index order
-    double highestY = 0.0;      // triangles only: y of the triangle's highest corner
+    double highestY = 0.0;          // triangles only: y of the triangle's highest corner
 };
 
 // Deepest penetration of static geometry found by a contact test.
@@ -30,14 +30,13 @@ struct Penetration {
 class CapsuleQueries {
 public:
     // `self` is the controller's own object, skipped by every query.
-    CapsuleQueries(btCollisionWorld& world, const btCollisionObject& self, float radius,
-                   float height, float skin);
+    CapsuleQueries(btCollisionWorld& world, const btCollisionObject& self, float radius, float height,
+                   float skin);
     CapsuleQueries(const CapsuleQueries&) = delete;
     CapsuleQueries& operator=(const CapsuleQueries&) = delete;
 
     // Sweeps the core capsule from centre `from` along unit `direction` for `length`.
-    std::optional<SweepHit> sweep(const glm::dvec3& from, const glm::dvec3& direction,
-                                  double length) const;
+    std::optional<SweepHit> sweep(const glm::dvec3& from, const glm::dvec3& direction, double length) const;
 
     // True when the core capsule at `centre` really penetrates a static mesh.
     bool penetratesStatic(const glm::dvec3& centre) const;
@@ -46,8 +45,7 @@ public:
     std::optional<Penetration> deepestSkinPenetration(const glm::dvec3& centre) const;
 
 private:
-    std::optional<Penetration> deepestPenetration(btCollisionObject& probe,
-                                                  const glm::dvec3& centre) const;
+    std::optional<Penetration> deepestPenetration(btCollisionObject& probe, const glm::dvec3& centre) const;
 
     btCollisionWorld& world;
     const btCollisionObject& self;

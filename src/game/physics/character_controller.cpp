@@ -5,7 +5,7 @@
 #include "game/physics/controller_state.h"
 
 CharacterController::Impl::Impl(CollisionScene& scene, const CapsuleControllerDesc& desc,
-                                 CharacterController& owner)
+                                CharacterController& owner)
     : scene(scene), desc(desc), centre(desc.position), shape(desc.radius, desc.height),
       queries(scene.world(), object, desc.radius, desc.height, desc.contactOffset)
 {
@@ -29,9 +29,8 @@ CharacterController::Impl::~Impl()
 // Nothing steps the world, so the broadphase only knows the bounds it was last given.
 void CharacterController::Impl::syncObject()
 {
-    object.getWorldTransform().setOrigin(btVector3(static_cast<btScalar>(centre.x),
-                                                   static_cast<btScalar>(centre.y),
-                                                   static_cast<btScalar>(centre.z)));
+    object.getWorldTransform().setOrigin(btVector3(
+        static_cast<btScalar>(centre.x), static_cast<btScalar>(centre.y), static_cast<btScalar>(centre.z)));
     scene.world().updateSingleAabb(&object);
 }
 
@@ -106,8 +105,7 @@ CharacterController* ControllerManager::createController(const CapsuleController
     if (!desc.isValid()) {
         return nullptr;
     }
-    controllers.push_back(
-        std::unique_ptr<CharacterController>(new CharacterController(scene, desc)));
+    controllers.push_back(std::unique_ptr<CharacterController>(new CharacterController(scene, desc)));
     return controllers.back().get();
 }
 

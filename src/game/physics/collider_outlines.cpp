@@ -32,8 +32,7 @@ void appendRing(LineList& lines, const glm::vec3& centre, float radius)
 
 // Half circle over a hemisphere centred at `centre`, in the vertical plane
 // holding `across` (unit, horizontal); `up` is +1 for the top, -1 for the bottom.
-void appendArc(LineList& lines, const glm::vec3& centre, float radius, const glm::vec3& across,
-               float up)
+void appendArc(LineList& lines, const glm::vec3& centre, float radius, const glm::vec3& across, float up)
 {
     const int segments = CapsuleOutlineSegments / 2;
     const float step = glm::pi<float>() / segments;
@@ -63,7 +62,7 @@ void appendMeshEdges(LineList& lines, const StaticMeshCollider& mesh)
     }
 }
 
-} // namespace
+}  // namespace
 
 void appendCapsuleOutline(LineList& lines, const glm::vec3& centre, float radius, float height)
 {

@@ -26,8 +26,8 @@ void buildBulletObjects(StaticMeshCollider& collider)
 
     const bool useQuantizedAabbCompression = true;
     const bool buildBvh = true;
-    collider.shape = std::make_unique<btBvhTriangleMeshShape>(
-        collider.meshInterface.get(), useQuantizedAabbCompression, buildBvh);
+    collider.shape = std::make_unique<btBvhTriangleMeshShape>(collider.meshInterface.get(),
+                                                              useQuantizedAabbCompression, buildBvh);
 
     collider.object = std::make_unique<btCollisionObject>();
     collider.object->setCollisionShape(collider.shape.get());
@@ -37,7 +37,7 @@ void buildBulletObjects(StaticMeshCollider& collider)
     collider.object->setUserIndex(StaticMeshTag);
 }
 
-} // namespace
+}  // namespace
 
 // Member order is construction order; the world goes first on destruction.
 struct CollisionScene::Impl {

@@ -4,9 +4,8 @@
 
 bool CapsuleControllerDesc::isValid() const
 {
-    const bool finite = std::isfinite(position.x) && std::isfinite(position.y) &&
-                        std::isfinite(position.z) && std::isfinite(radius) &&
-                        std::isfinite(height) && std::isfinite(contactOffset) &&
+    const bool finite = std::isfinite(position.x) && std::isfinite(position.y) && std::isfinite(position.z) &&
+                        std::isfinite(radius) && std::isfinite(height) && std::isfinite(contactOffset) &&
                         std::isfinite(stepOffset) && std::isfinite(slopeLimit);
     if (!finite) {
         return false;

@@ -18,12 +18,12 @@ using CollisionFlags = std::uint8_t;
 
 // Shape and behaviour of one capsule character controller.
 struct CapsuleControllerDesc {
-    glm::dvec3 position{0.0};   // capsule centre
-    float radius = 0.0f;        // > 0
-    float height = 0.0f;        // > 0, distance between the two hemisphere centres
-    float contactOffset = 0.1f; // > 0, the skin kept between the capsule and what it touches
-    float stepOffset = 0.5f;    // >= 0 and <= height + 2 * radius
-    float slopeLimit = 0.707f;  // cosine of the steepest walkable slope; 0 = no slope rule
+    glm::dvec3 position{0.0};    // capsule centre
+    float radius = 0.0f;         // > 0
+    float height = 0.0f;         // > 0, distance between the two hemisphere centres
+    float contactOffset = 0.1f;  // > 0, the skin kept between the capsule and what it touches
+    float stepOffset = 0.5f;     // >= 0 and <= height + 2 * radius
+    float slopeLimit = 0.707f;   // cosine of the steepest walkable slope; 0 = no slope rule
 
     // False for any non-finite field or any value outside the ranges above.
     bool isValid() const;

@@ -39,8 +39,7 @@ bool hasCollided(const PassResult& pass)
 }
 
 // An upward move never reports DOWN: its down pass has nothing but the step to undo.
-CollisionFlags passFlags(const PassResult& up, const PassResult& side, const PassResult& down,
-                         double dy)
+CollisionFlags passFlags(const PassResult& up, const PassResult& side, const PassResult& down, double dy)
 {
     CollisionFlags flags = 0;
     flags |= hasCollided(up) ? CollisionUp : 0;
@@ -75,7 +74,7 @@ std::optional<glm::dvec3> slideDirection(const glm::dvec3& direction, glm::dvec3
     return slide;
 }
 
-} // namespace
+}  // namespace
 
 double CharacterController::Impl::halfExtent() const
 {
@@ -95,8 +94,7 @@ CollisionFlags CharacterController::Impl::move(const glm::dvec3& displacement, d
     return flags;
 }
 
-AttemptResult CharacterController::Impl::normalAttempt(const glm::dvec3& displacement,
-                                                       double minDistance)
+AttemptResult CharacterController::Impl::normalAttempt(const glm::dvec3& displacement, double minDistance)
 {
     const double dy = displacement.y;
     const glm::dvec3 vertical(0.0, dy, 0.0);
@@ -132,29 +130,28 @@ AttemptResult CharacterController::Impl::normalAttempt(const glm::dvec3& displac
 
     AttemptResult result;
     result.flags = passFlags(upPass, sidePass, downPass, dy);
-    result.isNonWalkable = desc.slopeLimit > 0.0f && dy <= 0.0 &&
-                           endsOnSteepHighTriangle(downPass, startBottom);
+    result.isNonWalkable =
+        desc.slopeLimit > 0.0f && dy <= 0.0 && endsOnSteepHighTriangle(downPass, startBottom);
     return result;
 }
 
 // Steep means walkable-side-up but below the slope limit; high means its top lies
 // beyond the step offset above the feet the move started with.
-bool CharacterController::Impl::endsOnSteepHighTriangle(const PassResult& down,
-                                                        double startBottom) const
+bool CharacterController::Impl::endsOnSteepHighTriangle(const PassResult& down, double startBottom) const
 {
     if (!down.lastHit || down.lastHit->isController) {
         return false;
     }
     const SweepHit& hit = *down.lastHit;
-    const bool isSteep = hit.windingNormal.y >= 0.0 &&
-                         hit.windingNormal.y < static_cast<double>(desc.slopeLimit);
+    const bool isSteep =
+        hit.windingNormal.y >= 0.0 && hit.windingNormal.y < static_cast<double>(desc.slopeLimit);
     return isSteep && hit.highestY > startBottom + static_cast<double>(desc.stepOffset);
 }
 
 // The retry after a non-walkable result: no auto-step, and every surface acts as
 // a vertical wall so that nothing can be slid up.
-AttemptResult CharacterController::Impl::noClimbAttempt(const glm::dvec3& displacement,
-                                                        double minDistance, double startY)
+AttemptResult CharacterController::Impl::noClimbAttempt(const glm::dvec3& displacement, double minDistance,
+                                                        double startY)
 {
     const double dy = displacement.y;
     const glm::dvec3 side(displacement.x, 0.0, displacement.z);
@@ -174,10 +171,8 @@ AttemptResult CharacterController::Impl::noClimbAttempt(const glm::dvec3& displa
     }
     if (endsOnSteepHighTriangle(downPass, startBottom)) {
         const double length = std::max(0.0, centre.y - startY) + std::abs(dy);
-        const double settleMinimum =
-            length < minDistance ? length * SettleMinimumFraction : minDistance;
-        runPass(glm::dvec3(0.0, -length, 0.0),
-                {SlidingIterations, settleMinimum, true, true});
+        const double settleMinimum = length < minDistance ? length * SettleMinimumFraction : minDistance;
+        runPass(glm::dvec3(0.0, -length, 0.0), {SlidingIterations, settleMinimum, true, true});
     }
     return result;
 }

@@ -16,7 +16,7 @@
 
 // What one collide-and-slide pass did.
 struct PassResult {
-    bool ran = false;              // got past the length and direction checks once
+    bool ran = false;  // got past the length and direction checks once
     int collisions = 0;
     std::optional<SweepHit> lastHit;
 };
@@ -25,8 +25,8 @@ struct PassResult {
 struct PassOptions {
     int maxIterations = 1;
     double minDistance = 0.0;
-    bool flattenNormals = false;     // surfaces act as vertical walls (no-climb attempt)
-    bool renormaliseSlide = false;   // keep full length along the surface (settle sweep)
+    bool flattenNormals = false;    // surfaces act as vertical walls (no-climb attempt)
+    bool renormaliseSlide = false;  // keep full length along the surface (settle sweep)
 };
 
 // Result of one attempt at a move.
@@ -53,8 +53,7 @@ struct CharacterController::Impl {
 
 private:
     AttemptResult normalAttempt(const glm::dvec3& displacement, double minDistance);
-    AttemptResult noClimbAttempt(const glm::dvec3& displacement, double minDistance,
-                                 double startY);
+    AttemptResult noClimbAttempt(const glm::dvec3& displacement, double minDistance, double startY);
     PassResult runPass(const glm::dvec3& pass, const PassOptions& options);
     void recoverFromOverlap();
     bool endsOnSteepHighTriangle(const PassResult& down, double startBottom) const;

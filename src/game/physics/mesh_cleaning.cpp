@@ -20,8 +20,8 @@ bool allFinite(const std::vector<glm::vec3>& positions)
 
 // A triangle is usable when its indices exist, its corners differ and its area
 // is not exactly zero in float.
-bool isUsableTriangle(const std::vector<glm::vec3>& positions, std::uint32_t i0,
-                      std::uint32_t i1, std::uint32_t i2)
+bool isUsableTriangle(const std::vector<glm::vec3>& positions, std::uint32_t i0, std::uint32_t i1,
+                      std::uint32_t i2)
 {
     const std::size_t count = positions.size();
     if (i0 >= count || i1 >= count || i2 >= count) {
@@ -36,7 +36,7 @@ bool isUsableTriangle(const std::vector<glm::vec3>& positions, std::uint32_t i0,
     return glm::cross(b - a, c - a) != glm::vec3(0.0f);
 }
 
-} // namespace
+}  // namespace
 
 std::optional<CleanedMesh> cleanTriangleMesh(const std::vector<glm::vec3>& positions,
                                              const std::vector<std::uint32_t>& indices)

@@ -14,9 +14,9 @@
 
 // The triangles of a mesh that a collider can be built from.
 struct CleanedMesh {
-    std::vector<glm::vec3> positions;   // every input position, unchanged
-    std::vector<std::uint32_t> indices; // surviving triangles, three indices each
-    std::size_t droppedTriangles = 0;   // out of range, zero area or with repeated corners
+    std::vector<glm::vec3> positions;    // every input position, unchanged
+    std::vector<std::uint32_t> indices;  // surviving triangles, three indices each
+    std::size_t droppedTriangles = 0;    // out of range, zero area or with repeated corners
 
     std::size_t triangleCount() const { return indices.size() / 3; }
 };

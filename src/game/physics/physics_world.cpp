@@ -13,7 +13,7 @@ namespace {
 // Kept for completeness: the controllers apply their own gravity.
 constexpr glm::vec3 WorldGravity{0.0f, -9.81f, 0.0f};
 
-} // namespace
+}  // namespace
 
 void initPhysics()
 {

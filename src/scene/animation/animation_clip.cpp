@@ -28,8 +28,8 @@ AnimationClip::AnimationClip(const aiScene& scene, Model& model, const std::stri
 
 void AnimationClip::readScene(const aiScene& scene, Model& model, const std::string& source)
 {
-    if (scene.mNumAnimations == 0 || scene.mAnimations == nullptr ||
-        scene.mAnimations[0] == nullptr || scene.mRootNode == nullptr) {
+    if (scene.mNumAnimations == 0 || scene.mAnimations == nullptr || scene.mAnimations[0] == nullptr ||
+        scene.mRootNode == nullptr) {
         printLine("Animation refused, the file has no animation: " + source);
         return;
     }
@@ -70,8 +70,7 @@ void AnimationClip::linkNode(SkeletonNode& node)
     const BoneTrack* track = findTrack(node.name);
     node.trackIndex = track ? static_cast<std::int32_t>(track - tracks.data()) : -1;
     const auto binding = boneBindings.find(node.name);
-    if (binding != boneBindings.end() && binding->second.id >= 0 &&
-        binding->second.id < MaxBones) {
+    if (binding != boneBindings.end() && binding->second.id >= 0 && binding->second.id < MaxBones) {
         node.boneId = binding->second.id;
         node.boneOffset = binding->second.offset;
     } else {

@@ -25,12 +25,12 @@ constexpr std::int32_t FallbackTicksPerSecond = 25;
 
 class AnimationClip {
 public:
-    float duration = 0.0f;                // ticks; 0 for a still pose
-    std::int32_t ticksPerSecond = 0;      // file's rate truncated towards zero
-    std::vector<BoneTrack> tracks;        // channel order
+    float duration = 0.0f;            // ticks; 0 for a still pose
+    std::int32_t ticksPerSecond = 0;  // file's rate truncated towards zero
+    std::vector<BoneTrack> tracks;    // channel order
     SkeletonNode rootNode;
     std::map<std::string, BoneBinding> boneBindings;  // the model's table after loading
-    bool isPlayable = false;              // false when the file was refused
+    bool isPlayable = false;                          // false when the file was refused
 
     // An empty clip that a player treats as no clip.
     AnimationClip() = default;

@@ -21,8 +21,7 @@ void AnimationPlayer::advance(float dt)
     computeBoneTransforms(clip->rootNode, glm::mat4(1.0f));
 }
 
-void AnimationPlayer::computeBoneTransforms(const SkeletonNode& node,
-                                            const glm::mat4& parentTransform)
+void AnimationPlayer::computeBoneTransforms(const SkeletonNode& node, const glm::mat4& parentTransform)
 {
     glm::mat4 nodeTransform = node.transformation;
     if (clip != nullptr && node.trackIndex >= 0 &&

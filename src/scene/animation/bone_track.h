@@ -19,9 +19,9 @@ struct BoneTrack {
     std::int32_t positionCount = 0;      // key counts as the file gives them
     std::int32_t rotationCount = 0;
     std::int32_t scaleCount = 0;
-    glm::mat4 localTransform{1.0f};      // node-local, parent space; identity until updated
-    std::string name;                    // the animated node's name
-    std::int32_t id = 0;                 // bone id from the model's bone table
+    glm::mat4 localTransform{1.0f};  // node-local, parent space; identity until updated
+    std::string name;                // the animated node's name
+    std::int32_t id = 0;             // bone id from the model's bone table
 
     // localTransform = translation × rotation × scale, each sampled at `time` (ticks).
     void updateLocalTransform(float time);

@@ -14,10 +14,8 @@ namespace {
 glm::mat4 columnMajor(const aiMatrix4x4& m)
 {
     // Assimp stores rows; GLM stores columns, so the copy is the transpose.
-    return glm::mat4(m.a1, m.b1, m.c1, m.d1,
-                     m.a2, m.b2, m.c2, m.d2,
-                     m.a3, m.b3, m.c3, m.d3,
-                     m.a4, m.b4, m.c4, m.d4);
+    return glm::mat4(m.a1, m.b1, m.c1, m.d1, m.a2, m.b2, m.c2, m.d2, m.a3, m.b3, m.c3, m.d3, m.a4, m.b4, m.c4,
+                     m.d4);
 }
 
 glm::quat toQuat(const aiQuaternion& q)
@@ -51,8 +49,8 @@ BoneTrack readTrack(const aiNodeAnim& channel, std::int32_t id)
     track.scaleCount = static_cast<std::int32_t>(channel.mNumScalingKeys);
     for (unsigned i = 0; i < channel.mNumPositionKeys; ++i) {
         const aiVectorKey& key = channel.mPositionKeys[i];
-        track.positions.push_back({glm::vec3(key.mValue.x, key.mValue.y, key.mValue.z),
-                                   static_cast<float>(key.mTime)});
+        track.positions.push_back(
+            {glm::vec3(key.mValue.x, key.mValue.y, key.mValue.z), static_cast<float>(key.mTime)});
     }
     for (unsigned i = 0; i < channel.mNumRotationKeys; ++i) {
         const aiQuatKey& key = channel.mRotationKeys[i];
@@ -60,8 +58,8 @@ BoneTrack readTrack(const aiNodeAnim& channel, std::int32_t id)
     }
     for (unsigned i = 0; i < channel.mNumScalingKeys; ++i) {
         const aiVectorKey& key = channel.mScalingKeys[i];
-        track.scales.push_back({glm::vec3(key.mValue.x, key.mValue.y, key.mValue.z),
-                                static_cast<float>(key.mTime)});
+        track.scales.push_back(
+            {glm::vec3(key.mValue.x, key.mValue.y, key.mValue.z), static_cast<float>(key.mTime)});
     }
     return track;
 }
@@ -75,8 +73,8 @@ bool checkChannelKeys(const aiAnimation& animation, const std::string& source)
         if (channel == nullptr)
             continue;
         if (const char* kind = missingKind(*channel)) {
-            printLine("Animation refused, channel " + std::string(channel->mNodeName.C_Str()) +
-                      " has no " + kind + " keys: " + source);
+            printLine("Animation refused, channel " + std::string(channel->mNodeName.C_Str()) + " has no " +
+                      kind + " keys: " + source);
             return false;
         }
     }
@@ -105,9 +103,8 @@ bool checkBoneIds(const ExtendedBoneTable& table, const std::string& source)
 {
     for (const auto& [name, binding] : table.bindings) {
         if (binding.id < 0 || binding.id >= MaxBones) {
-            printLine("Animation refused, bone " + name + " has id " +
-                      std::to_string(binding.id) + " but only " + std::to_string(MaxBones) +
-                      " bone matrices exist: " + source);
+            printLine("Animation refused, bone " + name + " has id " + std::to_string(binding.id) +
+                      " but only " + std::to_string(MaxBones) + " bone matrices exist: " + source);
             return false;
         }
     }
@@ -146,8 +143,8 @@ std::int32_t readTicksPerSecond(const aiAnimation& animation, const std::string&
     // The range test also rejects NaN, and keeps the conversion to int defined.
     if (rate >= 1.0 && rate <= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
         return static_cast<std::int32_t>(rate);
-    printLine("Animation has no usable tick rate, playing it at " +
-              std::to_string(FallbackTicksPerSecond) + " ticks per second: " + source);
+    printLine("Animation has no usable tick rate, playing it at " + std::to_string(FallbackTicksPerSecond) +
+              " ticks per second: " + source);
     return FallbackTicksPerSecond;
 }
 

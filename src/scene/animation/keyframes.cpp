@@ -39,7 +39,9 @@ glm::vec3 mixVectors(const glm::vec3& a, const glm::vec3& b, float factor)
 
 KeySpan findKeySpan(const std::vector<float>& timeStamps, float time)
 {
-    struct TimeOnly { float timeStamp; };
+    struct TimeOnly {
+        float timeStamp;
+    };
     std::vector<TimeOnly> keys;
     keys.reserve(timeStamps.size());
     for (float stamp : timeStamps)
@@ -58,8 +60,7 @@ glm::quat slerpRotation(const glm::quat& q1, const glm::quat& q2, float factor)
     if (cosine > ParallelCosine)
         return (1.0f - factor) * q1 + factor * end;
     const float angle = std::acos(cosine);
-    return (std::sin((1.0f - factor) * angle) * q1 + std::sin(factor * angle) * end) /
-           std::sin(angle);
+    return (std::sin((1.0f - factor) * angle) * q1 + std::sin(factor * angle) * end) / std::sin(angle);
 }
 
 glm::quat normalizedOrIdentity(const glm::quat& q)
@@ -87,8 +88,8 @@ glm::quat sampleRotation(const std::vector<RotationKey>& keys, float time)
     const KeySpan span = findSpan(keys, time);
     if (span.isHeld)
         return normalizedOrIdentity(keys[span.index].orientation);
-    return normalizedOrIdentity(slerpRotation(keys[span.index].orientation,
-                                              keys[span.index + 1].orientation, span.factor));
+    return normalizedOrIdentity(
+        slerpRotation(keys[span.index].orientation, keys[span.index + 1].orientation, span.factor));
 }
 
 glm::vec3 sampleScale(const std::vector<ScaleKey>& keys, float time)

@@ -18,7 +18,7 @@ struct PositionKey {
 
 struct RotationKey {
     glm::quat orientation{1.0f, 0.0f, 0.0f, 0.0f};  // (w, x, y, z); need not be unit length
-    float timeStamp = 0.0f;                          // ticks
+    float timeStamp = 0.0f;                         // ticks
 };
 
 struct ScaleKey {

@@ -43,8 +43,8 @@ bool claimingReaderAccepts(const Assimp::Importer& importer, const std::string& 
 
 }  // namespace
 
-const aiScene* importCheckedScene(Assimp::Importer& importer, const std::string& path,
-                                  unsigned flags, std::string& error)
+const aiScene* importCheckedScene(Assimp::Importer& importer, const std::string& path, unsigned flags,
+                                  std::string& error)
 {
     for (const auto& unsafe : {findUnsafeMaterialLibrary(path), findUnsafeGltf(path)}) {
         if (unsafe) {

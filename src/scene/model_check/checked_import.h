@@ -28,5 +28,5 @@ struct aiScene;
 
 // The scene read from `path` with `flags`, owned by `importer`; null when the
 // file was refused or the import failed, and then `error` says why.
-const aiScene* importCheckedScene(Assimp::Importer& importer, const std::string& path,
-                                  unsigned flags, std::string& error);
+const aiScene* importCheckedScene(Assimp::Importer& importer, const std::string& path, unsigned flags,
+                                  std::string& error);

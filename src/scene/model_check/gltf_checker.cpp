@@ -18,9 +18,9 @@ std::optional<std::string> GltfChecker::run()
 {
     if (!root_.IsObject())
         return std::string("the file is not a JSON object");
-    if (checkAsset() && checkTopLevelArrays() && checkBuffers() && checkBufferViews() &&
-        checkAccessors() && checkImagesTexturesMaterials() && checkCameras() && checkNodes() &&
-        checkScenes() && checkMeshes() && checkSkins() && checkAnimations())
+    if (checkAsset() && checkTopLevelArrays() && checkBuffers() && checkBufferViews() && checkAccessors() &&
+        checkImagesTexturesMaterials() && checkCameras() && checkNodes() && checkScenes() && checkMeshes() &&
+        checkSkins() && checkAnimations())
         return std::nullopt;
     return problem_;
 }
@@ -79,8 +79,8 @@ bool GltfChecker::checkIndex(const JsonValue& value, const char* target, const s
     if (isWrittenAsDecimal(value))
         return fail(place, WrittenAsDecimal);
     if (!index || *index >= count)
-        return fail(place, std::string("not an index into ") + target + " (it has " +
-                               std::to_string(count) + ")");
+        return fail(place,
+                    std::string("not an index into ") + target + " (it has " + std::to_string(count) + ")");
     if (out)
         *out = *index;
     return true;
@@ -127,13 +127,13 @@ bool GltfChecker::accessorShaped(std::uint64_t index, std::initializer_list<cons
                                  std::initializer_list<int> componentTypes, const std::string& place)
 {
     const Accessor& accessor = accessors_[index];
-    const bool typeOk = std::any_of(types.begin(), types.end(),
-                                    [&](const char* type) { return accessor.type == type; });
+    const bool typeOk =
+        std::any_of(types.begin(), types.end(), [&](const char* type) { return accessor.type == type; });
     const bool componentOk = std::find(componentTypes.begin(), componentTypes.end(),
                                        accessor.componentType) != componentTypes.end();
     if (!typeOk || !componentOk)
-        return fail(place, "accessor " + std::to_string(index) + " has the wrong type (" +
-                               accessor.type + " of " + std::to_string(accessor.componentType) + ")");
+        return fail(place, "accessor " + std::to_string(index) + " has the wrong type (" + accessor.type +
+                               " of " + std::to_string(accessor.componentType) + ")");
     return true;
 }
 
@@ -153,9 +153,8 @@ bool GltfChecker::checkAsset()
 
 bool GltfChecker::checkTopLevelArrays()
 {
-    for (const char* name : {"accessors", "animations", "buffers", "bufferViews", "cameras",
-                             "images", "materials", "meshes", "nodes", "samplers", "scenes",
-                             "skins", "textures"}) {
+    for (const char* name : {"accessors", "animations", "buffers", "bufferViews", "cameras", "images",
+                             "materials", "meshes", "nodes", "samplers", "scenes", "skins", "textures"}) {
         const JsonValue* value = member(root_, name);
         if (!value)
             continue;

@@ -54,16 +54,15 @@ private:
     static bool isWrittenAsDecimal(const JsonValue& value);
     static constexpr const char* WrittenAsDecimal =
         "a whole number written with a fraction or exponent, which the importer does not read";
-    bool requireIndex(const JsonValue& owner, const char* key, const char* target,
-                      const std::string& place, std::uint64_t* out = nullptr);
-    bool optionalIndex(const JsonValue& owner, const char* key, const char* target,
-                       const std::string& place, std::uint64_t* out = nullptr);
+    bool requireIndex(const JsonValue& owner, const char* key, const char* target, const std::string& place,
+                      std::uint64_t* out = nullptr);
+    bool optionalIndex(const JsonValue& owner, const char* key, const char* target, const std::string& place,
+                       std::uint64_t* out = nullptr);
     bool checkIndex(const JsonValue& value, const char* target, const std::string& place,
                     std::uint64_t* out = nullptr);
     bool optionalWholeNumber(const JsonValue& owner, const char* key, const std::string& place,
                              std::uint64_t& out);
-    bool numberArray(const JsonValue& owner, const char* key, std::size_t length,
-                     const std::string& place);
+    bool numberArray(const JsonValue& owner, const char* key, std::size_t length, const std::string& place);
     bool optionalString(const JsonValue& owner, const char* key, const std::string& place);
     // An accessor used for `place` must have one of the given layouts.
     bool accessorShaped(std::uint64_t index, std::initializer_list<const char*> types,
@@ -77,8 +76,8 @@ private:
     bool checkBuffers();
     bool checkBufferViews();
     // `count` elements of `elementSize` bytes from `offset` in view `view`.
-    bool fitsInView(std::uint64_t view, std::uint64_t offset, std::uint64_t count,
-                    std::uint64_t elementSize, std::uint64_t stride, const std::string& place);
+    bool fitsInView(std::uint64_t view, std::uint64_t offset, std::uint64_t count, std::uint64_t elementSize,
+                    std::uint64_t stride, const std::string& place);
     bool checkSparse(const JsonValue& sparse, const Accessor& accessor, std::uint64_t elementSize,
                      const std::string& place);
     // An accessor without a buffer view: `bytes` of zeros.
@@ -88,8 +87,7 @@ private:
     // Images to animations: what the buffers describe (gltf_scene_rules.cpp).
     // Every "...Texture" object of a material, at any depth, and in the
     // Khronos extensions; not what "extras" or other extensions hold.
-    bool checkTextureReferences(const JsonValue& value, const std::string& place,
-                                bool isExtensions = false);
+    bool checkTextureReferences(const JsonValue& value, const std::string& place, bool isExtensions = false);
     bool checkImagesTexturesMaterials();
     bool checkCameras();
     // The "extras" and "extensions" of a node or scene, no deeper than MaxFreeNestingDepth.
@@ -100,8 +98,7 @@ private:
     bool checkPrimitive(const JsonValue& primitive, const std::string& place);
     bool checkMeshes();
     bool checkSkins();
-    bool checkAnimationChannel(const JsonValue& channel, JsonItems samplers,
-                               const std::string& place);
+    bool checkAnimationChannel(const JsonValue& channel, JsonItems samplers, const std::string& place);
     bool checkAnimations();
 
     const JsonValue& root_;

@@ -20,10 +20,17 @@ std::uint32_t readLittleEndian32(std::string_view bytes, std::size_t offset)
 std::uint64_t componentBytes(int type)
 {
     switch (type) {
-    case Byte: case UnsignedByte: return 1;
-    case Short: case UnsignedShort: return 2;
-    case UnsignedInt: case Float: return 4;
-    default: return 0;
+    case Byte:
+    case UnsignedByte:
+        return 1;
+    case Short:
+    case UnsignedShort:
+        return 2;
+    case UnsignedInt:
+    case Float:
+        return 4;
+    default:
+        return 0;
     }
 }
 

@@ -10,8 +10,8 @@
 
 namespace model_check {
 
-constexpr int Byte = 5120, UnsignedByte = 5121, Short = 5122, UnsignedShort = 5123,
-              UnsignedInt = 5125, Float = 5126;
+constexpr int Byte = 5120, UnsignedByte = 5121, Short = 5122, UnsignedShort = 5123, UnsignedInt = 5125,
+              Float = 5126;
 
 // Bytes of one component of `type` (5120..5126); 0 for an unknown type.
 std::uint64_t componentBytes(int type);

@@ -13,8 +13,7 @@ namespace model_check {
 // Khronos extensions, whose texture references all follow that naming.
 // What "extras" and other makers' extensions hold is theirs to define, and
 // the importer does not follow it.
-bool GltfChecker::checkTextureReferences(const JsonValue& value, const std::string& place,
-                                         bool isExtensions)
+bool GltfChecker::checkTextureReferences(const JsonValue& value, const std::string& place, bool isExtensions)
 {
     for (const auto& entry : members(value)) {
         const std::string key = text(entry.name);
@@ -38,8 +37,7 @@ bool GltfChecker::checkImagesTexturesMaterials()
     const auto& images = list("images");
     for (std::size_t i = 0; i < images.size(); ++i) {
         const std::string place = where("images", i);
-        if (!optionalString(images[i], "uri", place) ||
-            !optionalString(images[i], "mimeType", place) ||
+        if (!optionalString(images[i], "uri", place) || !optionalString(images[i], "mimeType", place) ||
             !optionalIndex(images[i], "bufferView", "bufferViews", place))
             return false;
     }
@@ -71,8 +69,7 @@ bool GltfChecker::checkCameras()
     const auto& cameras = list("cameras");
     for (std::size_t i = 0; i < cameras.size(); ++i) {
         const JsonValue* type = member(cameras[i], "type");
-        if (!type || !type->IsString() ||
-            (text(*type) != "perspective" && text(*type) != "orthographic"))
+        if (!type || !type->IsString() || (text(*type) != "perspective" && text(*type) != "orthographic"))
             return fail(where("cameras", i, "type"), "not \"perspective\" or \"orthographic\"");
         const JsonValue* projection = member(cameras[i], text(*type));
         if (!projection || !projection->IsObject())
@@ -133,11 +130,10 @@ bool GltfChecker::checkNodes()
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const JsonValue& node = nodes[i];
         const std::string place = where("nodes", i);
-        if (!optionalIndex(node, "mesh", "meshes", place) ||
-            !optionalIndex(node, "skin", "skins", place) ||
-            !optionalIndex(node, "camera", "cameras", place) ||
-            !numberArray(node, "matrix", 16, place) || !numberArray(node, "translation", 3, place) ||
-            !numberArray(node, "rotation", 4, place) || !numberArray(node, "scale", 3, place))
+        if (!optionalIndex(node, "mesh", "meshes", place) || !optionalIndex(node, "skin", "skins", place) ||
+            !optionalIndex(node, "camera", "cameras", place) || !numberArray(node, "matrix", 16, place) ||
+            !numberArray(node, "translation", 3, place) || !numberArray(node, "rotation", 4, place) ||
+            !numberArray(node, "scale", 3, place))
             return false;
         if (member(node, "skin") && !member(node, "mesh"))
             return fail(place, "has a skin but no mesh");

@@ -71,8 +71,8 @@ bool GltfChecker::fitsInView(std::uint64_t view, std::uint64_t offset, std::uint
     return true;
 }
 
-bool GltfChecker::checkSparse(const JsonValue& sparse, const Accessor& accessor,
-                              std::uint64_t elementSize, const std::string& place)
+bool GltfChecker::checkSparse(const JsonValue& sparse, const Accessor& accessor, std::uint64_t elementSize,
+                              const std::string& place)
 {
     const auto count = wholeNumber(member(sparse, "count"));
     if (!count || *count == 0 || *count > accessor.count)

@@ -58,8 +58,8 @@ std::vector<std::string> importerLines(const std::string& path)
     // A "\r\n" pair is one line end, so line numbers match the player's editor.
     for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
         text.erase(at, 1);
-    std::replace_if(text.begin(), text.end(),
-                    [](char c) { return c == '\0' || c == '\r' || c == '\f'; }, '\n');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\0' || c == '\r' || c == '\f'; }, '\n');
     std::vector<std::string> lines;
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);)

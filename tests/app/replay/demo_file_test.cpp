@@ -69,27 +69,34 @@ INSTANTIATE_TEST_SUITE_P(
         BadDemo{"Empty", "", "ERROR: Bad demo file 'run.demo': no 'korvel-demo 1' line"},
         BadDemo{"NotADemo", "hello world\n",
                 "ERROR: Bad demo file 'run.demo' line 1: not a demo file (expected 'korvel-demo 1')"},
-        BadDemo{"NewerVersion", "korvel-demo 2\n0.1 W\n",
-                "ERROR: Bad demo file 'run.demo' line 1: unsupported version '2' (this game reads version 1)"},
+        BadDemo{
+            "NewerVersion", "korvel-demo 2\n0.1 W\n",
+            "ERROR: Bad demo file 'run.demo' line 1: unsupported version '2' (this game reads version 1)"},
         BadDemo{"NoFrames", "korvel-demo 1\n", "ERROR: Bad demo file 'run.demo': it holds no frames"},
-        BadDemo{"MissingKeys", "korvel-demo 1\n0.1\n",
-                "ERROR: Bad demo file 'run.demo' line 2: expected '<frame time> <keys> [<cursor x> <cursor y>]...'"},
-        BadDemo{"ZeroFrameTime", "korvel-demo 1\n0 W\n",
-                "ERROR: Bad demo file 'run.demo' line 2: frame time '0' is not a number of seconds in (0, 10]"},
-        BadDemo{"HugeFrameTime", "korvel-demo 1\n0.1 W\n1e30 W\n",
-                "ERROR: Bad demo file 'run.demo' line 3: frame time '1e30' is not a number of seconds in (0, 10]"},
-        BadDemo{"NotANumber", "korvel-demo 1\nnan W\n",
-                "ERROR: Bad demo file 'run.demo' line 2: frame time 'nan' is not a number of seconds in (0, 10]"},
-        BadDemo{"TrailingText", "korvel-demo 1\n0.1x W\n",
-                "ERROR: Bad demo file 'run.demo' line 2: frame time '0.1x' is not a number of seconds in (0, 10]"},
+        BadDemo{
+            "MissingKeys", "korvel-demo 1\n0.1\n",
+            "ERROR: Bad demo file 'run.demo' line 2: expected '<frame time> <keys> [<cursor x> <cursor y>]...'"},
+        BadDemo{
+            "ZeroFrameTime", "korvel-demo 1\n0 W\n",
+            "ERROR: Bad demo file 'run.demo' line 2: frame time '0' is not a number of seconds in (0, 10]"},
+        BadDemo{
+            "HugeFrameTime", "korvel-demo 1\n0.1 W\n1e30 W\n",
+            "ERROR: Bad demo file 'run.demo' line 3: frame time '1e30' is not a number of seconds in (0, 10]"},
+        BadDemo{
+            "NotANumber", "korvel-demo 1\nnan W\n",
+            "ERROR: Bad demo file 'run.demo' line 2: frame time 'nan' is not a number of seconds in (0, 10]"},
+        BadDemo{
+            "TrailingText", "korvel-demo 1\n0.1x W\n",
+            "ERROR: Bad demo file 'run.demo' line 2: frame time '0.1x' is not a number of seconds in (0, 10]"},
         BadDemo{"UnknownKey", "korvel-demo 1\n0.1 W+Q\n",
                 "ERROR: Bad demo file 'run.demo' line 2: unknown keys 'W+Q'"},
         BadDemo{"EmptyKeyName", "korvel-demo 1\n0.1 W++B\n",
                 "ERROR: Bad demo file 'run.demo' line 2: unknown keys 'W++B'"},
         BadDemo{"HalfACursor", "korvel-demo 1\n0.1 W 3\n",
                 "ERROR: Bad demo file 'run.demo' line 2: cursor position without its y"},
-        BadDemo{"AbsurdCursor", "korvel-demo 1\n0.1 W 1e300 0\n",
-                "ERROR: Bad demo file 'run.demo' line 2: cursor position '1e300 0' is not a pair of sensible numbers"}),
+        BadDemo{
+            "AbsurdCursor", "korvel-demo 1\n0.1 W 1e300 0\n",
+            "ERROR: Bad demo file 'run.demo' line 2: cursor position '1e300 0' is not a pair of sensible numbers"}),
     [](const testing::TestParamInfo<BadDemo>& info) { return std::string(info.param.name); });
 
 TEST(DemoFile, AMissingFileIsNamed)

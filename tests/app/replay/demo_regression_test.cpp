@@ -21,15 +21,17 @@ struct FrameTimeCase {
     bool accepted;
 };
 
-void PrintTo(const FrameTimeCase& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const FrameTimeCase& value, std::ostream* out)
+{
+    *out << value.name;
+}
 
 class DemoFrameTime : public testing::TestWithParam<FrameTimeCase> {};
 
 // A time the reader accepts must still be above zero once it is a float step.
 TEST_P(DemoFrameTime, IsAcceptedOnlyWhenItStaysAboveZeroAsAFloat)
 {
-    const DemoParseResult result =
-        parseText(std::string("korvel-demo 1\n") + GetParam().frameTime + " W\n");
+    const DemoParseResult result = parseText(std::string("korvel-demo 1\n") + GetParam().frameTime + " W\n");
     ASSERT_EQ(result.ok(), GetParam().accepted) << result.error;
     if (result.ok()) {
         EXPECT_GT(result.demo.frames.at(0).frameTime, 0.0f);
@@ -39,16 +41,15 @@ TEST_P(DemoFrameTime, IsAcceptedOnlyWhenItStaysAboveZeroAsAFloat)
                                 GetParam().frameTime + "' is not a number of seconds in (0, 10]");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Robustness, DemoFrameTime,
-    testing::Values(FrameTimeCase{"SmallestNormalFloat", "1.1754944e-38", true},
-                    FrameTimeCase{"SmallestSubnormalFloat", "1.5e-45", true},
-                    FrameTimeCase{"BelowEveryFloat", "1e-46", false},
-                    FrameTimeCase{"FarBelowEveryFloat", "1e-300", false},
-                    FrameTimeCase{"Zero", "0", false},
-                    FrameTimeCase{"TenSeconds", "10", true},
-                    FrameTimeCase{"JustOverTenSeconds", "10.000001", false}),
-    [](const testing::TestParamInfo<FrameTimeCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Robustness, DemoFrameTime,
+                         testing::Values(FrameTimeCase{"SmallestNormalFloat", "1.1754944e-38", true},
+                                         FrameTimeCase{"SmallestSubnormalFloat", "1.5e-45", true},
+                                         FrameTimeCase{"BelowEveryFloat", "1e-46", false},
+                                         FrameTimeCase{"FarBelowEveryFloat", "1e-300", false},
+                                         FrameTimeCase{"Zero", "0", false},
+                                         FrameTimeCase{"TenSeconds", "10", true},
+                                         FrameTimeCase{"JustOverTenSeconds", "10.000001", false}),
+                         [](const testing::TestParamInfo<FrameTimeCase>& info) { return info.param.name; });
 
 TEST(Robustness, TheFuzzFoundDemoWithAVanishingFrameTimeIsRefusedAtItsLine)
 {

@@ -85,7 +85,7 @@ std::string makeBlackPng(std::uint32_t width, std::uint32_t height)
     appendBigEndian(header, width);
     appendBigEndian(header, height);
     header += std::string("\x01\x00\x00\x00\x00", 5);  // 1 bit grey, deflate, no interlace
-    const std::size_t rowBytes = 1 + (width + 7) / 8;   // filter byte, then the bits
+    const std::size_t rowBytes = 1 + (width + 7) / 8;  // filter byte, then the bits
     const std::string rows(rowBytes * height, '\0');
 
     std::string png(PngSignature, 8);
@@ -124,22 +124,23 @@ std::string makeSkinnedGltf(int jointCount)
     json << R"(],"skins":[{"joints":[)";
     for (int j = 0; j < jointCount; ++j)
         json << (j ? "," : "") << j + 2;
-    json << R"(],"inverseBindMatrices":3}],"meshes":[{"primitives":[{"attributes":{"POSITION":0,"JOINTS_0":1,"WEIGHTS_0":2}}]}],)"
-         << R"("accessors":[)"
-         << R"({"bufferView":0,"componentType":5126,"count":)" << vertexCount
-         << R"(,"type":"VEC3","min":[0,0,0],"max":[2,)" << (vertexCount / 3 - 1) << R"(,0]},)"
-         << R"({"bufferView":1,"componentType":5123,"count":)" << vertexCount << R"(,"type":"VEC4"},)"
-         << R"({"bufferView":2,"componentType":5126,"count":)" << vertexCount << R"(,"type":"VEC4"},)"
-         << R"({"bufferView":3,"componentType":5126,"count":)" << jointCount << R"(,"type":"MAT4"}],)"
-         << R"("bufferViews":[)"
-         << R"({"buffer":0,"byteOffset":0,"byteLength":)" << positions.size() << "},"
-         << R"({"buffer":0,"byteOffset":)" << positions.size() << R"(,"byteLength":)" << joints.size() << "},"
-         << R"({"buffer":0,"byteOffset":)" << positions.size() + joints.size()
-         << R"(,"byteLength":)" << weights.size() << "},"
-         << R"({"buffer":0,"byteOffset":)" << positions.size() + joints.size() + weights.size()
-         << R"(,"byteLength":)" << inverseBinds.size() << "}],"
-         << R"("buffers":[{"byteLength":)" << buffer.size()
-         << R"(,"uri":"data:application/octet-stream;base64,)" << encodeBase64(buffer) << R"("}]})";
+    json
+        << R"(],"inverseBindMatrices":3}],"meshes":[{"primitives":[{"attributes":{"POSITION":0,"JOINTS_0":1,"WEIGHTS_0":2}}]}],)"
+        << R"("accessors":[)"
+        << R"({"bufferView":0,"componentType":5126,"count":)" << vertexCount
+        << R"(,"type":"VEC3","min":[0,0,0],"max":[2,)" << (vertexCount / 3 - 1) << R"(,0]},)"
+        << R"({"bufferView":1,"componentType":5123,"count":)" << vertexCount << R"(,"type":"VEC4"},)"
+        << R"({"bufferView":2,"componentType":5126,"count":)" << vertexCount << R"(,"type":"VEC4"},)"
+        << R"({"bufferView":3,"componentType":5126,"count":)" << jointCount << R"(,"type":"MAT4"}],)"
+        << R"("bufferViews":[)"
+        << R"({"buffer":0,"byteOffset":0,"byteLength":)" << positions.size() << "},"
+        << R"({"buffer":0,"byteOffset":)" << positions.size() << R"(,"byteLength":)" << joints.size() << "},"
+        << R"({"buffer":0,"byteOffset":)" << positions.size() + joints.size() << R"(,"byteLength":)"
+        << weights.size() << "},"
+        << R"({"buffer":0,"byteOffset":)" << positions.size() + joints.size() + weights.size()
+        << R"(,"byteLength":)" << inverseBinds.size() << "}],"
+        << R"("buffers":[{"byteLength":)" << buffer.size()
+        << R"(,"uri":"data:application/octet-stream;base64,)" << encodeBase64(buffer) << R"("}]})";
     return json.str();
 }
 

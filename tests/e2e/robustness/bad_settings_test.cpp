@@ -22,7 +22,10 @@ std::string binaryGarbage(std::size_t length)
     return bytes;
 }
 
-std::string garbageTail() { return binaryGarbage(64 * 1024); }
+std::string garbageTail()
+{
+    return binaryGarbage(64 * 1024);
+}
 
 std::string overLongLines()
 {
@@ -30,7 +33,10 @@ std::string overLongLines()
            std::string(4000, '=') + "\nrefresh_rate = 60\n";
 }
 
-std::string tenMegabyteValue() { return "title = " + std::string(TenMegabytes, 'x') + "\n"; }
+std::string tenMegabyteValue()
+{
+    return "title = " + std::string(TenMegabytes, 'x') + "\n";
+}
 
 struct DamagedWindowFile {
     const char* name;
@@ -38,7 +44,10 @@ struct DamagedWindowFile {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const DamagedWindowFile& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const DamagedWindowFile& value, std::ostream* out)
+{
+    *out << value.name;
+}
 
 class DamagedWindowSettings : public testing::TestWithParam<DamagedWindowFile> {};
 
@@ -56,12 +65,13 @@ TEST_P(DamagedWindowSettings, TheGameStartsWithTheLinesThatParsed)
     EXPECT_EQ(shot.height, 120);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Robustness, DamagedWindowSettings,
-    testing::Values(DamagedWindowFile{"BinaryGarbage", garbageTail},
-                    DamagedWindowFile{"OverLongLines", overLongLines},
-                    DamagedWindowFile{"TenMegabyteValue", tenMegabyteValue}),
-    [](const testing::TestParamInfo<DamagedWindowFile>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Robustness, DamagedWindowSettings,
+                         testing::Values(DamagedWindowFile{"BinaryGarbage", garbageTail},
+                                         DamagedWindowFile{"OverLongLines", overLongLines},
+                                         DamagedWindowFile{"TenMegabyteValue", tenMegabyteValue}),
+                         [](const testing::TestParamInfo<DamagedWindowFile>& info) {
+                             return info.param.name;
+                         });
 
 TEST(Robustness, GarbageBeforeTheGoodLinesStillLetsTheGameStartWithDefaults)
 {

@@ -21,7 +21,10 @@ struct DamagedDds {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const DamagedDds& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const DamagedDds& value, std::ostream* out)
+{
+    *out << value.name;
+}
 
 class DamagedDdsFile : public testing::TestWithParam<DamagedDds> {};
 
@@ -32,8 +35,7 @@ TEST_P(DamagedDdsFile, IsReportedByNameAndTheGameGoesOn)
     tree.writeFile(WoodTexture, assetPrefix(WoodTexture, GetParam().keptBytes));
     const GameRun run = tree.run("--run_headless --filename shot");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
-    const std::string tail = "wood_texture.dds] because the file (" +
-                             std::to_string(GetParam().keptBytes) +
+    const std::string tail = "wood_texture.dds] because the file (" + std::to_string(GetParam().keptBytes) +
                              " bytes) ends before the end of its base level.";
     EXPECT_GE(lineIndexMatching(run.output, "Unable to load DDS image file [", tail), 0) << run.output;
     EXPECT_EQ(linesContaining(run.output, "Unable to load DDS image file"), 1) << run.output;
@@ -53,8 +55,8 @@ TEST(Robustness, APngRenamedAsTheWoodTextureIsNamedAndTheGameGoesOn)
     tree.writeFile(WoodTexture, makeBlackPng(4, 4));
     const GameRun run = tree.run("--run_headless --filename shot");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
-    EXPECT_GE(lineIndexMatching(run.output, "Unable to load DDS image file from path[",
-                                "wood_texture.dds]"), 0)
+    EXPECT_GE(lineIndexMatching(run.output, "Unable to load DDS image file from path[", "wood_texture.dds]"),
+              0)
         << run.output;
     EXPECT_EQ(linesContaining(run.output, "Unable to load DDS image file"), 1) << run.output;
     EXPECT_TRUE(readPpm((tree.root() / "shot.ppm").string()).valid);
@@ -68,7 +70,10 @@ struct MaterialImage {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const MaterialImage& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const MaterialImage& value, std::ostream* out)
+{
+    *out << value.name;
+}
 
 class MaterialImageFile : public testing::TestWithParam<MaterialImage> {};
 
@@ -91,15 +96,14 @@ TEST_P(MaterialImageFile, GivesTheExpectedLineAndTheGameGoesOn)
 
 const std::string FailedRiddleImage = std::string("Texture failed to load at path: ") + RiddleImageAsNamed;
 
-INSTANTIATE_TEST_SUITE_P(
-    Robustness, MaterialImageFile,
-    testing::Values(
-        MaterialImage{"Missing", false, 0, FailedRiddleImage},
-        MaterialImage{"ZeroBytes", true, 0, FailedRiddleImage},
-        MaterialImage{"OnePixel", true, 1, ""},
-        MaterialImage{"SixteenThousandSquare", true, 16384,
-                      std::string("Texture too large to load at path: ") + RiddleImageAsNamed +
-                          " (image is 16384 x 16384, larger than 8192)"}),
-    [](const testing::TestParamInfo<MaterialImage>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Robustness, MaterialImageFile,
+                         testing::Values(MaterialImage{"Missing", false, 0, FailedRiddleImage},
+                                         MaterialImage{"ZeroBytes", true, 0, FailedRiddleImage},
+                                         MaterialImage{"OnePixel", true, 1, ""},
+                                         MaterialImage{"SixteenThousandSquare", true, 16384,
+                                                       std::string("Texture too large to load at path: ") +
+                                                           RiddleImageAsNamed +
+                                                           " (image is 16384 x 16384, larger than 8192)"}),
+                         [](const testing::TestParamInfo<MaterialImage>& info) { return info.param.name; });
 
 }  // namespace

@@ -62,10 +62,9 @@ TEST(CapsuleGeometry, VerticalCapsulesOverlapWhenCoreSegmentsAreCloserThanRadii)
     };
     for (const PairCase& test : cases) {
         SCOPED_TRACE(test.name);
-        EXPECT_NEAR(verticalSegmentDistance({0, 0, 0}, 0.5, test.other, 1.0),
-                    test.expectedDistance, 1e-12);
+        EXPECT_NEAR(verticalSegmentDistance({0, 0, 0}, 0.5, test.other, 1.0), test.expectedDistance, 1e-12);
         EXPECT_EQ(capsulesOverlap({0, 0, 0}, 0.5, 0.5, test.other, 0.5, 1.0), test.overlaps);
     }
 }
 
-} // namespace
+}  // namespace

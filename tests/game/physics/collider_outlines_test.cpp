@@ -22,7 +22,7 @@ float distanceFromCore(const glm::vec3& point, const glm::vec3& centre, float he
     return std::sqrt(offset.x * offset.x + offset.y * offset.y + offset.z * offset.z);
 }
 
-} // namespace
+}  // namespace
 
 TEST(CapsuleOutline, LiesOnTheSurfaceAndReachesItsExtremes)
 {

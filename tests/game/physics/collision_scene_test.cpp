@@ -76,4 +76,4 @@ TEST(PhysicsWorld, FallingCapsulePassesYZeroWithNoGroundPlane)
     EXPECT_LT(player->getPosition().y, -4.0);
 }
 
-} // namespace
+}  // namespace

@@ -38,10 +38,16 @@ TEST(CapsuleControllerDesc, RejectsNonFiniteAndOutOfRangeValues)
         {"zero skin", [](CapsuleControllerDesc& d) { d.contactOffset = 0.0f; }, false},
         {"negative step offset", [](CapsuleControllerDesc& d) { d.stepOffset = -0.1f; }, false},
         {"step offset above total height", [](CapsuleControllerDesc& d) { d.stepOffset = 1.51f; }, false},
-        {"tiny capsule with the usual step", [](CapsuleControllerDesc& d) { d.radius = 0.05f; d.height = 0.1f; }, false},
+        {"tiny capsule with the usual step",
+         [](CapsuleControllerDesc& d) {
+             d.radius = 0.05f;
+             d.height = 0.1f;
+         },
+         false},
         {"negative slope limit", [](CapsuleControllerDesc& d) { d.slopeLimit = -0.1f; }, false},
         {"NaN position", [](CapsuleControllerDesc& d) { d.position.y = std::nan(""); }, false},
-        {"infinite position", [](CapsuleControllerDesc& d) { d.position.x = -std::numeric_limits<double>::infinity(); }, false},
+        {"infinite position",
+         [](CapsuleControllerDesc& d) { d.position.x = -std::numeric_limits<double>::infinity(); }, false},
         {"NaN radius", [](CapsuleControllerDesc& d) { d.radius = NaN; }, false},
         {"infinite height", [](CapsuleControllerDesc& d) { d.height = Infinity; }, false},
         {"NaN skin", [](CapsuleControllerDesc& d) { d.contactOffset = NaN; }, false},
@@ -75,4 +81,4 @@ TEST(CharacterController, KeepsItsDescriptorAndName)
     EXPECT_EQ(controller->getName(), "Player");
 }
 
-} // namespace
+}  // namespace

@@ -118,8 +118,7 @@ TEST_P(GroundTest, StartingInsideFloorIsPushedOutWithDown)
     world.addFloor(FloorY, -10, 10, -10, 10);
     for (const SunkCase& sunk : {SunkCase{"0.2 deep", 0.2}, SunkCase{"0.6 deep", 0.6}}) {
         SCOPED_TRACE(sunk.name);
-        CharacterController* player =
-            world.addPlayer(0, FloorY + PlayerRestHeight - sunk.depth, 0);
+        CharacterController* player = world.addPlayer(0, FloorY + PlayerRestHeight - sunk.depth, 0);
         const CollisionFlags flags = player->move({0.0f, -GravityStep, 0.0f}, MinDistance, FrameTime);
         EXPECT_EQ(flags, CollisionDown);
         EXPECT_NEAR(world.relativeY(*player), FloorY + PlayerRestHeight, 0.01);
@@ -150,8 +149,7 @@ TEST_P(GroundTest, UpwardMoveNeverReportsDown)
 
 TEST_P(GroundTest, FloorFacingDownIsFallenThrough)
 {
-    world.addQuad({-5, FloorY, -5}, {5, FloorY, -5}, {5, FloorY, 5}, {-5, FloorY, 5},
-                  glm::dvec3(0, -1, 0));
+    world.addQuad({-5, FloorY, -5}, {5, FloorY, -5}, {5, FloorY, 5}, {-5, FloorY, 5}, glm::dvec3(0, -1, 0));
     CharacterController* player = world.addPlayer(0, 3.0, 0);
     const std::vector<CollisionFlags> flags = repeatMove(*player, {0.0f, -0.2f, 0.0f}, 20);
     EXPECT_EQ(countFlag(flags, CollisionDown), 0);
@@ -165,4 +163,4 @@ INSTANTIATE_TEST_SUITE_P(Origins, GroundTest,
                                                                   : std::string("FarFromOrigin");
                          });
 
-} // namespace
+}  // namespace

@@ -10,8 +10,8 @@ namespace {
 
 constexpr double FloorY = 1.0;
 constexpr double RestY = FloorY + PlayerRestHeight;
-constexpr float Walk = 0.083f;            // 5 units/s at 60 Hz
-constexpr double SideClearance = 0.6;     // radius + skin from a wall to the centre
+constexpr float Walk = 0.083f;         // 5 units/s at 60 Hz
+constexpr double SideClearance = 0.6;  // radius + skin from a wall to the centre
 
 class ObstacleTest : public ::testing::TestWithParam<glm::dvec3> {
 protected:
@@ -137,8 +137,8 @@ TEST_P(ObstacleTest, RampsUpToSlopeLimitAreWalkable)
 
 TEST_P(ObstacleTest, CornerPushedDiagonallyRestsSkinTimesCos45FromBothWalls)
 {
-    world.addBox({2, FloorY, -10}, {3, FloorY + 3.0, 10});    // east wall
-    world.addBox({-10, FloorY, -3}, {3, FloorY + 3.0, -2});   // north wall
+    world.addBox({2, FloorY, -10}, {3, FloorY + 3.0, 10});   // east wall
+    world.addBox({-10, FloorY, -3}, {3, FloorY + 3.0, -2});  // north wall
     CharacterController* player = world.addPlayer(0, RestY, 0);
     const std::vector<CollisionFlags> flags = repeatMove(*player, {Walk, 0.0f, -Walk}, 120);
     const double gap = Skin * std::sqrt(0.5);  // skin × cos 45°
@@ -167,4 +167,4 @@ INSTANTIATE_TEST_SUITE_P(Origins, ObstacleTest,
                                                                   : std::string("FarFromOrigin");
                          });
 
-} // namespace
+}  // namespace

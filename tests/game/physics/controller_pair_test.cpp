@@ -23,8 +23,7 @@ TEST_P(PairTest, MovingIntoAnotherControllerStopsOneSkinAwayAndNeverPushesIt)
     repeatMove(*mover, {Walk, 0.0f, 0.0f}, 30);
     const std::vector<CollisionFlags> flags = repeatMove(*mover, {Walk, 0.0f, 0.0f}, 20);
     EXPECT_EQ(countFlag(flags, CollisionSides), 20);
-    const double surfaceGap =
-        standing->getPosition().x - mover->getPosition().x - 2.0 * PlayerRadius;
+    const double surfaceGap = standing->getPosition().x - mover->getPosition().x - 2.0 * PlayerRadius;
     EXPECT_NEAR(surfaceGap, Skin, PositionTolerance);
     EXPECT_EQ(standing->getPosition(), standingAt);
     EXPECT_EQ(standing->getCollisionFlags(), 0);
@@ -79,4 +78,4 @@ INSTANTIATE_TEST_SUITE_P(Origins, PairTest,
                                                                   : std::string("FarFromOrigin");
                          });
 
-} // namespace
+}  // namespace

@@ -18,17 +18,16 @@
 namespace {
 
 constexpr const char* MapFile = "assets/geometry/map/Map.obj";
-constexpr const char* PropFiles[] = {"assets/geometry/door/Door.obj",
-                                     "assets/geometry/podium/Podium.obj",
+constexpr const char* PropFiles[] = {"assets/geometry/door/Door.obj", "assets/geometry/podium/Podium.obj",
                                      "assets/geometry/riddle/Riddle.obj"};
 constexpr double FloorY = 1.0;
 constexpr double RestY = FloorY + 0.85;  // floor + skin + h/2 + r
 constexpr double StartY = 2.5;           // where the game puts the player
 constexpr float FrameTime = 1.0f / 60.0f;
-constexpr float WalkSpeed = 5.0f;        // units per second
-constexpr float Gravity = 13.81f;        // the player's own, units per second squared
+constexpr float WalkSpeed = 5.0f;  // units per second
+constexpr float Gravity = 13.81f;  // the player's own, units per second squared
 constexpr float MinDistance = 0.001f;
-constexpr double WallClearance = 0.6;    // radius + skin
+constexpr double WallClearance = 0.6;  // radius + skin
 constexpr double WallTolerance = 0.01;
 
 bool fileExists(const std::string& path)
@@ -124,11 +123,16 @@ struct WayPoint {
 
 // The route's way points of the level plan.
 const WayPoint Route[] = {
-    {"1 start", 4.0, 4.0},           {"2 in line with C1", 2.45, 0.0},
-    {"3 crossing A", 2.45, -42.5},   {"4 before the chasm", 38.5, -42.5},
-    {"5 past the chasm", 44.0, -42.5}, {"6 crossing B", 107.45, -42.5},
-    {"7 crossing C", 212.45, -42.5}, {"8 crossing D", 212.45, -147.5},
-    {"9 crossing E", 212.45, -252.5}, {"10 goal zone", 172.0, -252.5},
+    {"1 start", 4.0, 4.0},
+    {"2 in line with C1", 2.45, 0.0},
+    {"3 crossing A", 2.45, -42.5},
+    {"4 before the chasm", 38.5, -42.5},
+    {"5 past the chasm", 44.0, -42.5},
+    {"6 crossing B", 107.45, -42.5},
+    {"7 crossing C", 212.45, -42.5},
+    {"8 crossing D", 212.45, -147.5},
+    {"9 crossing E", 212.45, -252.5},
+    {"10 goal zone", 172.0, -252.5},
 };
 
 TEST_F(LevelTest, PlayerLandsAndStandsOnEveryRouteFloor)
@@ -195,9 +199,9 @@ TEST_F(LevelTest, WalkingTheRouteKeepsThePlayerOnTheFloorAndOffTheWalls)
 
 struct WallPush {
     const char* name;
-    glm::dvec2 start;     // x, z
-    glm::dvec2 push;      // unit direction in x, z
-    double wallPlane;     // x or z of the wall, along the push axis
+    glm::dvec2 start;  // x, z
+    glm::dvec2 push;   // unit direction in x, z
+    double wallPlane;  // x or z of the wall, along the push axis
 };
 
 TEST_F(LevelTest, WallsStopThePlayerOneSkinAway)
@@ -272,4 +276,4 @@ TEST_F(LevelTest, ChasmDropsThePlayerBelowTheFloorRule)
     EXPECT_LE(player.controller->getPosition().y, 0.0);
 }
 
-} // namespace
+}  // namespace

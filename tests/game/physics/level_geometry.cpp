@@ -14,8 +14,8 @@ std::string projectFile(const std::string& relativePath)
 std::vector<LevelMesh> importMeshes(const std::string& path, float scale)
 {
     Assimp::Importer importer;
-    const unsigned flags = aiProcess_Triangulate | aiProcess_GenSmoothNormals |
-                           aiProcess_FlipUVs | aiProcess_CalcTangentSpace;
+    const unsigned flags =
+        aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs | aiProcess_CalcTangentSpace;
     const aiScene* scene = importer.ReadFile(path, flags);
     std::vector<LevelMesh> meshes;
     if (!scene || !scene->mRootNode || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE)) {

@@ -28,10 +28,18 @@ TEST(MeshCleaning, KeepsUsableTrianglesAndRefusesUnusableMeshes)
         {"out-of-range index dropped", Square, {0, 1, 2, 0, 2, 4}, true, 1, 1},
         {"huge index dropped", Square, {0, 1, 2, 0xFFFFFFFFu, 2, 3}, true, 1, 1},
         {"repeated index dropped", Square, {0, 1, 2, 0, 0, 3}, true, 1, 1},
-        {"coincident corners dropped", {{0, 0, 0}, {0, 0, 1}, {1, 0, 1}, {0, 0, 0}},
-         {0, 1, 2, 0, 3, 2}, true, 1, 1},
-        {"collinear corners dropped", {{0, 0, 0}, {0, 0, 1}, {1, 0, 1}, {0, 0, 2}},
-         {0, 1, 2, 0, 1, 3}, true, 1, 1},
+        {"coincident corners dropped",
+         {{0, 0, 0}, {0, 0, 1}, {1, 0, 1}, {0, 0, 0}},
+         {0, 1, 2, 0, 3, 2},
+         true,
+         1,
+         1},
+        {"collinear corners dropped",
+         {{0, 0, 0}, {0, 0, 1}, {1, 0, 1}, {0, 0, 2}},
+         {0, 1, 2, 0, 1, 3},
+         true,
+         1,
+         1},
         {"no indices", Square, {}, false, 0, 0},
         {"no vertices", {}, {0, 1, 2}, false, 0, 0},
         {"two vertices", {{0, 0, 0}, {1, 0, 0}}, {0, 1, 1}, false, 0, 0},
@@ -59,4 +67,4 @@ TEST(MeshCleaning, SurvivorsKeepTheirIndexOrder)
     EXPECT_EQ(mesh->indices, (std::vector<std::uint32_t>{2, 3, 0}));
 }
 
-} // namespace
+}  // namespace

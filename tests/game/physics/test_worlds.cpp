@@ -10,7 +10,7 @@ namespace {
 
 constexpr double DegreesToRadians = 3.14159265358979323846 / 180.0;
 
-} // namespace
+}  // namespace
 
 TestWorld::TestWorld(const glm::dvec3& origin) : origin(origin) {}
 
@@ -19,11 +19,11 @@ glm::dvec3 TestWorld::at(double x, double y, double z) const
     return origin + glm::dvec3(x, y, z);
 }
 
-void TestWorld::addQuad(const glm::dvec3& a, const glm::dvec3& b, const glm::dvec3& c,
-                        const glm::dvec3& d, const glm::dvec3& facing)
+void TestWorld::addQuad(const glm::dvec3& a, const glm::dvec3& b, const glm::dvec3& c, const glm::dvec3& d,
+                        const glm::dvec3& facing)
 {
-    std::vector<glm::vec3> positions{glm::vec3(origin + a), glm::vec3(origin + b),
-                                     glm::vec3(origin + c), glm::vec3(origin + d)};
+    std::vector<glm::vec3> positions{glm::vec3(origin + a), glm::vec3(origin + b), glm::vec3(origin + c),
+                                     glm::vec3(origin + d)};
     std::vector<std::uint32_t> indices{0, 1, 2, 0, 2, 3};
     if (glm::dot(windingNormal(a, b, c), facing) < 0.0) {
         indices = {0, 2, 1, 0, 3, 2};
@@ -46,8 +46,8 @@ void TestWorld::addFloor(double y, double x0, double x1, double z0, double z1, i
     // Counter-clockwise seen from above: the winding normal points up.
     for (int i = 0; i < cells; ++i) {
         for (int j = 0; j < cells; ++j) {
-            indices.insert(indices.end(), {index(i, j), index(i, j + 1), index(i + 1, j + 1),
-                                           index(i, j), index(i + 1, j + 1), index(i + 1, j)});
+            indices.insert(indices.end(), {index(i, j), index(i, j + 1), index(i + 1, j + 1), index(i, j),
+                                           index(i + 1, j + 1), index(i + 1, j)});
         }
     }
     scene.addStaticMesh(positions, indices);
@@ -90,8 +90,8 @@ double TestWorld::relativeY(const CharacterController& controller) const
     return controller.getPosition().y - origin.y;
 }
 
-std::vector<CollisionFlags> repeatMove(CharacterController& controller,
-                                       const glm::vec3& displacement, int count)
+std::vector<CollisionFlags> repeatMove(CharacterController& controller, const glm::vec3& displacement,
+                                       int count)
 {
     std::vector<CollisionFlags> flags;
     for (int i = 0; i < count; ++i) {

@@ -35,8 +35,8 @@ public:
     // Closed box with outward-facing sides.
     void addBox(const glm::dvec3& minimum, const glm::dvec3& maximum);
     // One quad (a, b, c, d in order around it), turned so that it faces `facing`.
-    void addQuad(const glm::dvec3& a, const glm::dvec3& b, const glm::dvec3& c,
-                 const glm::dvec3& d, const glm::dvec3& facing);
+    void addQuad(const glm::dvec3& a, const glm::dvec3& b, const glm::dvec3& c, const glm::dvec3& d,
+                 const glm::dvec3& facing);
     // Ramp surface rising along +x from (x0, y0) at `degrees`, `length` long
     // horizontally, spanning z0..z1, facing up.
     void addRamp(double x0, double y0, double degrees, double length, double z0, double z1);
@@ -54,8 +54,8 @@ public:
 };
 
 // Repeats one move and returns every move's flags.
-std::vector<CollisionFlags> repeatMove(CharacterController& controller,
-                                       const glm::vec3& displacement, int count);
+std::vector<CollisionFlags> repeatMove(CharacterController& controller, const glm::vec3& displacement,
+                                       int count);
 
 // Counts moves whose flags contain `flag`.
 int countFlag(const std::vector<CollisionFlags>& flags, CollisionFlag flag);

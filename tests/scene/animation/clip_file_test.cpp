@@ -114,8 +114,7 @@ TEST_F(ClipFileTest, NodeMatricesAreColumnMajor)
         ASSERT_EQ(node->children.size(), 1u);
         node = &node->children[0];
     }
-    const glm::mat4 expected = glm::scale(glm::translate(Identity, {0.0f, 0.0f, 0.25f}),
-                                          glm::vec3(2.0f));
+    const glm::mat4 expected = glm::scale(glm::translate(Identity, {0.0f, 0.0f, 0.25f}), glm::vec3(2.0f));
     EXPECT_EQ(node->transformation, expected);
 }
 

@@ -41,9 +41,9 @@ void fillScene(aiScene& scene, KindCounts counts, double ticksPerSecond, double 
     animation->mTicksPerSecond = ticksPerSecond;
     animation->mDuration = duration;
     animation->mNumChannels = 1;
-    animation->mChannels = new aiNodeAnim*[1]{channel("Bone", counts)};
+    animation->mChannels = new aiNodeAnim* [1] { channel("Bone", counts) };
     scene.mNumAnimations = 1;
-    scene.mAnimations = new aiAnimation*[1]{animation};
+    scene.mAnimations = new aiAnimation* [1] { animation };
 }
 
 struct EmptyKindCase {

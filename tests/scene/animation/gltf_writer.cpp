@@ -21,10 +21,9 @@ std::string nodeJson(const GltfNode& node)
 {
     std::ostringstream out;
     out << "{\"name\":\"" << node.name << "\",\"translation\":[" << node.translation.x << ","
-        << node.translation.y << "," << node.translation.z << "],\"rotation\":["
-        << node.rotation.x << "," << node.rotation.y << "," << node.rotation.z << ","
-        << node.rotation.w << "],\"scale\":[" << node.scale.x << "," << node.scale.y << ","
-        << node.scale.z << "]";
+        << node.translation.y << "," << node.translation.z << "],\"rotation\":[" << node.rotation.x << ","
+        << node.rotation.y << "," << node.rotation.z << "," << node.rotation.w << "],\"scale\":["
+        << node.scale.x << "," << node.scale.y << "," << node.scale.z << "]";
     if (!node.children.empty()) {
         out << ",\"children\":[";
         for (std::size_t i = 0; i < node.children.size(); ++i)
@@ -36,8 +35,8 @@ std::string nodeJson(const GltfNode& node)
 }
 
 // Appends the accessor pair (times, values) of one channel and returns their JSON.
-std::string channelAccessors(const GltfChannel& channel, std::vector<std::uint8_t>& bytes,
-                             std::string& views, int viewIndex)
+std::string channelAccessors(const GltfChannel& channel, std::vector<std::uint8_t>& bytes, std::string& views,
+                             int viewIndex)
 {
     const std::size_t width = channel.path == "rotation" ? 4 : 3;
     const std::size_t keys = channel.times.size();
@@ -51,17 +50,16 @@ std::string channelAccessors(const GltfChannel& channel, std::vector<std::uint8_
     view << (viewIndex ? "," : "") << "{\"buffer\":0,\"byteOffset\":" << bytes.size()
          << ",\"byteLength\":" << keys * 4 << "}";
     appendFloats(bytes, channel.times);
-    view << ",{\"buffer\":0,\"byteOffset\":" << bytes.size()
-         << ",\"byteLength\":" << keys * width * 4 << "}";
+    view << ",{\"buffer\":0,\"byteOffset\":" << bytes.size() << ",\"byteLength\":" << keys * width * 4 << "}";
     appendFloats(bytes, channel.values);
     views += view.str();
 
     std::ostringstream accessors;
     accessors << (viewIndex ? "," : "") << "{\"bufferView\":" << viewIndex
-              << ",\"componentType\":5126,\"count\":" << keys
-              << ",\"type\":\"SCALAR\",\"min\":[" << minTime << "],\"max\":[" << maxTime
-              << "]},{\"bufferView\":" << viewIndex + 1 << ",\"componentType\":5126,\"count\":"
-              << keys << ",\"type\":\"" << (width == 4 ? "VEC4" : "VEC3") << "\"}";
+              << ",\"componentType\":5126,\"count\":" << keys << ",\"type\":\"SCALAR\",\"min\":[" << minTime
+              << "],\"max\":[" << maxTime << "]},{\"bufferView\":" << viewIndex + 1
+              << ",\"componentType\":5126,\"count\":" << keys << ",\"type\":\""
+              << (width == 4 ? "VEC4" : "VEC3") << "\"}";
     return accessors.str();
 }
 
@@ -76,13 +74,13 @@ std::string animationJson(const GltfFile& file, std::string& buffers, std::strin
         accessors += channelAccessors(file.channels[i], bytes, views, view);
         samplers << (i ? "," : "") << "{\"input\":" << view << ",\"output\":" << view + 1
                  << ",\"interpolation\":\"LINEAR\"}";
-        channels << (i ? "," : "") << "{\"sampler\":" << i << ",\"target\":{\"node\":"
-                 << file.channels[i].node << ",\"path\":\"" << file.channels[i].path << "\"}}";
+        channels << (i ? "," : "") << "{\"sampler\":" << i
+                 << ",\"target\":{\"node\":" << file.channels[i].node << ",\"path\":\""
+                 << file.channels[i].path << "\"}}";
     }
     buffers = "{\"byteLength\":" + std::to_string(bytes.size()) +
               ",\"uri\":\"data:application/octet-stream;base64," + encodeBase64(bytes) + "\"}";
-    return "{\"name\":\"Clip\",\"samplers\":[" + samplers.str() + "],\"channels\":[" +
-           channels.str() + "]}";
+    return "{\"name\":\"Clip\",\"samplers\":[" + samplers.str() + "],\"channels\":[" + channels.str() + "]}";
 }
 
 }  // namespace
@@ -97,8 +95,8 @@ void writeGltf(const GltfFile& file, const std::string& path)
     if (!file.channels.empty()) {
         std::string buffers, views, accessors;
         const std::string animation = animationJson(file, buffers, views, accessors);
-        json << ",\"animations\":[" << animation << "],\"buffers\":[" << buffers
-             << "],\"bufferViews\":[" << views << "],\"accessors\":[" << accessors << "]";
+        json << ",\"animations\":[" << animation << "],\"buffers\":[" << buffers << "],\"bufferViews\":["
+             << views << "],\"accessors\":[" << accessors << "]";
     }
     json << "}";
     writeWholeFile(path, json.str());

@@ -28,7 +28,7 @@ struct GltfChannel {
 };
 
 struct GltfFile {
-    std::vector<GltfNode> nodes;      // node 0 is the scene's only root
+    std::vector<GltfNode> nodes;        // node 0 is the scene's only root
     std::vector<GltfChannel> channels;  // no channels: no animation in the file
 };
 

@@ -37,18 +37,17 @@ const float NaN = std::numeric_limits<float>::quiet_NaN();
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeySpanTest,
-    ::testing::Values(
-        SpanCase{"AtFirstKey", {0, 10, 20}, 0.0f, 0, 0.0f, false},
-        SpanCase{"AtInnerKeyStartsThatPair", {0, 10, 20}, 10.0f, 1, 0.0f, false},
-        SpanCase{"Between", {0, 10, 20}, 12.5f, 1, 0.25f, false},
-        SpanCase{"JustBeforeInnerKey", {0, 10, 20}, 9.0f, 0, 0.9f, false},
-        SpanCase{"AtLastKeyHoldsLast", {0, 10, 20}, 20.0f, 2, 0.0f, true},
-        SpanCase{"PastLastKeyHoldsLast", {0, 10, 20}, 35.0f, 2, 0.0f, true},
-        SpanCase{"BeforeFirstKeyHoldsFirst", {5, 10, 20}, 2.0f, 0, 0.0f, true},
-        SpanCase{"NegativeTimeHoldsFirst", {0, 10}, -3.0f, 0, 0.0f, true},
-        SpanCase{"SingleKeyHeldEverywhere", {7}, 100.0f, 0, 0.0f, true},
-        SpanCase{"RepeatedStampSkipsEmptyPair", {0, 10, 10, 20}, 10.0f, 2, 0.0f, false},
-        SpanCase{"NaNTimeHoldsLast", {0, 10, 20}, NaN, 2, 0.0f, true}),
+    ::testing::Values(SpanCase{"AtFirstKey", {0, 10, 20}, 0.0f, 0, 0.0f, false},
+                      SpanCase{"AtInnerKeyStartsThatPair", {0, 10, 20}, 10.0f, 1, 0.0f, false},
+                      SpanCase{"Between", {0, 10, 20}, 12.5f, 1, 0.25f, false},
+                      SpanCase{"JustBeforeInnerKey", {0, 10, 20}, 9.0f, 0, 0.9f, false},
+                      SpanCase{"AtLastKeyHoldsLast", {0, 10, 20}, 20.0f, 2, 0.0f, true},
+                      SpanCase{"PastLastKeyHoldsLast", {0, 10, 20}, 35.0f, 2, 0.0f, true},
+                      SpanCase{"BeforeFirstKeyHoldsFirst", {5, 10, 20}, 2.0f, 0, 0.0f, true},
+                      SpanCase{"NegativeTimeHoldsFirst", {0, 10}, -3.0f, 0, 0.0f, true},
+                      SpanCase{"SingleKeyHeldEverywhere", {7}, 100.0f, 0, 0.0f, true},
+                      SpanCase{"RepeatedStampSkipsEmptyPair", {0, 10, 10, 20}, 10.0f, 2, 0.0f, false},
+                      SpanCase{"NaNTimeHoldsLast", {0, 10, 20}, NaN, 2, 0.0f, true}),
     [](const ::testing::TestParamInfo<SpanCase>& info) { return info.param.name; });
 
 glm::quat axisAngle(float radians, const glm::vec3& axis)
@@ -143,8 +142,8 @@ TEST(SamplePosition, MixesAndHoldsTheEnds)
 
 TEST(SampleScale, AtAKeyUsesThatKeyExactly)
 {
-    const std::vector<ScaleKey> keys{{glm::vec3(1.0f), 0.0f}, {glm::vec3(3.0f), 5.0f},
-                                     {glm::vec3(0.5f), 9.0f}};
+    const std::vector<ScaleKey> keys{
+        {glm::vec3(1.0f), 0.0f}, {glm::vec3(3.0f), 5.0f}, {glm::vec3(0.5f), 9.0f}};
     EXPECT_EQ(sampleScale(keys, 5.0f), glm::vec3(3.0f));
 }
 

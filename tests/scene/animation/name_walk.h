@@ -9,8 +9,8 @@
 
 #include "scene/animation/animation_clip.h"
 
-inline void walkByName(AnimationClip& clip, float time, const SkeletonNode& node,
-                       const glm::mat4& parent, std::vector<glm::mat4>& out)
+inline void walkByName(AnimationClip& clip, float time, const SkeletonNode& node, const glm::mat4& parent,
+                       std::vector<glm::mat4>& out)
 {
     glm::mat4 local = node.transformation;
     if (BoneTrack* track = clip.findTrack(node.name)) {

@@ -92,13 +92,11 @@ TEST(AnimationPlayer, BoundNodeWithoutTrackGetsParentTimesFileMatrixTimesOffset)
     AnimationClip clip = armClip();
     AnimationPlayer player(&clip);
     player.advance(0.1f);
-    const glm::mat4 armGlobal = glm::translate(Identity, {1.0f, 0.0f, 0.0f}) *
-                                glm::translate(Identity, {0.0f, 2.0f, 0.0f});
-    expectMatrixNear(player.finalBoneMatrices[3],
-                     armGlobal * clip.boneBindings["Arm"].offset);
+    const glm::mat4 armGlobal =
+        glm::translate(Identity, {1.0f, 0.0f, 0.0f}) * glm::translate(Identity, {0.0f, 2.0f, 0.0f});
+    expectMatrixNear(player.finalBoneMatrices[3], armGlobal * clip.boneBindings["Arm"].offset);
     expectMatrixNear(player.finalBoneMatrices[7],
-                     armGlobal * glm::scale(Identity, {2.0f, 2.0f, 2.0f}) *
-                         clip.boneBindings["Hand"].offset);
+                     armGlobal * glm::scale(Identity, {2.0f, 2.0f, 2.0f}) * clip.boneBindings["Hand"].offset);
     EXPECT_EQ(player.finalBoneMatrices[0], Identity) << "unreached entries keep their value";
 }
 

@@ -22,8 +22,8 @@ constexpr float MovedThreshold = 1e-3f;
 
 glm::mat4 columnMajor(const aiMatrix4x4& m)
 {
-    return glm::transpose(glm::mat4(m.a1, m.a2, m.a3, m.a4, m.b1, m.b2, m.b3, m.b4,
-                                    m.c1, m.c2, m.c3, m.c4, m.d1, m.d2, m.d3, m.d4));
+    return glm::transpose(glm::mat4(m.a1, m.a2, m.a3, m.a4, m.b1, m.b2, m.b3, m.b4, m.c1, m.c2, m.c3, m.c4,
+                                    m.d1, m.d2, m.d3, m.d4));
 }
 
 // The bone table as the model import fills it: bones in mesh order, new names
@@ -76,9 +76,8 @@ TEST(SkeletonAsset, ClipFitsThePlayerAndMoves)
     for (int id = 0; id < std::min(importedBones, MaxBones); ++id)
         for (int c = 0; c < 4; ++c)
             for (int r = 0; r < 4; ++r)
-                largestChange = std::max(largestChange,
-                                         std::fabs(player.finalBoneMatrices[id][c][r] -
-                                                   (c == r ? 1.0f : 0.0f)));
+                largestChange = std::max(
+                    largestChange, std::fabs(player.finalBoneMatrices[id][c][r] - (c == r ? 1.0f : 0.0f)));
     EXPECT_GT(largestChange, MovedThreshold);
 }
 

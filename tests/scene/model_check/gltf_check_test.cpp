@@ -31,7 +31,8 @@ using model_check::MaxJsonDepth;
 // times, 2 rotations of Knee), one view each, in one 272-byte buffer.
 const std::string& animatedSkin()
 {
-    static const std::string text = readWholeFile(sourceTreePath("fuzz/corpus/model_gltf_fuzz/animated_skin.gltf"));
+    static const std::string text =
+        readWholeFile(sourceTreePath("fuzz/corpus/model_gltf_fuzz/animated_skin.gltf"));
     return text;
 }
 
@@ -62,7 +63,10 @@ struct DamageCase {
     const char* problem;
 };
 
-void PrintTo(const DamageCase& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const DamageCase& value, std::ostream* out)
+{
+    *out << value.name;
+}
 
 class GltfDamage : public testing::TestWithParam<DamageCase> {};
 
@@ -88,19 +92,23 @@ INSTANTIATE_TEST_SUITE_P(
                    "nodes[1]: has more than one parent"},
         DamageCase{"SkinWithoutInverseBinds", ",\"inverseBindMatrices\":4", "",
                    "skins[0]: \"inverseBindMatrices\" is missing"},
-        DamageCase{"FewerInverseBindsThanJoints", "\"count\":2,\"type\":\"MAT4\"", "\"count\":1,\"type\":\"MAT4\"",
+        DamageCase{"FewerInverseBindsThanJoints", "\"count\":2,\"type\":\"MAT4\"",
+                   "\"count\":1,\"type\":\"MAT4\"",
                    "skins[0].inverseBindMatrices: fewer matrices than joints"},
         DamageCase{"JointsWithoutWeights", ",\"WEIGHTS_0\":3", "",
                    "meshes[0].primitives[0].attributes.JOINTS_0: has no matching WEIGHTS_0"},
-        DamageCase{"JointsShortOfTheVertices", "\"count\":3,\"type\":\"VEC4\"}", "\"count\":2,\"type\":\"VEC4\"}",
+        DamageCase{"JointsShortOfTheVertices", "\"count\":3,\"type\":\"VEC4\"}",
+                   "\"count\":2,\"type\":\"VEC4\"}",
                    "meshes[0].primitives[0].attributes.JOINTS_0: does not have one value per vertex"},
-        DamageCase{"PositionsFromTheIndices", "\"POSITION\":0", "\"POSITION\":1",
-                   "meshes[0].primitives[0].attributes.POSITION: accessor 1 has the wrong type (SCALAR of 5123)"},
+        DamageCase{
+            "PositionsFromTheIndices", "\"POSITION\":0", "\"POSITION\":1",
+            "meshes[0].primitives[0].attributes.POSITION: accessor 1 has the wrong type (SCALAR of 5123)"},
         DamageCase{"BoundsOfTheWrongLength", "\"max\":[1,1,0]", "\"max\":[1,0]",
                    "accessors[0].max: not 3 numbers"},
         DamageCase{"AccessorPastItsView", "\"count\":3,\"type\":\"VEC3\"", "\"count\":4,\"type\":\"VEC3\"",
                    "accessors[0]: reaches past the end of its buffer view"},
-        DamageCase{"ViewPastItsBuffer", "\"byteOffset\":240,\"byteLength\":32", "\"byteOffset\":244,\"byteLength\":32",
+        DamageCase{"ViewPastItsBuffer", "\"byteOffset\":240,\"byteLength\":32",
+                   "\"byteOffset\":244,\"byteLength\":32",
                    "bufferViews[6]: reaches past the end of its buffer"},
         DamageCase{"BufferLongerThanItsData", "\"byteLength\":272", "\"byteLength\":276",
                    "buffers[0].uri: damaged or shorter than byteLength"},
@@ -122,10 +130,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "animations[0].channels[0] (sampler 0).interpolation: not a string"},
         DamageCase{"NegativeIndex", "\"source\":0", "\"source\":-1",
                    "textures[0].source: not an index into images (it has 1)"},
-        DamageCase{"IndicesNotWholeTriangles", "\"count\":3,\"type\":\"SCALAR\"", "\"count\":2,\"type\":\"SCALAR\"",
+        DamageCase{"IndicesNotWholeTriangles", "\"count\":3,\"type\":\"SCALAR\"",
+                   "\"count\":2,\"type\":\"SCALAR\"",
                    "meshes[0].primitives[0]: its vertex or index count does not fit its mode"},
-        DamageCase{"SkinOnANodeWithoutMesh", "\"mesh\":0,", "",
-                   "nodes[1]: has a skin but no mesh"},
+        DamageCase{"SkinOnANodeWithoutMesh", "\"mesh\":0,", "", "nodes[1]: has a skin but no mesh"},
         DamageCase{"AnimationOutputShort", "\"count\":2,\"type\":\"VEC4\"", "\"count\":1,\"type\":\"VEC4\"",
                    "animations[0].channels[0] (sampler 0).output: fewer values than key times"},
         DamageCase{"AnimationOfAMissingNode", "\"node\":3", "\"node\":4",
@@ -146,7 +154,10 @@ struct AllowedCase {
     const char* to;
 };
 
-void PrintTo(const AllowedCase& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const AllowedCase& value, std::ostream* out)
+{
+    *out << value.name;
+}
 
 class GltfAllowed : public testing::TestWithParam<AllowedCase> {};
 
@@ -167,7 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
     Robustness, GltfAllowed,
     testing::Values(
         AllowedCase{"SparseAccessorWithoutAView",
-                    "{\"bufferView\":0,\"componentType\":5126,\"count\":3,\"type\":\"VEC3\"", SparsePositions},
+                    "{\"bufferView\":0,\"componentType\":5126,\"count\":3,\"type\":\"VEC3\"",
+                    SparsePositions},
         AllowedCase{"AccessorWithoutAView", "\"bufferView\":4,", ""},
         AllowedCase{"PrimitiveWithoutPositions", "\"POSITION\":0,", ""},
         AllowedCase{"InterpolationOfAnExtension", "\"LINEAR\"", "\"SMOOTH\""},
@@ -238,7 +250,8 @@ TEST(GltfCheck, NestingBeyondTheReadersDepthIsRefused)
     EXPECT_FALSE(findUnsafeGltfContent(nested(MaxJsonDepth - 1)).has_value());
     const auto problem = findUnsafeGltfContent(nested(MaxJsonDepth));
     ASSERT_TRUE(problem.has_value());
-    const std::string tooDeep = "not valid JSON (nested more than " + std::to_string(MaxJsonDepth) + " levels deep";
+    const std::string tooDeep =
+        "not valid JSON (nested more than " + std::to_string(MaxJsonDepth) + " levels deep";
     EXPECT_EQ(problem->rfind(tooDeep, 0), 0u) << *problem;
 }
 
@@ -340,8 +353,8 @@ TEST(GltfCheck, AllowedFilesTheImporterCannotReadCostItsOwnLine)
 TEST(GltfCheck, ADamagedModelCostsOneLineAndNoMeshes)
 {
     const ScratchFolder folder{"korvel-model"};
-    const std::string path = folder.write(
-        "skin.gltf", replaced(compact(animatedSkin()), ",\"inverseBindMatrices\":4", ""));
+    const std::string path =
+        folder.write("skin.gltf", replaced(compact(animatedSkin()), ",\"inverseBindMatrices\":4", ""));
     std::string printed;
     const ImportedModel model = importPrinting(path, printed);
     EXPECT_FALSE(model.imported);

@@ -82,7 +82,10 @@ struct RefusedCase {
     const char* error;
 };
 
-void PrintTo(const RefusedCase& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const RefusedCase& value, std::ostream* out)
+{
+    *out << value.name;
+}
 
 class JsonRefused : public testing::TestWithParam<RefusedCase> {};
 
@@ -97,28 +100,32 @@ TEST_P(JsonRefused, SaysWhereAndWhy)
 
 INSTANTIATE_TEST_SUITE_P(
     Json, JsonRefused,
-    testing::Values(RefusedCase{"Empty", "", "the document is empty at byte 0"},
-                    RefusedCase{"TrailingComma", "[1,]", "invalid value at byte 3"},
-                    RefusedCase{"Comment", "[1] // x",
-                                "the document root must not be followed by other values at byte 4"},
-                    RefusedCase{"ZeroByteAfterTheDocument", std::string_view("[1]\0", 4), "a zero byte at byte 3"},
-                    RefusedCase{"NotANumber", "[NaN]", "invalid value at byte 1"},
-                    RefusedCase{"LeadingZero", "[01]", "missing a comma or ']' after an array element at byte 2"},
-                    RefusedCase{"BareFraction", "[1.]", "miss fraction part in number at byte 3"},
-                    RefusedCase{"UnterminatedString", "[\"abc", "missing a closing quotation mark in string at byte 5"},
-                    RefusedCase{"ControlCharacterInString", "[\"a\tb\"]", "invalid escape character in string at byte 3"},
-                    RefusedCase{"BadEscape", R"(["\x"])", "invalid escape character in string at byte 2"},
-                    RefusedCase{"ShortUnicodeEscape", R"(["\u12"])", "incorrect hex digit after \\u escape in string at byte 2"},
-                    RefusedCase{"LoneHighSurrogate", R"(["\ud83d"])", "the surrogate pair in string is invalid at byte 2"},
-                    RefusedCase{"KeyWithoutQuotes", "{a:1}", "missing a name for object member at byte 1"},
-                    RefusedCase{"MissingColon", "{\"a\" 1}", "missing a colon after a name of object member at byte 5"},
-                    RefusedCase{"MisspeltWord", "[tru]", "invalid value at byte 4"}),
+    testing::Values(
+        RefusedCase{"Empty", "", "the document is empty at byte 0"},
+        RefusedCase{"TrailingComma", "[1,]", "invalid value at byte 3"},
+        RefusedCase{"Comment", "[1] // x",
+                    "the document root must not be followed by other values at byte 4"},
+        RefusedCase{"ZeroByteAfterTheDocument", std::string_view("[1]\0", 4), "a zero byte at byte 3"},
+        RefusedCase{"NotANumber", "[NaN]", "invalid value at byte 1"},
+        RefusedCase{"LeadingZero", "[01]", "missing a comma or ']' after an array element at byte 2"},
+        RefusedCase{"BareFraction", "[1.]", "miss fraction part in number at byte 3"},
+        RefusedCase{"UnterminatedString", "[\"abc", "missing a closing quotation mark in string at byte 5"},
+        RefusedCase{"ControlCharacterInString", "[\"a\tb\"]", "invalid escape character in string at byte 3"},
+        RefusedCase{"BadEscape", R"(["\x"])", "invalid escape character in string at byte 2"},
+        RefusedCase{"ShortUnicodeEscape", R"(["\u12"])",
+                    "incorrect hex digit after \\u escape in string at byte 2"},
+        RefusedCase{"LoneHighSurrogate", R"(["\ud83d"])",
+                    "the surrogate pair in string is invalid at byte 2"},
+        RefusedCase{"KeyWithoutQuotes", "{a:1}", "missing a name for object member at byte 1"},
+        RefusedCase{"MissingColon", "{\"a\" 1}", "missing a colon after a name of object member at byte 5"},
+        RefusedCase{"MisspeltWord", "[tru]", "invalid value at byte 4"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST(JsonDocument, NestingStopsAtTheDepthLimit)
 {
     const auto nested = [](int depth) {
-        return std::string(static_cast<std::size_t>(depth), '[') + std::string(static_cast<std::size_t>(depth), ']');
+        return std::string(static_cast<std::size_t>(depth), '[') +
+               std::string(static_cast<std::size_t>(depth), ']');
     };
     JsonDocument root;
     EXPECT_FALSE(parseJson(nested(MaxJsonDepth), root));

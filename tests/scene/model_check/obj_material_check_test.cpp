@@ -24,7 +24,10 @@ struct LibraryCase {
     bool refused;
 };
 
-void PrintTo(const LibraryCase& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const LibraryCase& value, std::ostream* out)
+{
+    *out << value.name;
+}
 
 class MaterialLibraryCheck : public testing::TestWithParam<LibraryCase> {};
 
@@ -47,22 +50,26 @@ INSTANTIATE_TEST_SUITE_P(
         LibraryCase{"TextureBeforeMaterial", UsesLibrary, "model.mtl", "map_Kd a.png\nnewmtl a\n", true},
         LibraryCase{"BumpBeforeMaterial", UsesLibrary, "model.mtl", "# header\nbump a.png\n", true},
         LibraryCase{"NormalMapBeforeMaterial", UsesLibrary, "model.mtl", "norm a.png\n", true},
-        LibraryCase{"DisplacementMapBeforeMaterial", UsesLibrary, "model.mtl", "disp a.png\nnewmtl a\n", true},
+        LibraryCase{"DisplacementMapBeforeMaterial", UsesLibrary, "model.mtl", "disp a.png\nnewmtl a\n",
+                    true},
         LibraryCase{"AnisotropyBeforeMaterial", UsesLibrary, "model.mtl", "\r\r\ra\r\r\r\r", true},
         LibraryCase{"AnisotropyAfterMaterial", UsesLibrary, "model.mtl", "newmtl a\naniso 0.5\n", false},
         LibraryCase{"FirstLineIndentedMakesNoMaterial", UsesLibrary, "model.mtl",
                     " newmtl stone\nmap_Kd stone.png\n", true},
         LibraryCase{"LaterLinesIndentedStillCount", UsesLibrary, "model.mtl",
                     "# stone\n\t newmtl stone\n  map_Kd stone.png\n", false},
-        LibraryCase{"ShoutedNewmtlMakesNoMaterial", UsesLibrary, "model.mtl", "NEWMTL a\nmap_Kd a.png\n", true},
+        LibraryCase{"ShoutedNewmtlMakesNoMaterial", UsesLibrary, "model.mtl", "NEWMTL a\nmap_Kd a.png\n",
+                    true},
         LibraryCase{"CapitalisedNewmtlCounts", UsesLibrary, "model.mtl", "Newmtl a\nmap_Kd a.png\n", false},
-        LibraryCase{"ByteOrderMarkBeforeATexture", UsesLibrary, "model.mtl", "\xEF\xBB\xBFmap_Kd a.png\n", true},
+        LibraryCase{"ByteOrderMarkBeforeATexture", UsesLibrary, "model.mtl", "\xEF\xBB\xBFmap_Kd a.png\n",
+                    true},
         LibraryCase{"ByteOrderMarkBeforeAMaterial", UsesLibrary, "model.mtl",
                     "\xEF\xBB\xBFnewmtl a\nmap_Kd a.png\n", false},
         LibraryCase{"ColoursOnlyBeforeMaterial", UsesLibrary, "model.mtl", "Kd 1 1 1\nNs 5\n", false},
         LibraryCase{"ZeroByteStartsALine", UsesLibrary, "model.mtl",
                     std::string("Kd 1 1 1\0map_Kd a.png\nnewmtl a\n", 31), true},
-        LibraryCase{"CommentedMaterialDoesNotCount", UsesLibrary, "model.mtl", "# newmtl a\nmap_Ka a\n", true},
+        LibraryCase{"CommentedMaterialDoesNotCount", UsesLibrary, "model.mtl", "# newmtl a\nmap_Ka a\n",
+                    true},
         LibraryCase{"NamedLibraryMissingFallsBackToOwnName", "mtllib other.mtl\n", "model.mtl",
                     "map_Kd a.png\n", true},
         LibraryCase{"NamedLibraryWithSpacesInItsName", "mtllib my materials.mtl  \n", "my materials.mtl",
@@ -76,7 +83,8 @@ TEST(Robustness, AnEarlyStatementIsNamedWithItsLine)
 {
     const ScratchFolder folder{"korvel-model"};
     const std::string objPath = folder.write("model.obj", UsesLibrary);
-    const std::string library = folder.write("model.mtl", "# made by hand\r\n\r\ndisp rock.png\r\nnewmtl a\r\n");
+    const std::string library =
+        folder.write("model.mtl", "# made by hand\r\n\r\ndisp rock.png\r\nnewmtl a\r\n");
     EXPECT_EQ(findUnsafeMaterialLibrary(objPath),
               "Material library " + library + " sets 'disp' before its first newmtl (line 3)");
 }
@@ -87,7 +95,8 @@ TEST(Robustness, AFolderNamedAsALibraryIsNotRead)
 {
     const ScratchFolder folder{"korvel-model"};
     fs::create_directories(folder.root() / "textures");
-    EXPECT_FALSE(findUnsafeMaterialLibrary(folder.write("model.obj", "mtllib textures\nmtllib \n")).has_value());
+    EXPECT_FALSE(
+        findUnsafeMaterialLibrary(folder.write("model.obj", "mtllib textures\nmtllib \n")).has_value());
 }
 
 TEST(Robustness, OnlyObjFilesAreLookedAt)
@@ -126,6 +135,8 @@ INSTANTIATE_TEST_SUITE_P(Robustness, FuzzFoundObjInput,
                          testing::Values("texture_before_first_material", "texture_after_zero_byte",
                                          "zero_bytes_in_library", "anisotropy_before_first_material",
                                          "indented_first_material"),
-                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
 
 }  // namespace
