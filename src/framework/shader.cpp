@@ -200,12 +200,17 @@ void Shader::linkProgram()
         definitions.push_back("#define " + selector + " " + std::to_string(variant.value) + "\n");
     if (definitions.empty())
         definitions.push_back("");
+    // Each file is read and announced once, however many variants it is compiled for.
+    const std::string vertexSource = stageSource(vertexShader);
+    std::string fragmentSource;
     for (std::size_t index = 0; index < definitions.size(); ++index) {
-        // Each file is announced once, however many variants it was compiled for.
-        const GLuint vertex = compileStage(vertexShader, GL_VERTEX_SHADER, definitions[index]);
-        if (index == 0)
+        const GLuint vertex = compileStage(vertexShader, vertexSource, GL_VERTEX_SHADER, definitions[index]);
+        if (index == 0) {
             announce(vertexShader);
-        const GLuint fragment = compileStage(fragmentShader, GL_FRAGMENT_SHADER, definitions[index]);
+            fragmentSource = stageSource(fragmentShader);
+        }
+        const GLuint fragment =
+            compileStage(fragmentShader, fragmentSource, GL_FRAGMENT_SHADER, definitions[index]);
         if (index == 0)
             announce(fragmentShader);
         const GLuint linked = glCreateProgram();
@@ -246,10 +251,9 @@ std::string Shader::stageSource(const std::string& stage) const
     return content.str();
 }
 
-unsigned Shader::compileStage(const std::string& stage, unsigned stageType,
+unsigned Shader::compileStage(const std::string& stage, const std::string& source, unsigned stageType,
                               const std::string& definition) const
 {
-    const std::string source = stageSource(stage);
     const GLuint shader = glCreateShader(stageType);
     if (shader == 0)
         fatalError("Failed to create " + std::to_string(stageType));

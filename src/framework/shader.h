@@ -78,7 +78,9 @@ private:
     };
 
     void linkProgram();
-    unsigned compileStage(const std::string& stage, unsigned stageType, const std::string& definition) const;
+    // `stage` names the stage in errors; `source` is its text.
+    unsigned compileStage(const std::string& stage, const std::string& source, unsigned stageType,
+                          const std::string& definition) const;
     std::string stageSource(const std::string& stage) const;
     void announce(const std::string& stage) const;
     void select(int value);
