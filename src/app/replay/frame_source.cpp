@@ -34,6 +34,8 @@ const DemoFrame& LiveFrameSource::collectInput(Camera&, const Player&, float tim
 {
     frame.frameTime = time;
     frame.keys = 0;
+    if (window == nullptr)
+        return frame;
     for (const DemoKeyName& name : demoKeyNames()) {
         if (glfwGetKey(window, name.glfwKey) == GLFW_PRESS)
             frame.keys |= demoKeyBit(name.glfwKey);

@@ -61,7 +61,8 @@ protected:
 };
 
 // Live play. The window's cursor callback hands events here; they turn the
-// camera at once, as they always have, and are kept for a recording.
+// camera at once, as they always have, and are kept for a recording. Without a
+// window (a headless frame) no key is ever held.
 class LiveFrameSource : public FrameSource {
 public:
     explicit LiveFrameSource(GLFWwindow* window) : window(window) {}

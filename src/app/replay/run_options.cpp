@@ -87,6 +87,10 @@ void RunOptions::attachWindow(GLFWwindow* window, float mouseSensitivity)
         frameSource = std::make_unique<DemoFrameSource>(std::move(*demo));
     } else if (route) {
         frameSource = std::make_unique<RouteFrameSource>(std::move(*route), mouseSensitivity);
+    } else if (headless) {
+        // Nobody plays a headless frame: it is a picture of the settings alone,
+        // whatever other windows on the same display do with the pointer.
+        frameSource = std::make_unique<LiveFrameSource>(nullptr);
     } else {
         auto live = std::make_unique<LiveFrameSource>(window);
         liveSource = live.get();

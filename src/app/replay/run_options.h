@@ -46,7 +46,8 @@ public:
     // "--screenshot_frames": whether frame `frame` (1 = first) is to be saved.
     bool screenshotWanted(long frame) const;
 
-    // Live cursor events reach the camera through here (replays ignore the mouse).
+    // Live cursor events reach the camera through here (replays and headless
+    // frames ignore the mouse).
     void onCursor(Camera& camera, double x, double y);
 
     // Right before the first frame, so that every frame gets its time.
