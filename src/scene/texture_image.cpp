@@ -35,15 +35,37 @@ std::optional<TextureFormat> chooseTextureFormat(int channels, bool gamma)
     }
 }
 
-std::vector<std::uint8_t> expandGreyAlpha(const std::vector<std::uint8_t>& greyAlpha)
+std::vector<std::uint8_t> widenToRgba(const std::vector<std::uint8_t>& pixels, int channels)
 {
+    if (channels < 1 || channels > 4)
+        return {};
     std::vector<std::uint8_t> rgba;
-    rgba.reserve(greyAlpha.size() * 2);
-    for (std::size_t i = 0; i + 1 < greyAlpha.size(); i += 2) {
-        const std::uint8_t grey = greyAlpha[i];
-        rgba.insert(rgba.end(), {grey, grey, grey, greyAlpha[i + 1]});
+    rgba.reserve(pixels.size() / static_cast<std::size_t>(channels) * 4);
+    const auto step = static_cast<std::size_t>(channels);
+    for (std::size_t i = 0; i + step <= pixels.size(); i += step) {
+        const std::uint8_t* texel = &pixels[i];
+        switch (channels) {
+        case 1:
+            rgba.insert(rgba.end(), {texel[0], 0, 0, 255});
+            break;
+        case 2:
+            rgba.insert(rgba.end(), {texel[0], texel[0], texel[0], texel[1]});
+            break;
+        case 3:
+            rgba.insert(rgba.end(), {texel[0], texel[1], texel[2], 255});
+            break;
+        default:
+            rgba.insert(rgba.end(), texel, texel + 4);
+        }
     }
     return rgba;
+}
+
+TextureFormat widenFormatToRgba(const TextureFormat& format)
+{
+    const unsigned internalFormat =
+        format.internalFormat == GlSrgb || format.internalFormat == GlSrgbAlpha ? GlSrgbAlpha : GlRgba;
+    return TextureFormat{internalFormat, GlRgba};
 }
 
 std::optional<std::string> rejectImageSize(int width, int height, int driverLimit)
@@ -77,7 +99,7 @@ std::optional<DecodedImage> decodeImageFile(const std::string& filename)
     const std::size_t size = static_cast<std::size_t>(image.width) * image.height * image.channels;
     image.pixels.assign(pixels.data, pixels.data + size);
     if (image.channels == 2) {
-        image.pixels = expandGreyAlpha(image.pixels);
+        image.pixels = widenToRgba(image.pixels, 2);
         image.channels = 4;
     }
     return image;

@@ -2,9 +2,10 @@
 //
 // Pure CPU work with stb_image: the file keeps its own channel count and row
 // order. Grey-and-alpha images (two channels) are widened to RGBA here, so the
-// GPU side only ever sees one, three or four channels and a grey image with
-// alpha still shows grey, not red-and-green. Sizes past a hard limit are
-// refused before anything is uploaded.
+// format choice only ever sees one, three or four channels and a grey image with
+// alpha still shows grey, not red-and-green. The upload then widens every image
+// to four channels that sample as its own format does (widenToRgba). Sizes past
+// a hard limit are refused before anything is uploaded.
 #pragma once
 
 #include <cstdint>
@@ -34,8 +35,15 @@ struct TextureFormat {
 // sRGB internal formats for colour images. Nullopt for any other count.
 std::optional<TextureFormat> chooseTextureFormat(int channels, bool gamma);
 
-// Grey+alpha pairs to RGBA quadruples (grey copied into red, green and blue).
-std::vector<std::uint8_t> expandGreyAlpha(const std::vector<std::uint8_t>& greyAlpha);
+// Texels of `channels` (1 to 4) bytes to RGBA quadruples that sample as the
+// image does in chooseTextureFormat's format: one channel becomes (v, 0, 0, 255),
+// as a red texture reads; grey+alpha (g, g, g, a); three channels get an opaque
+// alpha. Empty for any other count.
+std::vector<std::uint8_t> widenToRgba(const std::vector<std::uint8_t>& pixels, int channels);
+
+// chooseTextureFormat's format for the same texels widened to RGBA: sRGB stays
+// sRGB (with alpha), everything else becomes plain RGBA.
+TextureFormat widenFormatToRgba(const TextureFormat& format);
 
 // Why an image of this size is refused, or nullopt when it may be uploaded.
 // `driverLimit` is the GL's maximum texture size (0 when unknown).

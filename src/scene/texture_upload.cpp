@@ -14,14 +14,20 @@ int driverTextureLimit()
     return limit;
 }
 
-void uploadImage(const DecodedImage& image, const TextureFormat& format)
+// Every image goes up as four channels, sampling exactly as its own format would
+// (widenToRgba). Software GL compiles a shader for each texture format the first
+// time it builds a mipmap chain in it, about 45 ms at start-up per format, and the
+// level's images came in three (red, RGB and RGBA); now they need one.
+void uploadImage(const DecodedImage& image, const TextureFormat& fileFormat)
 {
-    // One- and three-channel rows are not 4-byte aligned for most widths.
+    const std::vector<std::uint8_t> rgba = widenToRgba(image.pixels, image.channels);
+    const TextureFormat format = widenFormatToRgba(fileFormat);
+    // The rows are packed tightly, whatever alignment the context was left with.
     GLint previousAlignment = 4;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format.internalFormat), image.width, image.height, 0,
-                 format.pixelFormat, GL_UNSIGNED_BYTE, image.pixels.data());
+                 format.pixelFormat, GL_UNSIGNED_BYTE, rgba.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
     glGenerateMipmap(GL_TEXTURE_2D);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);

@@ -144,6 +144,40 @@ TEST_F(ModelGl, GreyAlphaImageShowsGreyWithItsAlpha)
               (std::vector<std::uint8_t>{60, 60, 60, 180}));
 }
 
+// Every image goes up as four channels, so that the driver prepares one texture
+// format rather than one per channel count, and reads back as its own channels
+// would: grey as a red texture reads, RGB opaque, sRGB only for colour asked for
+// with gamma.
+TEST_F(ModelGl, EveryImageGoesUpAsRgbaAndReadsAsItsOwnChannels)
+{
+    struct UploadCase {
+        std::vector<std::uint8_t> colour;
+        bool gamma;
+        std::vector<std::uint8_t> readBack;
+        GLint internalFormat;
+    };
+    const UploadCase cases[] = {
+        {{70}, false, {70, 0, 0, 255}, GL_RGBA},
+        {{70}, true, {70, 0, 0, 255}, GL_RGBA},
+        {{200, 100, 50}, false, {200, 100, 50, 255}, GL_RGBA},
+        {{200, 100, 50}, true, {200, 100, 50, 255}, GL_SRGB_ALPHA},
+        {{10, 20, 30, 40}, false, {10, 20, 30, 40}, GL_RGBA},
+    };
+    for (const UploadCase& upload : cases) {
+        const std::string what = std::to_string(upload.colour.size()) + " channels, gamma " +
+                                 (upload.gamma ? "on" : "off");
+        writeSolidPng(folder.path("quads/textures/image.png"), 3, 3, upload.colour);
+        const Model model(writeQuads("textures/image.png", "textures/image.png"), upload.gamma, 1.0f);
+        ASSERT_FALSE(model.meshes.empty()) << what;
+        const GLuint texture = model.meshes[0].textures[0].id;
+        EXPECT_EQ(textureLevelValue(texture, GL_TEXTURE_INTERNAL_FORMAT), upload.internalFormat) << what;
+        std::vector<std::uint8_t> pixels(3 * 3 * 4);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        EXPECT_EQ((std::vector<std::uint8_t>(pixels.begin() + 16, pixels.begin() + 20)), upload.readBack)
+            << what;
+    }
+}
+
 TEST_F(ModelGl, OversizedImageIsRefusedWithALineAndNotUploaded)
 {
     writeSolidPng(folder.path("quads/textures/wide.png"), MaxTextureSide + 1, 1, {9, 9, 9});

@@ -1,4 +1,4 @@
-// Format choice, grey+alpha widening and the size limit for material images.
+// Format choice, widening to RGBA and the size limit for material images.
 #include <gtest/gtest.h>
 
 #include <GL/glew.h>
@@ -46,8 +46,32 @@ TEST(TextureFormatChoice, OtherChannelCountsHaveNoFormat)
 
 TEST(GreyAlpha, WidensToGreyRgbWithItsAlpha)
 {
-    const std::vector<std::uint8_t> widened = expandGreyAlpha({10, 200, 255, 0});
+    const std::vector<std::uint8_t> widened = widenToRgba({10, 200, 255, 0}, 2);
     EXPECT_EQ(widened, (std::vector<std::uint8_t>{10, 10, 10, 200, 255, 255, 255, 0}));
+}
+
+// The upload's four channels read as the file's own format did: grey as a red
+// texture (red only, opaque), RGB opaque, RGBA unchanged; a partial texel at
+// the end is dropped, and a count that is no image gives nothing.
+TEST(RgbaUpload, WideningKeepsWhatEachChannelCountReadsAs)
+{
+    EXPECT_EQ(widenToRgba({7, 250}, 1), (std::vector<std::uint8_t>{7, 0, 0, 255, 250, 0, 0, 255}));
+    EXPECT_EQ(widenToRgba({1, 2, 3, 4, 5, 6, 7}, 3), (std::vector<std::uint8_t>{1, 2, 3, 255, 4, 5, 6, 255}));
+    EXPECT_EQ(widenToRgba({1, 2, 3, 4}, 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+    EXPECT_TRUE(widenToRgba({1, 2, 3}, 0).empty());
+    EXPECT_TRUE(widenToRgba({1, 2, 3, 4, 5}, 5).empty());
+}
+
+TEST(RgbaUpload, FormatsWidenToRgbaAndKeepSrgb)
+{
+    for (const int channels : {1, 3, 4})
+        for (const bool gamma : {false, true}) {
+            const TextureFormat format = widenFormatToRgba(*chooseTextureFormat(channels, gamma));
+            const bool srgb = gamma && channels != 1;
+            EXPECT_EQ(format.internalFormat, srgb ? unsigned(GL_SRGB_ALPHA) : unsigned(GL_RGBA))
+                << channels << " channels, gamma " << gamma;
+            EXPECT_EQ(format.pixelFormat, unsigned(GL_RGBA));
+        }
 }
 
 TEST(GreyAlpha, TwoChannelFileDecodesAsFourChannels)
