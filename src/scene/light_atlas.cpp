@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 #include <glm/geometric.hpp>
 #include <glm/vec4.hpp>
@@ -198,13 +199,17 @@ LightAtlasLayout layOutLightAtlas(const std::vector<LightAtlasMesh>& meshes,
 void dilateLightAtlas(std::vector<glm::vec4>& texels, int width, int height, int passes, DilationRule rule,
                       const glm::vec4& leftover)
 {
-    std::vector<glm::vec4> previous;
+    // A pass reads only what the passes before it left, so each adds one ring.
+    // Its fills wait in a list until its scan is done; a copy of the whole
+    // atlas per pass would cost more, as most texels are covered or far from
+    // any chart.
+    std::vector<std::pair<std::size_t, glm::vec4>> filled;
     for (int pass = 0; pass < passes; ++pass) {
-        previous = texels;
+        filled.clear();
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
-                glm::vec4& texel = texels[static_cast<std::size_t>(y) * width + x];
-                if (texel.w >= 0.0f)
+                const std::size_t index = static_cast<std::size_t>(y) * width + x;
+                if (texels[index].w >= 0.0f)
                     continue;
                 glm::vec4 sum(0.0f);
                 int covered = 0;
@@ -213,15 +218,17 @@ void dilateLightAtlas(std::vector<glm::vec4>& texels, int width, int height, int
                         const int nx = x + dx, ny = y + dy;
                         if (nx < 0 || ny < 0 || nx >= width || ny >= height)
                             continue;
-                        const glm::vec4& neighbour = previous[static_cast<std::size_t>(ny) * width + nx];
+                        const glm::vec4& neighbour = texels[static_cast<std::size_t>(ny) * width + nx];
                         if (neighbour.w >= 0.0f && (rule == DilationRule::Mean || covered == 0)) {
                             sum += neighbour;
                             ++covered;
                         }
                     }
                 if (covered > 0)
-                    texel = sum / static_cast<float>(covered);
+                    filled.emplace_back(index, sum / static_cast<float>(covered));
             }
+        for (const auto& [index, value] : filled)
+            texels[index] = value;
     }
     for (glm::vec4& texel : texels)
         if (texel.w < 0.0f)

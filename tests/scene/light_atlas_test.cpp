@@ -141,4 +141,19 @@ TEST(LightAtlas, DilationFillsRingsFromCoveredTexelsOnly)
     EXPECT_EQ(indices[0], leftover);
 }
 
+// Each pass grows the filled area by exactly one ring: a texel filled in a pass
+// does not feed its neighbours until the next.
+TEST(LightAtlas, EachDilationPassAddsOneRing)
+{
+    const glm::vec4 empty(0.0f, 0.0f, 0.0f, -1.0f);
+    const glm::vec4 light(4.0f, 5.0f, 6.0f, 1.0f);
+    const glm::vec4 leftover(9.0f);
+    for (const int passes : {1, 2, 3}) {
+        std::vector<glm::vec4> row{light, empty, empty, empty, empty};
+        dilateLightAtlas(row, 5, 1, passes, DilationRule::Mean, leftover);
+        for (int x = 1; x < 5; ++x)
+            EXPECT_EQ(row[x], x <= passes ? light : leftover) << passes << " passes, texel " << x;
+    }
+}
+
 }  // namespace
