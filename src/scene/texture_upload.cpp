@@ -20,7 +20,10 @@ int driverTextureLimit()
 // level's images came in three (red, RGB and RGBA); now they need one.
 void uploadImage(const DecodedImage& image, const TextureFormat& fileFormat)
 {
-    const std::vector<std::uint8_t> rgba = widenToRgba(image.pixels, image.channels);
+    // Four-channel images go up as they are, without a copy.
+    const std::vector<std::uint8_t> widened =
+        image.channels == 4 ? std::vector<std::uint8_t>{} : widenToRgba(image.pixels, image.channels);
+    const std::vector<std::uint8_t>& rgba = image.channels == 4 ? image.pixels : widened;
     const TextureFormat format = widenFormatToRgba(fileFormat);
     // The rows are packed tightly, whatever alignment the context was left with.
     GLint previousAlignment = 4;

@@ -164,8 +164,8 @@ TEST_F(ModelGl, EveryImageGoesUpAsRgbaAndReadsAsItsOwnChannels)
         {{10, 20, 30, 40}, false, {10, 20, 30, 40}, GL_RGBA},
     };
     for (const UploadCase& upload : cases) {
-        const std::string what = std::to_string(upload.colour.size()) + " channels, gamma " +
-                                 (upload.gamma ? "on" : "off");
+        const std::string what =
+            std::to_string(upload.colour.size()) + " channels, gamma " + (upload.gamma ? "on" : "off");
         writeSolidPng(folder.path("quads/textures/image.png"), 3, 3, upload.colour);
         const Model model(writeQuads("textures/image.png", "textures/image.png"), upload.gamma, 1.0f);
         ASSERT_FALSE(model.meshes.empty()) << what;
