@@ -10,12 +10,12 @@
 
 #include "game/camera.h"
 #include "game/key_input.h"
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
 #include "game/player.h"
 #include "game/rules.h"
 #include "game/skeleton.h"
 #include "game/spider.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 
 constexpr int FrameCount = 20000;
 constexpr float FrameSeconds = 1.0f / 60.0f;

@@ -16,8 +16,8 @@
 #include "framework/screenshot.h"
 #include "framework/screenshot_size.h"
 #include "game/camera_math.h"
-#include "game/physics/physics_world.h"
 #include "game/rules.h"
+#include "physics/physics_world.h"
 
 namespace {
 

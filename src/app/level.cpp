@@ -7,7 +7,7 @@
 #include "app/render_passes.h"
 #include "app/replay/game_clock.h"
 #include "framework/asset_search.h"
-#include "game/physics/physics_world.h"
+#include "physics/physics_world.h"
 #include "scene/lighting_mode.h"
 
 namespace {

@@ -22,7 +22,7 @@
 #include "framework/console.h"
 #include "framework/framework.h"
 #include "game/camera_math.h"
-#include "game/physics/physics_world.h"
+#include "physics/physics_world.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "game/game_position.h"
-#include "game/physics/character_controller.h"
+#include "physics/character_controller.h"
 
 void Creature::turn(float degrees)
 {

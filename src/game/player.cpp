@@ -3,7 +3,7 @@
 #include "framework/console.h"
 #include "game/game_position.h"
 #include "game/key_input.h"
-#include "game/physics/character_controller.h"
+#include "physics/character_controller.h"
 
 // The capsule as the game has always built it; everything else at the
 // controller layer's defaults.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "game/physics/character_controller.h"
+#include "physics/character_controller.h"
 
 Spider::Spider(Model spiderModel, const glm::vec3& start, float distance)
     : Creature(std::move(spiderModel), start), patrolDistance(distance)

@@ -14,9 +14,9 @@
 #include "app/physics_view.h"
 #include "framework/asset_search.h"
 #include "game/game_position.h"
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
 #include "game/spider.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 #include "support/gl_context.h"
 
 namespace {

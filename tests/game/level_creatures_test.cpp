@@ -16,11 +16,11 @@
 #include <glm/geometric.hpp>
 
 #include "game/game_position.h"
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
 #include "game/skeleton.h"
 #include "game/spider.h"
 #include "level_geometry.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 #include "scene/model_import.h"
 
 namespace {

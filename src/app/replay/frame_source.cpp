@@ -6,7 +6,7 @@
 
 #include "game/camera.h"
 #include "game/player.h"
-#include "game/physics/character_controller.h"
+#include "physics/character_controller.h"
 
 bool FrameKeys::isPressed(int key) const
 {

@@ -11,9 +11,9 @@
 #include <glm/geometric.hpp>
 #include <glm/vec2.hpp>
 
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
 #include "level_geometry.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/physics/collision_types.h"
+#include "physics/collision_types.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "game/physics/collider_outlines.h"
+#include "physics/collider_outlines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,9 +9,9 @@
 #include <glm/gtc/constants.hpp>
 
 #include "game/game_position.h"
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
-#include "game/physics/static_mesh_collider.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
+#include "physics/static_mesh_collider.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/physics/capsule_geometry.h"
+#include "physics/capsule_geometry.h"
 
 #include <algorithm>
 #include <cmath>

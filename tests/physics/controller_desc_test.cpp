@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 
 namespace {
 

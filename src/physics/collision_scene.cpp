@@ -1,8 +1,8 @@
-#include "game/physics/collision_scene.h"
+#include "physics/collision_scene.h"
 
-#include "game/physics/collision_filters.h"
-#include "game/physics/mesh_cleaning.h"
-#include "game/physics/static_mesh_collider.h"
+#include "physics/collision_filters.h"
+#include "physics/mesh_cleaning.h"
+#include "physics/static_mesh_collider.h"
 
 namespace {
 

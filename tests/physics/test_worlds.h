@@ -8,9 +8,9 @@
 
 #include <glm/vec3.hpp>
 
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
-#include "game/physics/collision_types.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
+#include "physics/collision_types.h"
 
 // The player's capsule and the controller settings the game uses everywhere.
 constexpr float PlayerRadius = 0.5f;

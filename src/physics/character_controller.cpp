@@ -1,8 +1,8 @@
-#include "game/physics/character_controller.h"
+#include "physics/character_controller.h"
 
-#include "game/physics/collision_filters.h"
-#include "game/physics/collision_scene.h"
-#include "game/physics/controller_state.h"
+#include "physics/collision_filters.h"
+#include "physics/collision_scene.h"
+#include "physics/controller_state.h"
 
 CharacterController::Impl::Impl(CollisionScene& scene, const CapsuleControllerDesc& desc,
                                 CharacterController& owner)

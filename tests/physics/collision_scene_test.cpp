@@ -1,8 +1,8 @@
 // The collision scene's static meshes and the process-wide physics world.
 #include <gtest/gtest.h>
 
-#include "game/physics/physics_world.h"
-#include "game/physics/static_mesh_collider.h"
+#include "physics/physics_world.h"
+#include "physics/static_mesh_collider.h"
 #include "test_worlds.h"
 
 namespace {

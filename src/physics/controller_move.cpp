@@ -5,7 +5,7 @@
 
 #include <glm/geometric.hpp>
 
-#include "game/physics/controller_state.h"
+#include "physics/controller_state.h"
 
 namespace {
 

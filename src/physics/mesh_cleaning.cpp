@@ -1,4 +1,4 @@
-#include "game/physics/mesh_cleaning.h"
+#include "physics/mesh_cleaning.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // Outlines of the physics view: capsule wireframes on the capsule's surface,
 // static mesh edges counted once, one outline pair per controller.
-#include "game/physics/collider_outlines.h"
+#include "physics/collider_outlines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,8 +8,8 @@
 #include <glm/common.hpp>
 #include <gtest/gtest.h>
 
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "game/physics/mesh_cleaning.h"
+#include "physics/mesh_cleaning.h"
 
 namespace {
 

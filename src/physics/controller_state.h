@@ -11,8 +11,8 @@
 #include <btBulletCollisionCommon.h>
 #include <glm/vec3.hpp>
 
-#include "game/physics/capsule_queries.h"
-#include "game/physics/character_controller.h"
+#include "physics/capsule_queries.h"
+#include "physics/character_controller.h"
 
 // What one collide-and-slide pass did.
 struct PassResult {

@@ -1,4 +1,4 @@
-#include "game/physics/physics_world.h"
+#include "physics/physics_world.h"
 
 #include <new>
 

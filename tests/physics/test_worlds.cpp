@@ -4,7 +4,7 @@
 
 #include <glm/geometric.hpp>
 
-#include "game/physics/capsule_geometry.h"
+#include "physics/capsule_geometry.h"
 
 namespace {
 

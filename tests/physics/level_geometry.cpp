@@ -4,7 +4,7 @@
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 
-#include "game/physics/collision_scene.h"
+#include "physics/collision_scene.h"
 
 std::string projectFile(const std::string& relativePath)
 {

@@ -9,7 +9,7 @@
 
 #include <glm/vec3.hpp>
 
-#include "game/physics/collision_types.h"
+#include "physics/collision_types.h"
 
 class CollisionScene;
 

@@ -1,14 +1,14 @@
-#include "game/physics/capsule_queries.h"
+#include "physics/capsule_queries.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include <glm/geometric.hpp>
 
-#include "game/physics/capsule_geometry.h"
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_filters.h"
-#include "game/physics/static_mesh_collider.h"
+#include "physics/capsule_geometry.h"
+#include "physics/character_controller.h"
+#include "physics/collision_filters.h"
+#include "physics/static_mesh_collider.h"
 
 namespace {
 

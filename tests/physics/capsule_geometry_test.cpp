@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "game/physics/capsule_geometry.h"
+#include "physics/capsule_geometry.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include <glm/vec3.hpp>
 
-#include "game/physics/collision_scene.h"
+#include "physics/collision_scene.h"
 
 // Friction and restitution of the reference material; no collision here reads them.
 struct PhysicsMaterial {
