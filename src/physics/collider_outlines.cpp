@@ -8,9 +8,9 @@
 
 #include <glm/gtc/constants.hpp>
 
-#include "game/game_position.h"
 #include "physics/character_controller.h"
 #include "physics/collision_scene.h"
+#include "physics/game_position.h"
 #include "physics/static_mesh_collider.h"
 
 namespace {

@@ -13,10 +13,10 @@
 
 #include "app/physics_view.h"
 #include "framework/asset_search.h"
-#include "game/game_position.h"
 #include "game/spider.h"
 #include "physics/character_controller.h"
 #include "physics/collision_scene.h"
+#include "physics/game_position.h"
 #include "support/gl_context.h"
 
 namespace {

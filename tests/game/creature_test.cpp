@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "controller_world.h"
-#include "game/game_position.h"
+#include "physics/game_position.h"
 
 constexpr float Frame = 1.0f / 60.0f;
 constexpr float SpiderRadius = 0.5f;

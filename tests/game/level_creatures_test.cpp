@@ -15,12 +15,12 @@
 
 #include <glm/geometric.hpp>
 
-#include "game/game_position.h"
 #include "game/skeleton.h"
 #include "game/spider.h"
 #include "level_geometry.h"
 #include "physics/character_controller.h"
 #include "physics/collision_scene.h"
+#include "physics/game_position.h"
 #include "scene/model_import.h"
 
 namespace {

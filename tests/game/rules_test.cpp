@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "controller_world.h"
-#include "game/game_position.h"
 #include "game/player.h"
 #include "game/zones.h"
+#include "physics/game_position.h"
 
 constexpr std::int64_t Millisecond = 1'000'000;
 
