@@ -47,7 +47,8 @@ int main()
     std::vector<Spider> spiders;
     const std::vector<glm::vec3> axes = {{1, 0, 0}, {1, 0, 0}, {0, 0, -1}, {0, 0, -1}};
     for (int i = 0; i < 4; ++i)
-        spiders.emplace_back(capsuleModel(manager, 0.6f, 0.8f), glm::vec3(20.0f * i, 1.5f, -40.0f), 40.0f);
+        spiders.emplace_back(capsuleModel(manager, 0.6f, 0.8f), glm::vec3(20.0f * i, 1.5f, -40.0f), axes[i],
+                             40.0f);
     Skeleton skeleton(capsuleModel(manager, 0.1f, 0.3f), glm::vec3(-7.0f, 3.0f, -8.1f));
     Camera camera;
     const WalkingKeys keys;
@@ -60,7 +61,7 @@ int main()
         forward = viewForward(camera.computeView(player));
         player.refreshPosition();
         applyRules(player);
-        if (updateSpiders(spiders, axes, FrameSeconds)) {
+        if (updateSpiders(spiders, FrameSeconds)) {
             ++contacts;
             applySpiderDamage(player, static_cast<std::int64_t>(frame) * 16'666'667);
         }

@@ -30,7 +30,7 @@ void updateGame(Level& level, float deltaTime, std::int64_t nowNanoseconds)
 {
     level.player.refreshPosition();
     applyRules(level.player);
-    if (updateSpiders(level.spiders, spiderPatrolAxes(), deltaTime))
+    if (updateSpiders(level.spiders, deltaTime))
         applySpiderDamage(level.player, nowNanoseconds);
     level.skeleton.update(deltaTime);
 }

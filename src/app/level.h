@@ -33,9 +33,6 @@
 
 class GameClock;
 
-// Patrol axes of spiders 1 to 4, in the order the frame updates them.
-const std::vector<glm::vec3>& spiderPatrolAxes();
-
 class Level {
 public:
     // With `storeStaticLight` the fixed light of the static scenery is baked
