@@ -109,6 +109,11 @@ Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStatic
     if (storeStaticLight) {
         staticLight = std::make_unique<StaticLight>(
             std::vector<const Model*>{&map, &door, &lava, &podium, &riddle}, staticLightAtlasSettings());
+        // An atlas the driver refused cannot be baked: light every pixel instead.
+        if (!staticLight->isComplete())
+            staticLight.reset();
+    }
+    if (staticLight) {
         modelProgram->use();
         StaticLight::setSamplerUniforms(*modelProgram);
         bakeStaticLight(*this);

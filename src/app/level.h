@@ -75,7 +75,8 @@ public:
     LightGrid lightGrid;
     std::unique_ptr<LightGridTexture> lightGridTexture;
     ShadowMap shadowMap;
-    // Map, door, lava, podium and riddle lit once; null when lit per pixel.
+    // Map, door, lava, podium and riddle lit once; null when lit per pixel
+    // (asked for, or the driver refused the atlas's framebuffer).
     std::unique_ptr<StaticLight> staticLight;
     Camera camera;
 
