@@ -145,8 +145,10 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         const glm::mat4 view = level.camera.computeView(level.player);
         forward = viewForward(view);
 
-        // 3. The visible pass: skinned skeleton, then the level and the spiders,
-        //    then the physics view over them when F5 has it on.
+        // 3. The visible pass: the skeleton's clip advances and the skeleton is
+        //    drawn in the pose before it, then the level and the spiders, then the
+        //    physics view over them when F5 has it on. Without drawing, the clip
+        //    still advances.
         FrameView frame;
         frame.viewProjection = projection * view;
         frame.cameraPosition = level.camera.eyePosition;

@@ -3,10 +3,12 @@
 //
 // The members are declared in the order of creation, so construction follows the
 // start-up sequence line by line and destruction releases the level backwards:
-// player, riddle, podium, animation, skeleton, spiders 4 to 1, lava, door,
-// torches, map, then the textures and the shader programs. The GL objects of
-// models and the shadow map are never deleted (they go with the context); the
-// collision objects go with the controller manager and the physics world.
+// the camera, the static light, shadow map, light grid and torch list, then the
+// player, riddle, podium, animation, skeleton, spiders, lava, door, torches and
+// map, then the textures, the controller manager and the shader programs. The
+// GL objects of models and the shadow map are never deleted (they go with the
+// context); the collision objects go with the controller manager and the
+// physics world.
 #pragma once
 
 #include <memory>

@@ -67,7 +67,9 @@ private:
     std::vector<const Model*> models;
     LightAtlasLayout layout;
     std::vector<std::uint32_t> coordinateBuffers;  // one per mesh, in model and mesh order
-    std::uint32_t textures[2] = {0, 0};            // other torches and lava; the two brightest torches
+    // Light of the other torches and the lava; the (at most six) torches that
+    // light each texel most, two indices a channel.
+    std::uint32_t textures[2] = {0, 0};
     std::uint32_t framebuffer = 0;
     bool complete = false;
     int dilation = 0;  // filled rings around each chart
