@@ -149,7 +149,7 @@ int main(int argc, char** argv)
     // keeps whatever the driver syncs to.
     if (commandLine.replay.timedemo)
         glfwSwapInterval(0);
-    run.attachWindow(window, MouseSensitivity);
+    run.attachWindow(window, MouseSensitivity, settings.controls);
 
     glewExperimental = GL_TRUE;
     const GLenum glewResult = glewInit();

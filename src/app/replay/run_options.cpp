@@ -81,7 +81,7 @@ bool RunOptions::prepare(const ReplayArguments& arguments, bool runHeadless)
     return true;
 }
 
-void RunOptions::attachWindow(GLFWwindow* window, float mouseSensitivity)
+void RunOptions::attachWindow(GLFWwindow* window, float mouseSensitivity, const ControlSettings& controls)
 {
     if (demo) {
         frameSource = std::make_unique<DemoFrameSource>(std::move(*demo));
@@ -92,7 +92,7 @@ void RunOptions::attachWindow(GLFWwindow* window, float mouseSensitivity)
         // whatever other windows on the same display do with the pointer.
         frameSource = std::make_unique<LiveFrameSource>(nullptr);
     } else {
-        auto live = std::make_unique<LiveFrameSource>(window);
+        auto live = std::make_unique<LiveFrameSource>(window, controls);
         liveSource = live.get();
         frameSource = std::move(live);
     }

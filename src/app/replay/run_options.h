@@ -35,8 +35,9 @@ public:
     // cannot start; the one line that says why has been printed.
     bool prepare(const ReplayArguments& arguments, bool runHeadless);
 
-    // Creates the frame source once the window exists.
-    void attachWindow(GLFWwindow* window, float mouseSensitivity);
+    // Creates the frame source once the window exists. Live play reads the
+    // player's mouse and gamepad with `controls`.
+    void attachWindow(GLFWwindow* window, float mouseSensitivity, const ControlSettings& controls = {});
     FrameSource& source() { return *frameSource; }
     GameClock& clock() { return frameSource->clock(); }
     DrawMode drawMode() const { return draw; }
