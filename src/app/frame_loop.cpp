@@ -3,13 +3,13 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
-#include "app/cursor_callback.h"
 #include "app/level.h"
 #include "app/physics_view.h"
 #include "app/render_flags.h"
 #include "app/render_passes.h"
 #include "app/replay/run_options.h"
 #include "app/shadow_map.h"
+#include "app/window_controls.h"
 #include "audio/game_audio.h"
 #include "framework/console.h"
 #include "framework/framework_arguments.h"
@@ -106,8 +106,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     bool outputsWritten = true;
     FrameSource& source = run.source();
     GameClock& clock = source.clock();
-    CursorTarget cursorTarget{run, level.camera};
-    glfwSetWindowUserPointer(window, &cursorTarget);
+    WindowControls windowControls(window, run, level.camera, audio);
     const glm::mat4 projection = level.camera.projection();
 
     PhysicsView physicsView(*PhysicsWorld::scene, *level.controllerManager);
@@ -123,15 +122,15 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     glm::vec3 forward = level.camera.eyePosition;
 
     run.startTiming();
-    while (source.beginFrame()) {
+    while (windowControls.sitOutPause() && source.beginFrame()) {
         ++frameNumber;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         const FramebufferSize framebuffer = framebufferSize(window);
         const float now = static_cast<float>(clock.frameSeconds());
         const float deltaTime = source.frameTime(now - previousTime);
 
-        // 1. Depth from the shadow light.
-        const bool drawing = drawMode != DrawMode::Clear;
+        // 1. Depth from the shadow light. A minimised window has no pixels to draw.
+        const bool drawing = drawMode != DrawMode::Clear && framebuffer.width > 0 && framebuffer.height > 0;
         const glm::mat4 lightSpace = shadowLightSpaceMatrix();
         if (drawing) {
             renderShadowPass(level, lightSpace);
@@ -186,6 +185,5 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
             break;
         previousTime = now;
     }
-    glfwSetWindowUserPointer(window, nullptr);
     return run.finish() && outputsWritten;
 }

@@ -32,6 +32,8 @@ bool LiveFrameSource::beginFrame()
 
 void LiveFrameSource::onCursor(Camera& camera, double x, double y)
 {
+    if (paused)
+        return;
     const glm::dvec2 cursor = lookCursor.mouse(x, y);
     camera.onCursorPos(cursor.x, cursor.y);
     frame.cursorEvents.push_back(cursor);
@@ -62,6 +64,19 @@ const DemoFrame& LiveFrameSource::collectInput(Camera& camera, const Player&, fl
     }
     frameKeys.held = frame.keys;
     return frame;
+}
+
+void LiveFrameSource::pause()
+{
+    paused = true;
+    liveClock.pause();
+}
+
+void LiveFrameSource::resume()
+{
+    paused = false;
+    liveClock.resume();
+    lookCursor.continueFromLast();
 }
 
 bool DemoFrameSource::beginFrame()

@@ -80,12 +80,18 @@ public:
 
     void onCursor(Camera& camera, double x, double y);
 
+    // While paused the clocks stand still and the mouse is not read; after it
+    // the mouse continues from where the view was left.
+    void pause();
+    void resume();
+
 private:
     GLFWwindow* window;
     ControlSettings controls;
     LiveClock liveClock;
     LookCursor lookCursor;
     Gamepad gamepad;
+    bool paused = false;
     DemoFrame frame;
 };
 

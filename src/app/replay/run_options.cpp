@@ -104,6 +104,21 @@ void RunOptions::onCursor(Camera& camera, double x, double y)
         liveSource->onCursor(camera, x, y);
 }
 
+void RunOptions::pause()
+{
+    if (liveSource != nullptr)
+        liveSource->pause();
+}
+
+// The time away is no frame's time, not even in the frame-time figures.
+void RunOptions::resume()
+{
+    if (liveSource != nullptr)
+        liveSource->resume();
+    if (lastFrameEnd)
+        lastFrameEnd = std::chrono::steady_clock::now();
+}
+
 void RunOptions::frameInput(const DemoFrame& frame)
 {
     if (recorder)

@@ -51,6 +51,13 @@ public:
     // frames ignore the mouse).
     void onCursor(Camera& camera, double x, double y);
 
+    // Only someone playing live in a window is away when it loses the focus:
+    // replays, timedemos and headless frames never pause.
+    bool pausesWhenAway() const { return liveSource != nullptr; }
+    // Stops the game's clocks and the reading of input until resume().
+    void pause();
+    void resume();
+
     // Right before the first frame, so that every frame gets its time.
     void startTiming();
     // After a frame's input is known: records it when recording.

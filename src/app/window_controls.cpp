@@ -1,0 +1,48 @@
+#include "app/window_controls.h"
+
+#include <GLFW/glfw3.h>
+
+#include "app/replay/run_options.h"
+#include "audio/game_audio.h"
+#include "game/camera.h"
+
+namespace {
+
+// While live play is paused the game's clocks and input stop, the sound
+// holds, and the loop sleeps in the window system's event wait.
+PauseHooks gamePauseHooks(GLFWwindow* window, RunOptions& run, GameAudio& audio)
+{
+    PauseHooks hooks;
+    hooks.waitForEvents = glfwWaitEvents;
+    hooks.closing = [window] { return glfwWindowShouldClose(window) == GLFW_TRUE; };
+    hooks.stop = [&run, &audio] {
+        run.pause();
+        audio.pause();
+    };
+    hooks.start = [&run, &audio] {
+        audio.resume();
+        run.resume();
+    };
+    return hooks;
+}
+
+}  // namespace
+
+WindowControls::WindowControls(GLFWwindow* window, RunOptions& run, Camera& camera, GameAudio& audio)
+    : window(window),
+      events{PauseState(run.pausesWhenAway(), glfwGetWindowAttrib(window, GLFW_FOCUSED) == GLFW_TRUE)},
+      target{run, camera, events}, pauseHooks(gamePauseHooks(window, run, audio))
+{
+    glfwSetWindowUserPointer(window, &target);
+    installWindowEventCallbacks(window);
+}
+
+WindowControls::~WindowControls()
+{
+    glfwSetWindowUserPointer(window, nullptr);
+}
+
+bool WindowControls::sitOutPause()
+{
+    return ::sitOutPause(events.pause, pauseHooks);
+}
