@@ -106,8 +106,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     bool outputsWritten = true;
     FrameSource& source = run.source();
     GameClock& clock = source.clock();
-    WindowControls windowControls(window, run, level.camera, audio);
-    const glm::mat4 projection = level.camera.projection();
+    WindowControls windowControls(window, run, level.camera, audio, settings.window, arguments.runHeadless);
 
     PhysicsView physicsView(*PhysicsWorld::scene, *level.controllerManager);
 
@@ -128,6 +127,8 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         const FramebufferSize framebuffer = framebufferSize(window);
         const float now = static_cast<float>(clock.frameSeconds());
         const float deltaTime = source.frameTime(now - previousTime);
+        level.camera.aspect = windowControls.aspect(framebuffer.width, framebuffer.height);
+        const glm::mat4 projection = level.camera.projection();
 
         // 1. Depth from the shadow light. A minimised window has no pixels to draw.
         const bool drawing = drawMode != DrawMode::Clear && framebuffer.width > 0 && framebuffer.height > 0;
@@ -180,6 +181,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         if (arguments.runHeadless && lastFrame)
             outputsWritten = saveHeadlessScreenshot(arguments, settings, framebuffer);
         glfwSwapBuffers(window);
+        windowControls.afterSwap();
         run.frameFinished();
         if (lastFrame || glfwWindowShouldClose(window))
             break;

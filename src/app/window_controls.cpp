@@ -1,8 +1,11 @@
 #include "app/window_controls.h"
 
+#include <utility>
+
 #include <GLFW/glfw3.h>
 
 #include "app/replay/run_options.h"
+#include "app/startup_settings.h"
 #include "audio/game_audio.h"
 #include "game/camera.h"
 
@@ -28,10 +31,12 @@ PauseHooks gamePauseHooks(GLFWwindow* window, RunOptions& run, GameAudio& audio)
 
 }  // namespace
 
-WindowControls::WindowControls(GLFWwindow* window, RunOptions& run, Camera& camera, GameAudio& audio)
-    : window(window),
-      events{PauseState(run.pausesWhenAway(), glfwGetWindowAttrib(window, GLFW_FOCUSED) == GLFW_TRUE)},
-      target{run, camera, events}, pauseHooks(gamePauseHooks(window, run, audio))
+WindowControls::WindowControls(GLFWwindow* window, RunOptions& run, Camera& camera, GameAudio& audio,
+                               const WindowSettings& settings, bool headless)
+    : window(window), events{PauseState(run.pausesWhenAway(),
+                                        glfwGetWindowAttrib(window, GLFW_FOCUSED) == GLFW_TRUE)},
+      target{run, camera, events}, pauseHooks(gamePauseHooks(window, run, audio)),
+      viewAspect(camera.aspect, settings.resizable), fullScreen(window, settings), windowKeys(!headless)
 {
     glfwSetWindowUserPointer(window, &target);
     installWindowEventCallbacks(window);
@@ -45,4 +50,19 @@ WindowControls::~WindowControls()
 bool WindowControls::sitOutPause()
 {
     return ::sitOutPause(events.pause, pauseHooks);
+}
+
+float WindowControls::aspect(int framebufferWidth, int framebufferHeight)
+{
+    if (std::exchange(events.resized, false))
+        viewAspect.framebufferResized();
+    return viewAspect.aspect(framebufferWidth, framebufferHeight);
+}
+
+void WindowControls::afterSwap()
+{
+    if (!std::exchange(events.fullScreenWanted, false) || !windowKeys)
+        return;
+    fullScreen.toggle();
+    viewAspect.screenModeSwitched();
 }

@@ -18,8 +18,12 @@ void iconifyCallback(GLFWwindow* window, int iconified)
 
 void framebufferSizeCallback(GLFWwindow* window, int width, int height)
 {
-    if (WindowTarget* target = windowTarget(window))
+    if (WindowTarget* target = windowTarget(window)) {
         target->events.pause.setFramebufferSize(width, height);
+        // Minimising is no resize: the window comes back as it was.
+        if (width > 0 && height > 0)
+            target->events.resized = true;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // What the window tells the frame loop: the focus and minimising that pause
-// live play. GLFW's callbacks note them here; the frame loop acts on them at
-// its own points of the frame.
+// live play, a change of the framebuffer's size, and the key that acts on the
+// window itself (Alt+Enter). GLFW's callbacks note them here; the
+// frame loop acts on them at its own points of the frame.
 //
 // The frame loop puts a WindowTarget into the window's user pointer for as long
 // as it runs; events while none is set are ignored.
@@ -14,6 +15,8 @@ class RunOptions;
 
 struct WindowEvents {
     PauseState pause;
+    bool resized = false;           // the framebuffer changed size since the loop last looked
+    bool fullScreenWanted = false;  // Alt+Enter
 };
 
 struct WindowTarget {

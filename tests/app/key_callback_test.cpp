@@ -110,6 +110,31 @@ TEST(KeyEffects, EscapeClosesAndOtherKeysDoNothing)
     EXPECT_TRUE(sameFlags(flags, RenderFlags{}));
 }
 
+// Alt with Enter alone switches, as Enter goes down.
+TEST(KeyEffects, AltEnterAsksTheWindow)
+{
+    struct Case {
+        int key;
+        int action;
+        int mods;
+        bool fullScreen;
+    };
+    const Case cases[] = {
+        {GLFW_KEY_ENTER, GLFW_PRESS, GLFW_MOD_ALT, true},
+        {GLFW_KEY_ENTER, GLFW_RELEASE, GLFW_MOD_ALT, false},
+        {GLFW_KEY_ENTER, GLFW_REPEAT, GLFW_MOD_ALT, false},
+        {GLFW_KEY_ENTER, GLFW_PRESS, 0, false},
+        {GLFW_KEY_ENTER, GLFW_PRESS, GLFW_MOD_ALT | GLFW_MOD_CONTROL, false},
+        {GLFW_KEY_KP_ENTER, GLFW_PRESS, GLFW_MOD_ALT, false},
+    };
+    for (const Case& c : cases) {
+        RenderFlags flags;
+        const KeyEffect effect = handleKeyEvent(flags, c.key, c.action, c.mods);
+        EXPECT_EQ(effect.toggleFullScreen, c.fullScreen) << c.key << " " << c.action << " " << c.mods;
+        EXPECT_TRUE(sameFlags(flags, RenderFlags{}));
+    }
+}
+
 TEST(RenderFlagsFromSettings, ReadsTheFourRendererKeys)
 {
     const std::string file =
