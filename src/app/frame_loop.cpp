@@ -180,6 +180,8 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
                              outputsWritten;
         if (arguments.runHeadless && lastFrame)
             outputsWritten = saveHeadlessScreenshot(arguments, settings, framebuffer);
+        if (drawing)
+            windowControls.beforeSwap(framebuffer.width, framebuffer.height);
         glfwSwapBuffers(window);
         windowControls.afterSwap();
         run.frameFinished();

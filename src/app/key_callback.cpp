@@ -59,6 +59,9 @@ KeyEffect handleKeyEvent(RenderFlags& flags, int key, int action, int mods)
         flags.showPhysics = !flags.showPhysics;
         effect.consoleLine = std::string("Physics view: ") + bit(flags.showPhysics);
         break;
+    case GLFW_KEY_F12:
+        effect.takeScreenshot = true;
+        break;
     default:
         break;
     }
@@ -82,6 +85,7 @@ void applyKeyEffect(GLFWwindow* window, const KeyEffect& effect)
     // The window's own keys wait for the frame loop, which owns the window.
     if (WindowTarget* target = windowTarget(window)) {
         target->events.fullScreenWanted |= effect.toggleFullScreen;
+        target->events.screenshotWanted |= effect.takeScreenshot;
     }
 }
 

@@ -1,5 +1,6 @@
-// The key callback: render toggles on N, T, F1-F5 and Escape to quit, each acting
-// when the key is released, and Alt+Enter for full screen as Enter goes down. The
+// The key callback: render toggles on N, T, F1-F5, Escape to quit and F12 for a
+// screenshot, each acting when the key is released, and Alt+Enter for full screen
+// as Enter goes down. The
 // decision is a pure function of the flags so it is testable; the callback applies
 // its GL and window side effects. Movement keys are polled by the player, not
 // handled here.
@@ -19,6 +20,7 @@ struct KeyEffect {
     bool changesCulling = false;
     bool cullingEnabled = false;    // when changesCulling: enable, else disable
     bool toggleFullScreen = false;  // Alt+Enter: the frame loop switches after the frame
+    bool takeScreenshot = false;    // F12: the frame loop saves the frame before its swap
     std::string consoleLine;        // printed when not empty
 };
 

@@ -1,10 +1,12 @@
 #include "app/window_controls.h"
 
+#include <ctime>
 #include <utility>
 
 #include <GLFW/glfw3.h>
 
 #include "app/replay/run_options.h"
+#include "app/screenshot_files.h"
 #include "app/startup_settings.h"
 #include "audio/game_audio.h"
 #include "game/camera.h"
@@ -57,6 +59,16 @@ float WindowControls::aspect(int framebufferWidth, int framebufferHeight)
     if (std::exchange(events.resized, false))
         viewAspect.framebufferResized();
     return viewAspect.aspect(framebufferWidth, framebufferHeight);
+}
+
+void WindowControls::beforeSwap(int framebufferWidth, int framebufferHeight)
+{
+    if (!std::exchange(events.screenshotWanted, false) || !windowKeys || framebufferWidth <= 0 ||
+        framebufferHeight <= 0)
+        return;
+    const std::time_t now = std::time(nullptr);
+    if (const std::tm* localTime = std::localtime(&now))
+        takeScreenshot(screenshotFolder(), *localTime, framebufferWidth, framebufferHeight);
 }
 
 void WindowControls::afterSwap()

@@ -1,5 +1,5 @@
 // The window as the player handles it while the frame loop runs: pausing when
-// away from it, the picture's shape as the window changes, and Alt+Enter.
+// away from it, the picture's shape as the window changes, F12 and Alt+Enter.
 //
 // Made at the start of the loop, it puts the loop's WindowTarget into the
 // window's user pointer and takes it out again when it goes.
@@ -30,6 +30,8 @@ public:
     bool sitOutPause();
     // The projection's aspect ratio for this frame's framebuffer.
     float aspect(int framebufferWidth, int framebufferHeight);
+    // Before the swap: F12 saves the frame as it is about to be shown.
+    void beforeSwap(int framebufferWidth, int framebufferHeight);
     // After the swap: Alt+Enter switches between frames.
     void afterSwap();
 

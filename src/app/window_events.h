@@ -1,6 +1,6 @@
 // What the window tells the frame loop: the focus and minimising that pause
-// live play, a change of the framebuffer's size, and the key that acts on the
-// window itself (Alt+Enter). GLFW's callbacks note them here; the
+// live play, a change of the framebuffer's size, and the two keys that act on
+// the window itself (Alt+Enter, F12). GLFW's callbacks note them here; the
 // frame loop acts on them at its own points of the frame.
 //
 // The frame loop puts a WindowTarget into the window's user pointer for as long
@@ -17,6 +17,7 @@ struct WindowEvents {
     PauseState pause;
     bool resized = false;           // the framebuffer changed size since the loop last looked
     bool fullScreenWanted = false;  // Alt+Enter
+    bool screenshotWanted = false;  // F12
 };
 
 struct WindowTarget {
