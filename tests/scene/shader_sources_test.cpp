@@ -1,15 +1,15 @@
-// The lighting GLSL is one source: skinning.frag is model.frag below its first
-// comment block, and the modes the game selects carry the values the shaders
-// test for. Derivatives and filtered texture reads stay out of branches that
+// The lighting GLSL is one source, lighting.glsl, which model.frag and
+// skinning.frag both include. Derivatives and filtered texture reads stay out of branches that
 // neighbouring pixels may take apart (undefined on real GPUs).
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <optional>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
-#include "scene/lighting_mode.h"
+#include "framework/shader_includes.h"
 #include "support/test_files.h"
 
 namespace {
@@ -19,57 +19,46 @@ std::string readShader(const std::string& name)
     return readWholeFile(sourceTreePath("assets/shaders/" + name));
 }
 
-// Everything after the "#version" line and the comment lines that follow it.
-std::string belowHeader(const std::string& source)
+// A stage as the driver gets it, its includes put in.
+std::string expandedShader(const std::string& name)
 {
-    std::istringstream lines(source);
-    std::string line;
-    std::getline(lines, line);  // #version
-    std::string body;
-    bool inHeader = true;
-    while (std::getline(lines, line)) {
-        if (inHeader && line.rfind("//", 0) == 0)
-            continue;
-        inHeader = false;
-        body += line + "\n";
-    }
-    return body;
+    return expandShaderIncludes("assets/shaders/" + name, [](const std::string& path) {
+               return std::optional<std::string>(readWholeFile(sourceTreePath(path)));
+           })
+        .text;
 }
 
-TEST(ShaderSources, SkinningSharesTheModelProgramsLighting)
+std::vector<std::string> nonBlankLines(const std::string& source)
 {
-    const std::string model = readShader("model.frag");
+    std::istringstream stream(source);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(stream, line);)
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            lines.push_back(line);
+    return lines;
+}
+
+// The model and skinning programs light alike because they compile the same
+// file, not two copies kept equal: no run of six lines appears in both.
+TEST(ShaderSources, FragmentStagesShareTheLightingFileNotCopiesOfIt)
+{
+    constexpr std::size_t Run = 6;
+    const std::vector<std::string> model = nonBlankLines(readShader("model.frag"));
     const std::string skinning = readShader("skinning.frag");
-    ASSERT_FALSE(model.empty());
-    ASSERT_FALSE(skinning.empty());
-    EXPECT_EQ(belowHeader(model), belowHeader(skinning))
-        << "skinning.frag must be model.frag below its first comment block";
-}
-
-TEST(ShaderSources, LightingModesMatchTheShadersConstants)
-{
-    const std::string model = readShader("model.frag");
-    const std::pair<const char*, LightingMode> modes[] = {
-        {"LIGHTING_PER_PIXEL", LightingMode::PerPixel},
-        {"LIGHTING_STORED", LightingMode::Stored},
-        {"LIGHTING_BAKE", LightingMode::Bake},
-        {"LIGHTING_NONE", LightingMode::None},
-    };
-    for (const auto& [name, mode] : modes) {
-        const std::string declaration =
-            "const int " + std::string(name) + " = " + std::to_string(static_cast<int>(mode)) + ";";
-        EXPECT_NE(model.find(declaration), std::string::npos) << declaration;
+    for (const char* name : {"model.frag", "skinning.frag"})
+        EXPECT_NE(readShader(name).find("#include \"lighting.glsl\""), std::string::npos) << name;
+    for (std::size_t first = 0; first + Run <= model.size(); ++first) {
+        std::string block;
+        for (std::size_t line = first; line < first + Run; ++line)
+            block += model[line] + "\n";
+        EXPECT_EQ(skinning.find(block), std::string::npos) << "repeated in skinning.frag:\n" << block;
     }
-    // The vertex stage moves the triangles to their atlas place in the bake.
-    const std::string bake =
-        "const int LIGHTING_BAKE = " + std::to_string(static_cast<int>(LightingMode::Bake)) + ";";
-    EXPECT_NE(readShader("model.vert").find(bake), std::string::npos) << bake;
 }
 
 TEST(ShaderSources, DerivativesComeBeforeAnyBranch)
 {
     for (const char* name : {"model.frag", "skinning.frag"}) {
-        const std::string source = readShader(name);
+        const std::string source = expandedShader(name);
         // Implicit-LOD reads would need derivatives wherever they stand.
         EXPECT_FALSE(std::regex_search(source, std::regex(R"(\btexture\s*\()")))
             << name << " reads a texture with an implicit level of detail";
