@@ -3,12 +3,16 @@
 // neighbouring pixels may take apart (undefined on real GPUs).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <optional>
+#include <set>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "framework/gpu_layout.h"
 #include "framework/shader_includes.h"
 #include "support/test_files.h"
 
@@ -53,6 +57,39 @@ TEST(ShaderSources, FragmentStagesShareTheLightingFileNotCopiesOfIt)
             block += model[line] + "\n";
         EXPECT_EQ(skinning.find(block), std::string::npos) << "repeated in skinning.frag:\n" << block;
     }
+}
+
+// Every input of every vertex stage sits at the location gpu_layout.h gives
+// its name, and every name there is read by some stage.
+TEST(ShaderSources, VertexStagesFollowTheGpuLayout)
+{
+    const std::regex input(R"(layout\s*\(\s*location\s*=\s*(\d+)\s*\)\s*in\s+\w+\s+(\w+)\s*;)");
+    std::set<std::string> read;
+    for (const auto& entry : std::filesystem::directory_iterator(sourceTreePath("assets/shaders"))) {
+        if (entry.path().extension() != ".vert")
+            continue;
+        const std::string name = entry.path().filename().string();
+        const std::string source = expandedShader(name);
+        for (auto it = std::sregex_iterator(source.begin(), source.end(), input); it != std::sregex_iterator();
+             ++it) {
+            const std::string attribute = (*it)[2].str();
+            const auto known = std::find_if(std::begin(VertexAttributeNames), std::end(VertexAttributeNames),
+                                            [&](const VertexAttributeName& entry) { return entry.glslName == attribute; });
+            ASSERT_NE(known, std::end(VertexAttributeNames)) << name << " reads " << attribute;
+            EXPECT_EQ(std::stoul((*it)[1].str()), known->location) << name << ": " << attribute;
+            read.insert(attribute);
+        }
+    }
+    for (const VertexAttributeName& entry : VertexAttributeNames)
+        EXPECT_EQ(read.count(entry.glslName), 1u) << entry.glslName << " is read by no vertex stage";
+
+    // The level's shared units sit above the mesh units, apart, within the 16
+    // units OpenGL 4.1 promises a fragment stage.
+    const std::set<int> shared{ShadowMapTextureUnit, LightGridTextureUnit, StaticLightTextureUnit,
+                               StaticLightTorchesTextureUnit};
+    EXPECT_EQ(shared.size(), 4u);
+    EXPECT_GE(*shared.begin(), MeshTextureUnitCount);
+    EXPECT_LT(*shared.rbegin(), 16);
 }
 
 TEST(ShaderSources, DerivativesComeBeforeAnyBranch)
