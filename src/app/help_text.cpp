@@ -34,7 +34,7 @@ const std::vector<HelpRow> Keys = {
 };
 
 const std::vector<HelpRow> SettingsFiles = {
-    {WindowSettingsPath, "window size, refresh rate, full screen, title"},
+    {WindowSettingsPath, "window size, refresh rate, full screen, title, render scale, sound"},
     {CameraSettingsPath, "field of view, near and far planes, yaw, pitch"},
     {RendererSettingsPath, "wireframe, culling, depth test, normals, texcoords"},
 };

@@ -127,7 +127,13 @@ int main(int argc, char** argv)
     if (!run.prepare(commandLine.replay, arguments.runHeadless))
         return 2;
 
-    const StartupSettings settings = readStartupSettings(arguments);
+    StartupSettings settings = readStartupSettings(arguments);
+    if (commandLine.replay.hasRenderScale) {
+        const std::string refused =
+            readRenderScale(commandLine.replay.renderScale, "--render_scale", settings.renderScale);
+        if (!refused.empty())
+            printLine(refused);
+    }
     GameAudio audio;
     if (!audio.prepare(audioOptions(settings, commandLine)))
         return 2;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/render_scale.h"
 #include "audio/audio_settings.h"
 
 struct FrameworkArguments;
@@ -36,7 +37,8 @@ struct RendererStartSettings {
 
 struct StartupSettings {
     WindowSettings window;
-    AudioSettings audio;  // the [audio] section of window.ini
+    RenderScaleSettings renderScale;  // render_scale, target_fps, min_render_scale of [window]
+    AudioSettings audio;              // the [audio] section of window.ini
     CameraSettings camera;
     RendererStartSettings renderer;
 };
