@@ -29,6 +29,7 @@
 #include "scene/light_grid.h"
 #include "scene/light_grid_texture.h"
 #include "scene/model.h"
+#include "scene/stand_in_texture.h"
 #include "scene/static_light.h"
 
 class GameClock;
@@ -78,6 +79,7 @@ public:
     LightGrid lightGrid;
     std::unique_ptr<LightGridTexture> lightGridTexture;
     ShadowMap shadowMap;
+    StandInTexture standInTexture;
     // Map, door, lava, podium and riddle lit once; null when lit per pixel.
     std::unique_ptr<StaticLight> staticLight;
     Camera camera;

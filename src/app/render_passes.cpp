@@ -77,6 +77,7 @@ void prepareVisiblePass(const Level& level, int width, int height)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glBindTexture(GL_TEXTURE_2D, level.shadowMap.depthTexture);
     level.lightGridTexture->bind();
+    level.standInTexture.bind();
     if (level.staticLight)
         level.staticLight->bind();
     glActiveTexture(GL_TEXTURE0);

@@ -32,14 +32,19 @@ void uploadImage(const DecodedImage& image, const TextureFormat& fileFormat)
     glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format.internalFormat), image.width, image.height, 0,
                  format.pixelFormat, GL_UNSIGNED_BYTE, rgba.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
+    setModelTextureSampling();
+}
+
+}  // namespace
+
+void setModelTextureSampling()
+{
     glGenerateMipmap(GL_TEXTURE_2D);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }
-
-}  // namespace
 
 std::uint32_t loadTextureFromFile(const std::string& path, const std::string& directory, bool gamma)
 {

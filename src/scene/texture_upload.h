@@ -14,3 +14,7 @@
 // file cannot be decoded, and a line naming the size when it is too large.
 // `gamma` stores colour images as sRGB. The texture stays bound on the active unit.
 std::uint32_t loadTextureFromFile(const std::string& path, const std::string& directory, bool gamma);
+
+// Builds the mipmaps of the texture bound on the active unit and gives it the
+// model textures' sampling: repeating, trilinear.
+void setModelTextureSampling();
