@@ -59,18 +59,6 @@ AudioFrameInput audioFrameInput(const Level& level, const glm::mat4& view, const
     return input;
 }
 
-SceneLighting sceneLighting(DrawMode drawMode, bool staticLightStored)
-{
-    SceneLighting lighting;
-    if (drawMode == DrawMode::Unlit) {
-        lighting.staticScenery = LightingMode::None;
-        lighting.others = LightingMode::None;
-    } else if (!staticLightStored) {
-        lighting.staticScenery = LightingMode::PerPixel;
-    }
-    return lighting;
-}
-
 std::string screenshotName(const FrameworkArguments& arguments)
 {
     return arguments.hasFilename ? arguments.filename : DefaultScreenshotName;
@@ -142,7 +130,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     const DrawMode drawMode = run.drawMode();
     if (drawMode == DrawMode::NoMap)
         renderFlags.showMap = false;
-    const SceneLighting lighting = sceneLighting(drawMode, level.staticLight != nullptr);
+    const SceneLighting lighting = level.lighting;
     FrameScale frameScale(settings.renderScale);
     ScaledSceneTarget scaledTarget;
     long frameNumber = 0;

@@ -1,5 +1,7 @@
 #include "app/level.h"
 
+#include <algorithm>
+
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -50,9 +52,12 @@ std::shared_ptr<Shader> loadProgram(const std::string& name)
     return std::make_shared<Shader>(stem + ".vert", stem + ".frag");
 }
 
-// One program per lighting mode its draws use (see ShaderVariants).
+// One program per lighting mode its draws use (see ShaderVariants): each
+// variant costs its compile at start-up, so only these.
 std::shared_ptr<Shader> loadLitProgram(const std::string& name, std::vector<LightingMode> modes)
 {
+    std::sort(modes.begin(), modes.end());
+    modes.erase(std::unique(modes.begin(), modes.end()), modes.end());
     const std::string stem = "assets/shaders/" + name;
     return std::make_shared<Shader>(stem + ".vert", stem + ".frag", lightingModeVariants(modes));
 }
@@ -95,6 +100,15 @@ std::vector<Spider> loadSpiders(ControllerManager& manager, std::vector<Model>& 
     return spiders;
 }
 
+// The static scenery's mode, the others', and the bake when the light is stored.
+std::vector<LightingMode> modelProgramModes(const SceneLighting& lighting)
+{
+    std::vector<LightingMode> modes{lighting.staticScenery, lighting.others};
+    if (lighting.staticScenery == LightingMode::Stored)
+        modes.push_back(LightingMode::Bake);
+    return modes;
+}
+
 }  // namespace
 
 const std::vector<glm::vec3>& spiderPatrolAxes()
@@ -104,13 +118,11 @@ const std::vector<glm::vec3>& spiderPatrolAxes()
     return axes;
 }
 
-Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStaticLight)
-    : textureProgram(loadProgram("texture")),
-      modelProgram(loadLitProgram(
-          "model", {LightingMode::PerPixel, LightingMode::Stored, LightingMode::Bake, LightingMode::None})),
+Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLighting& modes)
+    : textureProgram(loadProgram("texture")), modelProgram(loadLitProgram("model", modelProgramModes(modes))),
       depthProgram(loadProgram("depth")), quadProgram(loadProgram("quad")),
       // The skeleton moves: it is never stored or baked.
-      skinningProgram(loadLitProgram("skinning", {LightingMode::PerPixel, LightingMode::None})),
+      skinningProgram(loadLitProgram("skinning", {modes.others})),
       controllerManager(std::make_unique<ControllerManager>(*PhysicsWorld::scene)),
       woodTexture(std::make_shared<Texture>("assets/textures/wood_texture.dds")),
       tilesTexture(std::make_shared<Texture>("assets/textures/tiles_diffuse.dds")),
@@ -125,7 +137,7 @@ Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStatic
       riddle(loadStaticModel("assets/geometry/riddle/Riddle.obj")),
       player(*controllerManager, PlayerStart, clock.steadyNanoseconds()), torchLights(::torchLights()),
       lightGrid(buildLightGrid(torchLights)), lightGridTexture(std::make_unique<LightGridTexture>(lightGrid)),
-      shadowMap(createShadowMap())
+      shadowMap(createShadowMap()), lighting(modes)
 {
     modelProgram->use();
     uploadLightingConstants(*modelProgram, torchLights);
@@ -134,7 +146,7 @@ Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStatic
     // never changes, so once is enough.
     skinningProgram->use();
     uploadLightGridUniforms(*skinningProgram, lightGrid);
-    if (storeStaticLight) {
+    if (lighting.staticScenery == LightingMode::Stored) {
         staticLight = std::make_unique<StaticLight>(
             std::vector<const Model*>{&map, &door, &lava, &podium, &riddle}, staticLightAtlasSettings());
         modelProgram->use();

@@ -15,6 +15,7 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
+#include "app/render_passes.h"
 #include "app/shadow_map.h"
 #include "app/startup_settings.h"
 #include "framework/shader.h"
@@ -39,9 +40,9 @@ const std::vector<glm::vec3>& spiderPatrolAxes();
 
 class Level {
 public:
-    // With `storeStaticLight` the fixed light of the static scenery is baked
-    // once here; without it every fragment is lit per pixel.
-    Level(const StartupSettings& settings, GameClock& clock, bool storeStaticLight);
+    // The model and skinning programs are built for the modes of `lighting`
+    // only. When the static scenery reads stored light, it is baked here.
+    Level(const StartupSettings& settings, GameClock& clock, const SceneLighting& lighting);
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
 
@@ -80,6 +81,7 @@ public:
     std::unique_ptr<LightGridTexture> lightGridTexture;
     ShadowMap shadowMap;
     StandInTexture standInTexture;
+    SceneLighting lighting;
     // Map, door, lava, podium and riddle lit once; null when lit per pixel.
     std::unique_ptr<StaticLight> staticLight;
     Camera camera;

@@ -15,6 +15,7 @@
 #include "app/lighting.h"
 #include "app/level.h"
 #include "app/render_flags.h"
+#include "app/render_passes.h"
 #include "app/replay/run_options.h"
 #include "app/startup_failure.h"
 #include "app/startup_settings.h"
@@ -181,7 +182,8 @@ int main(int argc, char** argv)
 
     bool outputsWritten = true;
     {
-        Level level(settings, run.clock(), run.storesStaticLight());
+        Level level(settings, run.clock(),
+                    sceneLighting(run.drawMode() == DrawMode::Unlit, run.storesStaticLight()));
         audio.start(audioScene(level));
         if (!glfwWindowShouldClose(window))
             outputsWritten = runFrameLoop(window, level, settings, arguments, run, audio);

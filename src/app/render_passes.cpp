@@ -29,6 +29,18 @@ const std::vector<std::string>& boneMatrixNames()
 
 }  // namespace
 
+SceneLighting sceneLighting(bool unlit, bool storeStaticLight)
+{
+    SceneLighting lighting;
+    if (unlit) {
+        lighting.staticScenery = LightingMode::None;
+        lighting.others = LightingMode::None;
+    } else if (!storeStaticLight) {
+        lighting.staticScenery = LightingMode::PerPixel;
+    }
+    return lighting;
+}
+
 void renderShadowPass(const Level& level, const glm::mat4& lightSpace)
 {
     Shader& depth = *level.depthProgram;
