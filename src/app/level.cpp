@@ -5,6 +5,7 @@
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
 
+#include "scene/model_file_reader.h"
 #include "app/lighting.h"
 #include "app/render_passes.h"
 #include "app/replay/game_clock.h"
@@ -24,6 +25,12 @@ constexpr float SpiderPatrolDistance = 40.0f;
 
 const char* const SkeletonModelPath = "assets/geometry/magicSkeleton/scene.gltf";
 const char* const SpiderModelPath = "assets/geometry/spiders/Spider.obj";
+const char* const MapModelPath = "assets/geometry/map/Map.obj";
+const char* const TorchesModelPath = "assets/geometry/torches/Torches.obj";
+const char* const DoorModelPath = "assets/geometry/door/Door.obj";
+const char* const LavaModelPath = "assets/geometry/lava/Lava.obj";
+const char* const PodiumModelPath = "assets/geometry/podium/Podium.obj";
+const char* const RiddleModelPath = "assets/geometry/riddle/Riddle.obj";
 
 const glm::vec3 SpiderStarts[] = {
     {56.135f, 1.5f, -42.508f},
@@ -63,38 +70,39 @@ std::shared_ptr<Shader> loadLitProgram(const std::string& name, std::vector<Ligh
 }
 
 // A level model with one static collider per mesh (no controller manager).
-Model loadStaticModel(const std::string& path)
+Model loadStaticModel(ModelFileReader& files, const std::string& path)
 {
-    return Model(findAssetFile(path), PhysicsWorld::scene.get(), nullptr, false, ObjScale, 1.0f, 1.0f);
+    return Model(files.take(path), PhysicsWorld::scene.get(), nullptr, false, ObjScale, 1.0f, 1.0f);
 }
 
 // A model that is only drawn.
-Model loadScenery(const std::string& path)
+Model loadScenery(ModelFileReader& files, const std::string& path)
 {
-    return Model(findAssetFile(path), false, ObjScale);
+    return Model(files.take(path), false, ObjScale);
 }
 
-Model loadSpiderModel(ControllerManager& manager)
+Model loadSpiderModel(ModelFileReader& files, ControllerManager& manager)
 {
-    return Model(findAssetFile(SpiderModelPath), PhysicsWorld::scene.get(), &manager, false, ObjScale, 1.0f,
+    return Model(files.take(SpiderModelPath), PhysicsWorld::scene.get(), &manager, false, ObjScale, 1.0f,
                  1.0f);
 }
 
-Model loadSkeletonModel(ControllerManager& manager)
+Model loadSkeletonModel(ModelFileReader& files, ControllerManager& manager)
 {
-    return Model(findAssetFile(SkeletonModelPath), PhysicsWorld::scene.get(), &manager, false, SkeletonScale,
+    return Model(files.take(SkeletonModelPath), PhysicsWorld::scene.get(), &manager, false, SkeletonScale,
                  SkeletonRadiusFactor, SkeletonHeightFactor);
 }
 
 // Spiders are loaded one by one, each model followed by its spider, and each
 // load gets its own capsule. The models are kept beside their spiders.
-std::vector<Spider> loadSpiders(ControllerManager& manager, std::vector<Model>& models)
+std::vector<Spider> loadSpiders(ModelFileReader& files, ControllerManager& manager,
+                                std::vector<Model>& models)
 {
     std::vector<Spider> spiders;
     models.reserve(std::size(SpiderStarts));
     spiders.reserve(std::size(SpiderStarts));
     for (const glm::vec3& start : SpiderStarts) {
-        models.push_back(loadSpiderModel(manager));
+        models.push_back(loadSpiderModel(files, manager));
         spiders.emplace_back(models.back(), start, SpiderPatrolDistance);
     }
     return spiders;
@@ -111,6 +119,14 @@ std::vector<LightingMode> modelProgramModes(const SceneLighting& lighting)
 
 }  // namespace
 
+std::vector<std::string> levelModelPaths()
+{
+    std::vector<std::string> paths{MapModelPath, TorchesModelPath, DoorModelPath, LavaModelPath};
+    paths.insert(paths.end(), std::size(SpiderStarts), SpiderModelPath);
+    paths.insert(paths.end(), {SkeletonModelPath, PodiumModelPath, RiddleModelPath});
+    return paths;
+}
+
 const std::vector<glm::vec3>& spiderPatrolAxes()
 {
     static const std::vector<glm::vec3> axes{
@@ -118,7 +134,8 @@ const std::vector<glm::vec3>& spiderPatrolAxes()
     return axes;
 }
 
-Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLighting& modes)
+Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLighting& modes,
+             ModelFileReader& files)
     : textureProgram(loadProgram("texture")), modelProgram(loadLitProgram("model", modelProgramModes(modes))),
       depthProgram(loadProgram("depth")), quadProgram(loadProgram("quad")),
       // The skeleton moves: it is never stored or baked.
@@ -126,15 +143,12 @@ Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLight
       controllerManager(std::make_unique<ControllerManager>(*PhysicsWorld::scene)),
       woodTexture(std::make_shared<Texture>("assets/textures/wood_texture.dds")),
       tilesTexture(std::make_shared<Texture>("assets/textures/tiles_diffuse.dds")),
-      map(loadStaticModel("assets/geometry/map/Map.obj")),
-      torches(loadScenery("assets/geometry/torches/Torches.obj")),
-      door(loadStaticModel("assets/geometry/door/Door.obj")),
-      lava(loadScenery("assets/geometry/lava/Lava.obj")), spiderModels(),
-      spiders(loadSpiders(*controllerManager, spiderModels)),
-      skeletonModel(loadSkeletonModel(*controllerManager)), skeleton(skeletonModel, SkeletonStart),
+      map(loadStaticModel(files, MapModelPath)), torches(loadScenery(files, TorchesModelPath)),
+      door(loadStaticModel(files, DoorModelPath)), lava(loadScenery(files, LavaModelPath)), spiderModels(),
+      spiders(loadSpiders(files, *controllerManager, spiderModels)),
+      skeletonModel(loadSkeletonModel(files, *controllerManager)), skeleton(skeletonModel, SkeletonStart),
       animationClip(findAssetFile(SkeletonModelPath), skeletonModel), animationPlayer(&animationClip),
-      podium(loadStaticModel("assets/geometry/podium/Podium.obj")),
-      riddle(loadStaticModel("assets/geometry/riddle/Riddle.obj")),
+      podium(loadStaticModel(files, PodiumModelPath)), riddle(loadStaticModel(files, RiddleModelPath)),
       player(*controllerManager, PlayerStart, clock.steadyNanoseconds()), torchLights(::torchLights()),
       lightGrid(buildLightGrid(torchLights)), lightGridTexture(std::make_unique<LightGridTexture>(lightGrid)),
       shadowMap(createShadowMap()), lighting(modes)

@@ -34,6 +34,11 @@
 #include "scene/static_light.h"
 
 class GameClock;
+class ModelFileReader;
+
+// The model files the level is built from, in the order it builds them (the
+// spider's four times), for a ModelFileReader.
+std::vector<std::string> levelModelPaths();
 
 // Patrol axes of spiders 1 to 4, in the order the frame updates them.
 const std::vector<glm::vec3>& spiderPatrolAxes();
@@ -42,7 +47,9 @@ class Level {
 public:
     // The model and skinning programs are built for the modes of `lighting`
     // only. When the static scenery reads stored light, it is baked here.
-    Level(const StartupSettings& settings, GameClock& clock, const SceneLighting& lighting);
+    // Each model is built from `files`' read of its file.
+    Level(const StartupSettings& settings, GameClock& clock, const SceneLighting& lighting,
+          ModelFileReader& files);
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
 

@@ -12,6 +12,7 @@
 #include "app/frame_loop.h"
 #include "app/help_text.h"
 #include "app/key_callback.h"
+#include "scene/model_file_reader.h"
 #include "app/lighting.h"
 #include "app/level.h"
 #include "app/render_flags.h"
@@ -20,6 +21,7 @@
 #include "app/startup_failure.h"
 #include "app/startup_settings.h"
 #include "audio/game_audio.h"
+#include "framework/asset_search.h"
 #include "framework/console.h"
 #include "framework/framework.h"
 #include "game/camera_math.h"
@@ -128,6 +130,9 @@ int main(int argc, char** argv)
     if (!run.prepare(commandLine.replay, arguments.runHeadless))
         return 2;
 
+    // The level's model files are read on a worker while the window, the
+    // context and the shaders are made.
+    ModelFileReader levelFiles(levelModelPaths(), executableDirectory());
     StartupSettings settings = readStartupSettings(arguments);
     if (commandLine.replay.hasRenderScale) {
         const std::string refused =
@@ -183,7 +188,8 @@ int main(int argc, char** argv)
     bool outputsWritten = true;
     {
         Level level(settings, run.clock(),
-                    sceneLighting(run.drawMode() == DrawMode::Unlit, run.storesStaticLight()));
+                    sceneLighting(run.drawMode() == DrawMode::Unlit, run.storesStaticLight()), levelFiles);
+        levelFiles.stop();
         audio.start(audioScene(level));
         if (!glfwWindowShouldClose(window))
             outputsWritten = runFrameLoop(window, level, settings, arguments, run, audio);
