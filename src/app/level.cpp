@@ -1,6 +1,9 @@
 #include "app/level.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <sstream>
 
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
@@ -12,6 +15,7 @@
 #include "framework/asset_search.h"
 #include "game/physics/physics_world.h"
 #include "scene/lighting_mode.h"
+#include "scene/static_light_file.h"
 
 namespace {
 
@@ -117,6 +121,61 @@ std::vector<LightingMode> modelProgramModes(const SceneLighting& lighting)
     return modes;
 }
 
+std::string shaderText(const std::string& relativePath)
+{
+    std::ifstream file(findShaderFile(relativePath), std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Everything the stored light is made of: the game's build (its code and every
+// constant in it: lights, atlas settings, the shadow light), the GL driver,
+// the shaders the bake draws with, and the geometry it draws: the static
+// scenery into the atlas, and the shadow casters (the spiders where they stand
+// at the bake) into the shadow map.
+std::uint64_t staticLightKey(const Level& level)
+{
+    StaticLightKey key;
+    key.add(executableBuildId());
+    for (const GLenum name : {GL_VENDOR, GL_RENDERER, GL_VERSION})
+        key.add(reinterpret_cast<const char*>(glGetString(name)));
+    for (const char* shader : {"model.vert", "model.frag", "depth.vert", "depth.frag"})
+        key.add(shaderText(std::string("assets/shaders/") + shader));
+    std::vector<const Model*> drawn{&level.map, &level.door, &level.lava, &level.podium, &level.riddle};
+    for (const Model& spider : level.spiderModels)
+        drawn.push_back(&spider);
+    for (const Model* model : drawn)
+        for (const Mesh& mesh : model->meshes) {
+            key.addValues(mesh.vertices);
+            key.addValues(mesh.indices);
+        }
+    for (const Spider& spider : level.spiders)
+        key.add(&spider.modelMatrix, sizeof spider.modelMatrix);
+    return key.value();
+}
+
+// The light stored by an earlier start when it was made of the same things;
+// otherwise a bake, stored for the next start (where the user has a cache folder).
+void loadOrBakeStaticLight(Level& level)
+{
+    StaticLight& light = *level.staticLight;
+    const std::string cache = staticLightCachePath();
+    const std::uint64_t key = cache.empty() ? 0 : staticLightKey(level);
+    if (!cache.empty()) {
+        if (const auto stored = readStaticLightFile(cache, key, light.width(), light.height())) {
+            light.load(*stored);
+            return;
+        }
+    }
+    bakeStaticLight(level);
+    if (cache.empty())
+        return;
+    // Not writing it only costs the next start a bake: nothing to report.
+    if (const auto texels = light.texels())
+        writeStaticLightFile(cache, key, *texels);
+}
+
 }  // namespace
 
 std::vector<std::string> levelModelPaths()
@@ -165,7 +224,7 @@ Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLight
             std::vector<const Model*>{&map, &door, &lava, &podium, &riddle}, staticLightAtlasSettings());
         modelProgram->use();
         StaticLight::setSamplerUniforms(*modelProgram);
-        bakeStaticLight(*this);
+        loadOrBakeStaticLight(*this);
     }
 
     camera.setup(settings.camera.fovDegrees, aspectRatio(settings.window), settings.camera.nearPlane,
