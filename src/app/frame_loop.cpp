@@ -1,7 +1,10 @@
 #include "app/frame_loop.h"
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
+#include <sstream>
+#include <vector>
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -89,12 +92,32 @@ public:
     void frameFinished()
     {
         const auto now = std::chrono::steady_clock::now();
-        if (controller && previousEnd)
-            controller->frameFinished(std::chrono::duration<double>(now - *previousEnd).count());
+        if (controller) {
+            chosen.push_back(controller->scale());
+            if (previousEnd)
+                controller->frameFinished(std::chrono::duration<double>(now - *previousEnd).count());
+        }
         previousEnd = now;
     }
 
+    // Under auto, after the run: "Render scale auto: median 0.6, from 0.5 to 1, 12 changes".
+    void printChoices() const
+    {
+        if (!controller || chosen.empty())
+            return;
+        int changes = 0;
+        for (std::size_t i = 1; i < chosen.size(); ++i)
+            changes += chosen[i] != chosen[i - 1];
+        std::vector<float> sorted = chosen;
+        std::sort(sorted.begin(), sorted.end());
+        std::ostringstream line;
+        line << "Render scale auto: median " << sorted[sorted.size() / 2] << ", from " << sorted.front()
+             << " to " << sorted.back() << ", " << changes << " changes";
+        printLine(line.str());
+    }
+
 private:
+    std::vector<float> chosen;  // under auto, each frame's scale
     float fixed = 1.0f;
     std::optional<DynamicResolution> controller;
     std::optional<std::chrono::steady_clock::time_point> previousEnd;
@@ -212,5 +235,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         previousTime = now;
     }
     glfwSetWindowUserPointer(window, nullptr);
-    return run.finish() && outputsWritten;
+    const bool timesWritten = run.finish();
+    frameScale.printChoices();
+    return timesWritten && outputsWritten;
 }
