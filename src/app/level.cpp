@@ -13,22 +13,13 @@
 #include "app/render_passes.h"
 #include "app/replay/game_clock.h"
 #include "framework/asset_search.h"
-#include "game/physics/physics_world.h"
+#include "game/level_creatures.h"
+#include "physics/physics_world.h"
 #include "scene/lighting_mode.h"
 #include "scene/static_light_file.h"
 
 namespace {
 
-// OBJ files are written at twice the world's size.
-constexpr float ObjScale = 0.5f;
-constexpr float SkeletonScale = 1.0f;
-// The skeleton's capsule is a fraction of its (raw, five times too large) mesh.
-constexpr float SkeletonRadiusFactor = 0.1f;
-constexpr float SkeletonHeightFactor = 0.15f;
-constexpr float SpiderPatrolDistance = 40.0f;
-
-const char* const SkeletonModelPath = "assets/geometry/magicSkeleton/scene.gltf";
-const char* const SpiderModelPath = "assets/geometry/spiders/Spider.obj";
 const char* const MapModelPath = "assets/geometry/map/Map.obj";
 const char* const TorchesModelPath = "assets/geometry/torches/Torches.obj";
 const char* const DoorModelPath = "assets/geometry/door/Door.obj";
@@ -36,13 +27,6 @@ const char* const LavaModelPath = "assets/geometry/lava/Lava.obj";
 const char* const PodiumModelPath = "assets/geometry/podium/Podium.obj";
 const char* const RiddleModelPath = "assets/geometry/riddle/Riddle.obj";
 
-const glm::vec3 SpiderStarts[] = {
-    {56.135f, 1.5f, -42.508f},
-    {161.625f, 1.5f, -42.339f},
-    {212.445f, 1.5f, -100.04f},
-    {212.44f, 1.5f, -199.82f},
-};
-const glm::vec3 SkeletonStart{-7.0f, 3.0f, -8.1f};
 const glm::vec3 PlayerStart{4.0f, 2.5f, 4.0f};
 
 // Torch pools fade over metres: four texels a unit carry them. The lava light's
@@ -76,25 +60,20 @@ std::shared_ptr<Shader> loadLitProgram(const std::string& name, std::vector<Ligh
 // A level model with one static collider per mesh (no controller manager).
 Model loadStaticModel(ModelFileReader& files, const std::string& path)
 {
-    return Model(files.take(path), PhysicsWorld::scene.get(), nullptr, false, ObjScale, 1.0f, 1.0f);
+    return Model(files.take(path), PhysicsWorld::scene.get(), nullptr, false, LevelObjScale, 1.0f, 1.0f);
 }
 
 // A model that is only drawn.
 Model loadScenery(ModelFileReader& files, const std::string& path)
 {
-    return Model(files.take(path), false, ObjScale);
+    return Model(files.take(path), false, LevelObjScale);
 }
 
-Model loadSpiderModel(ModelFileReader& files, ControllerManager& manager)
+// A creature's own model load, with its own capsule.
+Model loadCreatureModel(ModelFileReader& files, const CreatureBody& body, ControllerManager& manager)
 {
-    return Model(files.take(SpiderModelPath), PhysicsWorld::scene.get(), &manager, false, ObjScale, 1.0f,
-                 1.0f);
-}
-
-Model loadSkeletonModel(ModelFileReader& files, ControllerManager& manager)
-{
-    return Model(files.take(SkeletonModelPath), PhysicsWorld::scene.get(), &manager, false, SkeletonScale,
-                 SkeletonRadiusFactor, SkeletonHeightFactor);
+    return Model(files.take(body.modelFile), PhysicsWorld::scene.get(), &manager, false, body.scale,
+                 body.capsuleRadiusFactor, body.capsuleHeightFactor);
 }
 
 // Spiders are loaded one by one, each model followed by its spider, and each
@@ -103,11 +82,11 @@ std::vector<Spider> loadSpiders(ModelFileReader& files, ControllerManager& manag
                                 std::vector<Model>& models)
 {
     std::vector<Spider> spiders;
-    models.reserve(std::size(SpiderStarts));
-    spiders.reserve(std::size(SpiderStarts));
-    for (const glm::vec3& start : SpiderStarts) {
-        models.push_back(loadSpiderModel(files, manager));
-        spiders.emplace_back(models.back(), start, SpiderPatrolDistance);
+    models.reserve(LevelSpiders.size());
+    spiders.reserve(LevelSpiders.size());
+    for (const CreaturePlacement& spider : LevelSpiders) {
+        models.push_back(loadCreatureModel(files, spider.body, manager));
+        spiders.emplace_back(models.back(), spider.start, spider.patrolAxis, spider.patrolDistance);
     }
     return spiders;
 }
@@ -181,16 +160,10 @@ void loadOrBakeStaticLight(Level& level)
 std::vector<std::string> levelModelPaths()
 {
     std::vector<std::string> paths{MapModelPath, TorchesModelPath, DoorModelPath, LavaModelPath};
-    paths.insert(paths.end(), std::size(SpiderStarts), SpiderModelPath);
-    paths.insert(paths.end(), {SkeletonModelPath, PodiumModelPath, RiddleModelPath});
+    for (const CreaturePlacement& spider : LevelSpiders)
+        paths.push_back(spider.body.modelFile);
+    paths.insert(paths.end(), {LevelSkeleton.body.modelFile, PodiumModelPath, RiddleModelPath});
     return paths;
-}
-
-const std::vector<glm::vec3>& spiderPatrolAxes()
-{
-    static const std::vector<glm::vec3> axes{
-        {1.0f, 0.0f, 0.0f}, {1.0f, 0.0f, 0.0f}, {0.0f, 0.0f, -1.0f}, {0.0f, 0.0f, -1.0f}};
-    return axes;
 }
 
 Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLighting& modes,
@@ -205,8 +178,9 @@ Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLight
       map(loadStaticModel(files, MapModelPath)), torches(loadScenery(files, TorchesModelPath)),
       door(loadStaticModel(files, DoorModelPath)), lava(loadScenery(files, LavaModelPath)), spiderModels(),
       spiders(loadSpiders(files, *controllerManager, spiderModels)),
-      skeletonModel(loadSkeletonModel(files, *controllerManager)), skeleton(skeletonModel, SkeletonStart),
-      animationClip(findAssetFile(SkeletonModelPath), skeletonModel), animationPlayer(&animationClip),
+      skeletonModel(loadCreatureModel(files, LevelSkeleton.body, *controllerManager)),
+      skeleton(skeletonModel, LevelSkeleton.start),
+      animationClip(findAssetFile(LevelSkeleton.body.modelFile), skeletonModel), animationPlayer(&animationClip),
       podium(loadStaticModel(files, PodiumModelPath)), riddle(loadStaticModel(files, RiddleModelPath)),
       player(*controllerManager, PlayerStart, clock.steadyNanoseconds()), torchLights(::torchLights()),
       lightGrid(buildLightGrid(torchLights)), lightGridTexture(std::make_unique<LightGridTexture>(lightGrid)),
@@ -222,6 +196,14 @@ Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLight
     if (lighting.staticScenery == LightingMode::Stored) {
         staticLight = std::make_unique<StaticLight>(
             std::vector<const Model*>{&map, &door, &lava, &podium, &riddle}, staticLightAtlasSettings());
+        // An atlas the driver refused cannot be baked: the static scenery is
+        // lit like the rest, whose variant the model program already has.
+        if (!staticLight->isComplete()) {
+            staticLight.reset();
+            lighting.staticScenery = lighting.others;
+        }
+    }
+    if (staticLight) {
         modelProgram->use();
         StaticLight::setSamplerUniforms(*modelProgram);
         loadOrBakeStaticLight(*this);
@@ -233,11 +215,11 @@ Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLight
     assembledAt = static_cast<float>(clock.frameSeconds());
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
 
-    spiders[2].turn(90.0f);
-    spiders[3].turn(90.0f);
-    skeleton.turn(90.0f);
+    for (std::size_t i = 0; i < spiders.size(); ++i)
+        spiders[i].turn(LevelSpiders[i].headingDegrees);
+    skeleton.turn(LevelSkeleton.headingDegrees);
 
-    const glm::dvec3 skeletonCentre =
-        skeleton.model.controller ? skeleton.model.controller->getPosition() : glm::dvec3(SkeletonStart);
+    const glm::dvec3 skeletonCentre = skeleton.model.controller ? skeleton.model.controller->getPosition()
+                                                                : glm::dvec3(LevelSkeleton.start);
     skeletonPlacement = glm::translate(glm::mat4(1.0f), glm::vec3(skeletonCentre));
 }

@@ -25,7 +25,7 @@
 #include "framework/console.h"
 #include "framework/framework.h"
 #include "game/camera_math.h"
-#include "game/physics/physics_world.h"
+#include "physics/physics_world.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ void setWindowHints(const WindowSettings& window)
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
     glfwWindowHint(GLFW_OPENGL_DEBUG_CONTEXT, GLFW_TRUE);
     glfwWindowHint(GLFW_REFRESH_RATE, window.refreshRate);
-    glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
+    glfwWindowHint(GLFW_RESIZABLE, window.resizable ? GLFW_TRUE : GLFW_FALSE);
     glfwWindowHint(GLFW_SAMPLES, 4);
 }
 
@@ -161,7 +161,7 @@ int main(int argc, char** argv)
     // keeps whatever the driver syncs to.
     if (commandLine.replay.timedemo)
         glfwSwapInterval(0);
-    run.attachWindow(window, MouseSensitivity);
+    run.attachWindow(window, MouseSensitivity, settings.controls);
 
     glewExperimental = GL_TRUE;
     const GLenum glewResult = glewInit();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/controls_section.h"
 #include "app/render_flags.h"
 #include "app/settings.h"
 #include "framework/console.h"
@@ -19,6 +20,7 @@ WindowSettings readWindowSettings(const SettingsFile& file)
     window.refreshRate = file.getInt("window", "refresh_rate", defaults.refreshRate);
     window.fullscreen = file.getBool("window", "fullscreen", defaults.fullscreen);
     window.title = file.getString("window", "title", defaults.title);
+    window.resizable = file.getBool("window", "resizable", defaults.resizable);
     return window;
 }
 
@@ -89,6 +91,10 @@ StartupSettings readStartupSettings(const FrameworkArguments& arguments)
         settings.window = readWindowSettings(windowFile);
         settings.renderScale = readRenderScaleSettings(windowFile);
         settings.audio = readAudioSettings(windowFile);
+        std::vector<std::string> notes;
+        settings.controls = readControlSettings(windowFile, notes);
+        for (const std::string& note : notes)
+            printLine(note);
     }
     settings.camera = readCameraSettings(arguments.hasInitCamera ? arguments.initCamera : CameraSettingsPath);
     settings.renderer =

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/input/control_settings.h"
 #include "app/render_scale.h"
 #include "audio/audio_settings.h"
 
@@ -20,6 +21,9 @@ struct WindowSettings {
     int refreshRate = 60;
     bool fullscreen = false;
     std::string title = "KORVEL 2024";
+    // The player may resize and maximise the window; from the first resize on,
+    // the projection follows the framebuffer's shape.
+    bool resizable = false;
 };
 
 struct CameraSettings {
@@ -39,6 +43,7 @@ struct StartupSettings {
     WindowSettings window;
     RenderScaleSettings renderScale;  // render_scale, target_fps, min_render_scale of [window]
     AudioSettings audio;              // the [audio] section of window.ini
+    ControlSettings controls;         // the [controls] section of window.ini
     CameraSettings camera;
     RendererStartSettings renderer;
 };

@@ -75,10 +75,10 @@ void GameTree::writeFile(const std::string& relativePath, const std::string& con
     writeWholeFile(path, content);
 }
 
-GameRun GameTree::run(const std::string& arguments, const std::vector<std::string>& expectedGlMessages) const
+namespace {
+
+GameRun runCommand(const std::string& command)
 {
-    const std::string command =
-        "cd '" + root().string() + "' && ./build/korvel " + arguments + " </dev/null 2>&1";
     GameRun result;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
@@ -89,6 +89,23 @@ GameRun GameTree::run(const std::string& arguments, const std::vector<std::strin
         result.output.append(buffer.data(), count);
     const int status = pclose(pipe);
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+}  // namespace
+
+GameRun GameTree::run(const std::string& arguments, const std::vector<std::string>& expectedGlMessages) const
+{
+    const GameRun result =
+        runCommand("cd '" + root().string() + "' && ./build/korvel " + arguments + " </dev/null 2>&1");
     expectNoGlDebugMessages(arguments, result.output, expectedGlMessages);
+    return result;
+}
+
+GameRun GameTree::runScript(const std::string& script) const
+{
+    writeFile("run.sh", script);
+    const GameRun result = runCommand("cd '" + root().string() + "' && bash run.sh </dev/null 2>&1");
+    expectNoGlDebugMessages("(script)", result.output, {});
     return result;
 }
