@@ -54,9 +54,18 @@ timed_run() {
     start_display
     local start end
     start=$(date +%s.%N)
-    (cd "$work" && env "${environment[@]}" "$build" --run_headless --filename "$work/shot" </dev/null >/dev/null 2>&1)
+    local status=0
+    (cd "$work" && env "${environment[@]}" "$build" --run_headless --filename "$work/shot" </dev/null \
+        >"$work/output" 2>&1) || status=$?
     end=$(date +%s.%N)
     stop_display
+    # A run that failed (say, a build outside its source tree, which finds no
+    # assets) would only time its error.
+    if [ "$status" -ne 0 ]; then
+        echo "$build failed (exit status $status):" >&2
+        tail -n 5 "$work/output" >&2
+        exit 1
+    fi
     awk -v start="$start" -v end="$end" 'BEGIN { printf "%.3f", end - start }'
 }
 
