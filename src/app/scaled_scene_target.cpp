@@ -88,6 +88,8 @@ void ScaledSceneTarget::release()
 bool ScaledSceneTarget::bind(PixelSize wanted)
 {
     if (samples < 0) {
+        // GL_SAMPLES is the bound framebuffer's: the window's is wanted.
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
         glGetIntegerv(GL_SAMPLES, &samples);
         if (samples < 0)
             samples = 0;
