@@ -1,13 +1,21 @@
 #include "app/frame_loop.h"
 
+#include <algorithm>
+#include <chrono>
+#include <optional>
+#include <sstream>
+#include <vector>
+
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include "app/dynamic_resolution.h"
 #include "app/level.h"
 #include "app/physics_view.h"
 #include "app/render_flags.h"
 #include "app/render_passes.h"
 #include "app/replay/run_options.h"
+#include "app/scaled_scene_target.h"
 #include "app/shadow_map.h"
 #include "app/window_controls.h"
 #include "audio/game_audio.h"
@@ -54,41 +62,71 @@ AudioFrameInput audioFrameInput(const Level& level, const glm::mat4& view, const
     return input;
 }
 
-SceneLighting sceneLighting(DrawMode drawMode, bool staticLightStored)
-{
-    SceneLighting lighting;
-    if (drawMode == DrawMode::Unlit) {
-        lighting.staticScenery = LightingMode::None;
-        lighting.others = LightingMode::None;
-    } else if (!staticLightStored) {
-        lighting.staticScenery = LightingMode::PerPixel;
-    }
-    return lighting;
-}
-
 std::string screenshotName(const FrameworkArguments& arguments)
 {
     return arguments.hasFilename ? arguments.filename : DefaultScreenshotName;
 }
 
-struct FramebufferSize {
-    int width = 0;
-    int height = 0;
-};
-
 // In pixels; on a scaled display it differs from the window's size in screen
 // coordinates, so the viewport asks for it every frame.
-FramebufferSize framebufferSize(GLFWwindow* window)
+PixelSize framebufferSize(GLFWwindow* window)
 {
-    FramebufferSize size;
+    PixelSize size;
     glfwGetFramebufferSize(window, &size.width, &size.height);
     return size;
 }
 
+// The share of the framebuffer each frame's 3-D passes draw: fixed, or picked
+// by the controller from the times of the frames before.
+class FrameScale {
+public:
+    explicit FrameScale(const RenderScaleSettings& settings) : fixed(settings.scale)
+    {
+        if (settings.automatic)
+            controller.emplace(settings.targetFps, settings.minRenderScale);
+    }
+
+    float scale() const { return controller ? controller->scale() : fixed; }
+
+    // After the swap: the time since the previous frame's swap goes to the controller.
+    void frameFinished()
+    {
+        const auto now = std::chrono::steady_clock::now();
+        if (controller) {
+            chosen.push_back(controller->scale());
+            if (previousEnd)
+                controller->frameFinished(std::chrono::duration<double>(now - *previousEnd).count());
+        }
+        previousEnd = now;
+    }
+
+    // Under auto, after the run: "Render scale auto: median 0.6, from 0.5 to 1, 12 changes".
+    void printChoices() const
+    {
+        if (!controller || chosen.empty())
+            return;
+        int changes = 0;
+        for (std::size_t i = 1; i < chosen.size(); ++i)
+            changes += chosen[i] != chosen[i - 1];
+        std::vector<float> sorted = chosen;
+        std::sort(sorted.begin(), sorted.end());
+        std::ostringstream line;
+        line << "Render scale auto: median " << sorted[sorted.size() / 2] << ", from " << sorted.front()
+             << " to " << sorted.back() << ", " << changes << " changes";
+        printLine(line.str());
+    }
+
+private:
+    std::vector<float> chosen;  // under auto, each frame's scale
+    float fixed = 1.0f;
+    std::optional<DynamicResolution> controller;
+    std::optional<std::chrono::steady_clock::time_point> previousEnd;
+};
+
 // The settings' size where the framebuffer agrees with it, else the whole
 // framebuffer, with a line that says so.
 bool saveHeadlessScreenshot(const FrameworkArguments& arguments, const StartupSettings& settings,
-                            const FramebufferSize& framebuffer)
+                            const PixelSize& framebuffer)
 {
     const std::string name = screenshotName(arguments);
     const ScreenshotSize size = chooseScreenshotSize(
@@ -113,7 +151,9 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     const DrawMode drawMode = run.drawMode();
     if (drawMode == DrawMode::NoMap)
         renderFlags.showMap = false;
-    const SceneLighting lighting = sceneLighting(drawMode, level.staticLight != nullptr);
+    const SceneLighting lighting = level.lighting;
+    FrameScale frameScale(settings.renderScale);
+    ScaledSceneTarget scaledTarget;
     long frameNumber = 0;
     // The first frame's time step counts from the end of the level's assembly; its
     // forward direction is the camera's eye, still the origin, so it walks nowhere.
@@ -124,18 +164,24 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     while (windowControls.sitOutPause() && source.beginFrame()) {
         ++frameNumber;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        const FramebufferSize framebuffer = framebufferSize(window);
+        const PixelSize framebuffer = framebufferSize(window);
         const float now = static_cast<float>(clock.frameSeconds());
         const float deltaTime = source.frameTime(now - previousTime);
         level.camera.aspect = windowControls.aspect(framebuffer.width, framebuffer.height);
         const glm::mat4 projection = level.camera.projection();
 
-        // 1. Depth from the shadow light. A minimised window has no pixels to draw.
+        // 1. Depth from the shadow light; then the visible pass's target: the
+        //    window, or below render scale 1 the smaller off-screen picture. A
+        //    minimised window has no pixels to draw.
         const bool drawing = drawMode != DrawMode::Clear && framebuffer.width > 0 && framebuffer.height > 0;
         const glm::mat4 lightSpace = shadowLightSpaceMatrix();
+        bool scaled = false;
         if (drawing) {
             renderShadowPass(level, lightSpace);
-            prepareVisiblePass(level, framebuffer.width, framebuffer.height);
+            const PixelSize drawn = scaledSize(framebuffer.width, framebuffer.height, frameScale.scale());
+            scaled = frameScale.scale() < 1.0f && scaledTarget.bind(drawn);
+            const PixelSize visible = scaled ? drawn : framebuffer;
+            prepareVisiblePass(level, visible.width, visible.height);
         }
 
         // 2. Input, then the player and the camera, so this frame shows their new state.
@@ -160,6 +206,8 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
             setSkinningProgramUniforms(level, frame);
             drawAnimatedSkeleton(level, deltaTime);
             drawVisibleLevel(level, renderFlags.showMap, frame.lighting);
+            if (scaled)
+                scaledTarget.presentTo(framebuffer);
             physicsView.draw(frame.viewProjection, renderFlags.showPhysics);
         } else {
             level.animationPlayer.advance(deltaTime);
@@ -187,9 +235,12 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         glfwSwapBuffers(window);
         windowControls.afterSwap();
         run.frameFinished();
+        frameScale.frameFinished();
         if (lastFrame || glfwWindowShouldClose(window))
             break;
         previousTime = now;
     }
-    return run.finish() && outputsWritten;
+    const bool timesWritten = run.finish();
+    frameScale.printChoices();
+    return timesWritten && outputsWritten;
 }

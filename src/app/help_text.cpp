@@ -39,8 +39,8 @@ const std::vector<HelpRow> Keys = {
 };
 
 const std::vector<HelpRow> SettingsFiles = {
-    {WindowSettingsPath, "window size, refresh rate, full screen, title, resizable; sound; mouse"},
-    {"", "sensitivity, inverted look, gamepad look speed"},
+    {WindowSettingsPath, "window size, refresh rate, full screen, title, resizable, render scale;"},
+    {"", "sound; mouse sensitivity, inverted look, gamepad look speed"},
     {CameraSettingsPath, "field of view, near and far planes, yaw, pitch"},
     {RendererSettingsPath, "wireframe, culling, depth test, normals, texcoords"},
 };

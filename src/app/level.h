@@ -17,6 +17,7 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
+#include "app/render_passes.h"
 #include "app/shadow_map.h"
 #include "app/startup_settings.h"
 #include "framework/shader.h"
@@ -31,15 +32,23 @@
 #include "scene/light_grid.h"
 #include "scene/light_grid_texture.h"
 #include "scene/model.h"
+#include "scene/stand_in_texture.h"
 #include "scene/static_light.h"
 
 class GameClock;
+class ModelFileReader;
+
+// The model files the level is built from, in the order it builds them (the
+// spider's four times), for a ModelFileReader.
+std::vector<std::string> levelModelPaths();
 
 class Level {
 public:
-    // With `storeStaticLight` the fixed light of the static scenery is baked
-    // once here; without it every fragment is lit per pixel.
-    Level(const StartupSettings& settings, GameClock& clock, bool storeStaticLight);
+    // The model and skinning programs are built for the modes of `lighting`
+    // only. When the static scenery reads stored light, it is baked here.
+    // Each model is built from `files`' read of its file.
+    Level(const StartupSettings& settings, GameClock& clock, const SceneLighting& lighting,
+          ModelFileReader& files);
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
 
@@ -77,6 +86,8 @@ public:
     LightGrid lightGrid;
     std::unique_ptr<LightGridTexture> lightGridTexture;
     ShadowMap shadowMap;
+    StandInTexture standInTexture;
+    SceneLighting lighting;
     // Map, door, lava, podium and riddle lit once; null when lit per pixel
     // (asked for, or the driver refused the atlas's framebuffer).
     std::unique_ptr<StaticLight> staticLight;

@@ -12,13 +12,16 @@
 #include "app/frame_loop.h"
 #include "app/help_text.h"
 #include "app/key_callback.h"
+#include "scene/model_file_reader.h"
 #include "app/lighting.h"
 #include "app/level.h"
 #include "app/render_flags.h"
+#include "app/render_passes.h"
 #include "app/replay/run_options.h"
 #include "app/startup_failure.h"
 #include "app/startup_settings.h"
 #include "audio/game_audio.h"
+#include "framework/asset_search.h"
 #include "framework/console.h"
 #include "framework/framework.h"
 #include "game/camera_math.h"
@@ -127,7 +130,16 @@ int main(int argc, char** argv)
     if (!run.prepare(commandLine.replay, arguments.runHeadless))
         return 2;
 
-    const StartupSettings settings = readStartupSettings(arguments);
+    // The level's model files are read on a worker while the window, the
+    // context and the shaders are made.
+    ModelFileReader levelFiles(levelModelPaths(), executableDirectory());
+    StartupSettings settings = readStartupSettings(arguments);
+    if (commandLine.replay.hasRenderScale) {
+        const std::string refused =
+            readRenderScale(commandLine.replay.renderScale, "--render_scale", settings.renderScale);
+        if (!refused.empty())
+            printLine(refused);
+    }
     GameAudio audio;
     if (!audio.prepare(audioOptions(settings, commandLine)))
         return 2;
@@ -175,7 +187,9 @@ int main(int argc, char** argv)
 
     bool outputsWritten = true;
     {
-        Level level(settings, run.clock(), run.storesStaticLight());
+        Level level(settings, run.clock(),
+                    sceneLighting(run.drawMode() == DrawMode::Unlit, run.storesStaticLight()), levelFiles);
+        levelFiles.stop();
         audio.start(audioScene(level));
         if (!glfwWindowShouldClose(window))
             outputsWritten = runFrameLoop(window, level, settings, arguments, run, audio);

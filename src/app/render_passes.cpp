@@ -30,6 +30,18 @@ const std::vector<std::string>& boneMatrixNames()
 
 }  // namespace
 
+SceneLighting sceneLighting(bool unlit, bool storeStaticLight)
+{
+    SceneLighting lighting;
+    if (unlit) {
+        lighting.staticScenery = LightingMode::None;
+        lighting.others = LightingMode::None;
+    } else if (!storeStaticLight) {
+        lighting.staticScenery = LightingMode::PerPixel;
+    }
+    return lighting;
+}
+
 void renderShadowPass(const Level& level, const glm::mat4& lightSpace)
 {
     if (!level.shadowMap.castsShadows())
@@ -80,6 +92,7 @@ void prepareVisiblePass(const Level& level, int width, int height)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glBindTexture(GL_TEXTURE_2D, level.shadowMap.depthTexture);
     level.lightGridTexture->bind();
+    level.standInTexture.bind();
     if (level.staticLight)
         level.staticLight->bind();
     glActiveTexture(GL_TEXTURE0);

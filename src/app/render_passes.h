@@ -18,6 +18,11 @@ struct SceneLighting {
     LightingMode others = LightingMode::PerPixel;
 };
 
+// `unlit` (--draw unlit) gives everything its base colour; otherwise the static
+// scenery reads its stored light when `storeStaticLight`, and is lit per pixel
+// like everything else when not.
+SceneLighting sceneLighting(bool unlit, bool storeStaticLight);
+
 // What every program of the visible pass needs to know about this frame.
 struct FrameView {
     glm::mat4 viewProjection{1.0f};

@@ -24,6 +24,29 @@ WindowSettings readWindowSettings(const SettingsFile& file)
     return window;
 }
 
+// A key that is present goes through its reader; a refused value gets its line
+// and leaves the value before it.
+using RenderScaleReader = std::string (*)(const std::string&, const std::string&, RenderScaleSettings&);
+void readRenderScaleKey(const SettingsFile& file, const char* name, RenderScaleReader read,
+                        RenderScaleSettings& settings)
+{
+    const auto value = file.values.find(settingsKey("window", name));
+    if (value == file.values.end())
+        return;
+    const std::string error = read(value->second, std::string(name) + " in " + WindowSettingsPath, settings);
+    if (!error.empty())
+        printLine(error);
+}
+
+RenderScaleSettings readRenderScaleSettings(const SettingsFile& file)
+{
+    RenderScaleSettings settings;
+    readRenderScaleKey(file, "render_scale", readRenderScale, settings);
+    readRenderScaleKey(file, "target_fps", readTargetFps, settings);
+    readRenderScaleKey(file, "min_render_scale", readMinRenderScale, settings);
+    return settings;
+}
+
 AudioSettings readAudioSettings(const SettingsFile& file)
 {
     const AudioSettings defaults;
@@ -66,6 +89,7 @@ StartupSettings readStartupSettings(const FrameworkArguments& arguments)
     {
         const SettingsFile windowFile(WindowSettingsPath);
         settings.window = readWindowSettings(windowFile);
+        settings.renderScale = readRenderScaleSettings(windowFile);
         settings.audio = readAudioSettings(windowFile);
         std::vector<std::string> notes;
         settings.controls = readControlSettings(windowFile, notes);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/input/control_settings.h"
+#include "app/render_scale.h"
 #include "audio/audio_settings.h"
 
 struct FrameworkArguments;
@@ -40,8 +41,9 @@ struct RendererStartSettings {
 
 struct StartupSettings {
     WindowSettings window;
-    AudioSettings audio;       // the [audio] section of window.ini
-    ControlSettings controls;  // the [controls] section of window.ini
+    RenderScaleSettings renderScale;  // render_scale, target_fps, min_render_scale of [window]
+    AudioSettings audio;              // the [audio] section of window.ini
+    ControlSettings controls;         // the [controls] section of window.ini
     CameraSettings camera;
     RendererStartSettings renderer;
 };

@@ -34,3 +34,5 @@ constexpr int ShadowMapTextureUnit = 9;
 constexpr int LightGridTextureUnit = 10;
 constexpr int StaticLightTextureUnit = 11;         // the atlas's light layer
 constexpr int StaticLightTorchesTextureUnit = 12;  // the atlas's torch layer
+// What the samplers of a mesh without a diffuse texture or normal map read.
+constexpr int StandInTextureUnit = 13;

@@ -243,7 +243,12 @@ ShaderSourceText Shader::stageSource(const std::string& stage) const
 {
     if (inlineSources)
         return ShaderSourceText{stage, {}};
-    return expandShaderIncludes(stage, [](const std::string& path) -> std::optional<std::string> {
+    return readShaderSource(stage);
+}
+
+ShaderSourceText readShaderSource(const std::string& relativePath)
+{
+    return expandShaderIncludes(relativePath, [](const std::string& path) -> std::optional<std::string> {
         const std::string resolved = findShaderFile(path);
         std::ifstream file(resolved);
         if (!file.is_open())

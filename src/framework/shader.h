@@ -26,6 +26,10 @@ struct ShaderVariants {
     std::vector<int> values;
 };
 
+// The stage file at a relative asset path as the driver gets it, its includes
+// put in; a file that cannot be found or read ends the game.
+ShaderSourceText readShaderSource(const std::string& relativePath);
+
 class Shader {
 public:
     // Builds the program from two relative asset paths ("assets/shaders/model.vert").

@@ -4,6 +4,7 @@
 #include "framework/shader.h"
 #include "scene/model.h"
 #include "scene/sampler_names.h"
+#include "scene/stand_in_texture.h"
 
 namespace {
 
@@ -54,8 +55,16 @@ void Mesh::draw(const std::shared_ptr<Shader>& shader) const
         setInt(program, samplers[i], static_cast<GLint>(i));
         glBindTexture(GL_TEXTURE_2D, textures[i].id);
     }
-    setInt(program, HasDiffuseTextureUniform, hasTextureOfType(textures, DiffuseTextureType));
-    setInt(program, HasNormalMapUniform, hasTextureOfType(textures, NormalMapType));
+    // A sampler the mesh has no texture for reads the stand-in, so that every
+    // draw of a program shows its samplers the same formats (stand_in_texture.h).
+    const bool hasDiffuse = hasTextureOfType(textures, DiffuseTextureType);
+    const bool hasNormalMap = hasTextureOfType(textures, NormalMapType);
+    if (!hasDiffuse)
+        setInt(program, FirstDiffuseSampler, StandInTextureUnit);
+    if (!hasNormalMap)
+        setInt(program, FirstNormalMapSampler, StandInTextureUnit);
+    setInt(program, HasDiffuseTextureUniform, hasDiffuse);
+    setInt(program, HasNormalMapUniform, hasNormalMap);
     glUniform3fv(glGetUniformLocation(program, MaterialColorUniform), 1, &materialColor.x);
 
     glBindVertexArray(vao);

@@ -2,36 +2,51 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include <GL/glew.h>
 #include <glm/common.hpp>
 
 #include "framework/shader.h"
-#include "scene/model_import.h"
+#include "framework/console.h"
+#include "scene/model_files.h"
 #include "scene/texture_upload.h"
 
 Model::Model(const std::string& path, CollisionScene* collisionScene, ControllerManager* controllerManager,
              bool gamma, float scale, float radiusFactor, float heightFactor)
+    : Model(prepareModelFiles(path), collisionScene, controllerManager, gamma, scale, radiusFactor,
+            heightFactor)
+{
+}
+
+Model::Model(const std::string& path, bool gamma, float scale) : Model(prepareModelFiles(path), gamma, scale)
+{
+}
+
+Model::Model(PreparedModel files, CollisionScene* collisionScene, ControllerManager* controllerManager,
+             bool gamma, float scale, float radiusFactor, float heightFactor)
     : controllerRadiusFactor(radiusFactor), controllerHeightFactor(heightFactor)
 {
-    loadModel(path, gamma);
+    loadModel(files, gamma);
     scaleVertices(scale);
     computeExtents();
     setupPhysics(collisionScene, controllerManager);
 }
 
-Model::Model(const std::string& path, bool gamma, float scale)
+Model::Model(PreparedModel files, bool gamma, float scale)
 {
-    loadModel(path, gamma);
+    loadModel(files, gamma);
     scaleVertices(scale);
     computeExtents();
 }
 
-void Model::loadModel(const std::string& path, bool gamma)
+void Model::loadModel(PreparedModel& files, bool gamma)
 {
-    ImportedModel imported = importModelFile(path);
-    if (!imported.imported)
+    ImportedModel& imported = files.imported;
+    if (!imported.imported) {
+        printLine(imported.error);
         return;
+    }
     directory = imported.directory;
     boneBindings = std::move(imported.bones.bindings);
     boneCount = imported.bones.count;
@@ -49,8 +64,10 @@ void Model::loadModel(const std::string& path, bool gamma)
                 mesh.textures.push_back(*known);
                 continue;
             }
-            const MeshTexture texture{loadTextureFromFile(request.path, directory, gamma), request.type,
-                                      request.path};
+            const TextureFile* file = files.texture(request.path);
+            const std::uint32_t id = file ? uploadTexture(*file, request.path, gamma)
+                                          : loadTextureFromFile(request.path, directory, gamma);
+            const MeshTexture texture{id, request.type, request.path};
             mesh.textures.push_back(texture);
             loadedTextures.push_back(texture);
         }

@@ -18,6 +18,7 @@
 #include <glm/vec3.hpp>
 
 class Shader;
+struct PreparedModel;
 class CollisionScene;
 class ControllerManager;
 class CharacterController;
@@ -105,6 +106,12 @@ public:
     // Loads, scales and measures the model; no collision.
     Model(const std::string& path, bool gamma, float scale);
 
+    // The same two, from files already read (model_files.h): the rest of the
+    // load, on the context's thread. The read's error lines are printed here.
+    Model(PreparedModel files, CollisionScene* scene, ControllerManager* controllerManager, bool gamma,
+          float scale, float radiusFactor, float heightFactor);
+    Model(PreparedModel files, bool gamma, float scale);
+
     // Multiplies every vertex position by `factor` (normals untouched) and
     // re-uploads each vertex buffer that exists (vbo != 0).
     void scaleVertices(float factor);
@@ -122,7 +129,7 @@ public:
     void draw(const std::shared_ptr<Shader>& shader) const;
 
 private:
-    void loadModel(const std::string& path, bool gamma);
+    void loadModel(PreparedModel& files, bool gamma);
 };
 
 // Sets "modelMatrix" (world from model, column-major) on the current program

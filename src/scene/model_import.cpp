@@ -95,12 +95,20 @@ std::vector<TextureRequest> readMaterialTextures(const aiMaterial& material)
 
 ImportedModel importModelFile(const std::string& path)
 {
+    ImportedModel model = readModelFile(path);
+    if (!model.imported)
+        printLine(model.error);
+    return model;
+}
+
+ImportedModel readModelFile(const std::string& path)
+{
     ImportedModel model;
     Assimp::Importer importer;
     std::string error;
     const aiScene* scene = importCheckedScene(importer, path, ModelImportFlags, error);
     if (!scene || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) || !scene->mRootNode) {
-        printLine("ERROR::ASSIMP:: " + (scene ? std::string(importer.GetErrorString()) : error));
+        model.error = "ERROR::ASSIMP:: " + (scene ? std::string(importer.GetErrorString()) : error);
         return model;
     }
     model.imported = true;

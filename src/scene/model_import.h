@@ -47,6 +47,7 @@ struct ImportedMesh {
 // A whole model file as read; `imported` is false when Assimp refused it.
 struct ImportedModel {
     bool imported = false;
+    std::string error;  // the line that says why, when not imported
     std::string directory;
     std::vector<ImportedMesh> meshes;
     BoneTable bones;
@@ -58,6 +59,9 @@ std::string modelDirectory(const std::string& path);
 // Imports `path`. On failure prints "ERROR::ASSIMP:: " and the importer's
 // message, and returns a model with `imported` false and no meshes.
 ImportedModel importModelFile(const std::string& path);
+
+// The same without printing: the line is left in `error`. Safe on any thread.
+ImportedModel readModelFile(const std::string& path);
 
 // Vertices and triangle indices of one mesh; bone slots left empty.
 // Missing normals become zero vectors, missing texture coordinates (0, 0).

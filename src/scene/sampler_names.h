@@ -14,6 +14,9 @@
 // shaders: does the mesh have a diffuse texture / a normal map).
 constexpr const char* DiffuseTextureType = "texture_diffuse";
 constexpr const char* NormalMapType = "normalMap";
+// The samplers the lighting shaders read (the first of each type).
+constexpr const char* FirstDiffuseSampler = "texture_diffuse1";
+constexpr const char* FirstNormalMapSampler = "normalMap1";
 constexpr const char* HasDiffuseTextureUniform = "hasDiffuseTexture";
 constexpr const char* HasNormalMapUniform = "hasNormalMap";
 constexpr const char* MaterialColorUniform = "materialColor";

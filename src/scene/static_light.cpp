@@ -176,6 +176,55 @@ void StaticLight::bake(const std::shared_ptr<Shader>& program)
     lastBakeSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+std::optional<StaticLightTexels> StaticLight::texels() const
+{
+    StaticLightTexels stored;
+    stored.width = layout.width;
+    stored.height = layout.height;
+    const std::size_t count = static_cast<std::size_t>(layout.width) * layout.height;
+    stored.light.resize(count * 4);
+    std::vector<glm::vec4> torches(count);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    // The light as the half floats the texture holds, so a load gives back the same bits.
+    glBindTexture(GL_TEXTURE_2D, textures[LightLayer]);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_HALF_FLOAT, stored.light.data());
+    glBindTexture(GL_TEXTURE_2D, textures[1]);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_FLOAT, torches.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    stored.torches.reserve(count * 3);
+    for (const glm::vec4& texel : torches) {
+        for (int channel = 0; channel < 3; ++channel) {
+            const float packed = texel[channel];
+            if (!(packed >= 0.0f && packed <= 65535.0f) ||
+                packed != static_cast<float>(static_cast<int>(packed)))
+                return std::nullopt;
+            stored.torches.push_back(static_cast<std::uint16_t>(packed));
+        }
+        if (texel.w != 0.0f)
+            return std::nullopt;
+    }
+    return stored;
+}
+
+void StaticLight::load(const StaticLightTexels& stored)
+{
+    const std::size_t count = static_cast<std::size_t>(layout.width) * layout.height;
+    std::vector<glm::vec4> torches(count);
+    for (std::size_t i = 0; i < count; ++i)
+        torches[i] =
+            glm::vec4(stored.torches[3 * i], stored.torches[3 * i + 1], stored.torches[3 * i + 2], 0.0f);
+    GLint previousAlignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glBindTexture(GL_TEXTURE_2D, textures[LightLayer]);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_HALF_FLOAT,
+                    stored.light.data());
+    glBindTexture(GL_TEXTURE_2D, textures[1]);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, torches.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
+}
+
 void StaticLight::setSamplerUniforms(Shader& shader)
 {
     shader.setUniform(StaticLightUniform, StaticLightTextureUnit);

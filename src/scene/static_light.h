@@ -12,9 +12,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "scene/light_atlas.h"
+#include "scene/static_light_file.h"
 
 class Model;
 class Shader;
@@ -46,6 +48,14 @@ public:
     // depth test, polygon mode and clear colour as they were; the caller sets its
     // viewport again.
     void bake(const std::shared_ptr<Shader>& program);
+
+    // The atlas's texels as its textures hold them, to be stored; nullopt when
+    // they do not fit the file's types (which a bake never gives).
+    std::optional<StaticLightTexels> texels() const;
+
+    // Fills the atlas with texels stored from an earlier bake of the same
+    // layout (readStaticLightFile checked the size), instead of baking.
+    void load(const StaticLightTexels& stored);
 
     // Sets the two atlas samplers' units on the current program of `shader`.
     static void setSamplerUniforms(Shader& shader);

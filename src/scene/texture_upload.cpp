@@ -32,6 +32,13 @@ void uploadImage(const DecodedImage& image, const TextureFormat& fileFormat)
     glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format.internalFormat), image.width, image.height, 0,
                  format.pixelFormat, GL_UNSIGNED_BYTE, rgba.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
+    setModelTextureSampling();
+}
+
+}  // namespace
+
+void setModelTextureSampling()
+{
     glGenerateMipmap(GL_TEXTURE_2D);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
@@ -39,28 +46,38 @@ void uploadImage(const DecodedImage& image, const TextureFormat& fileFormat)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }
 
-}  // namespace
-
-std::uint32_t loadTextureFromFile(const std::string& path, const std::string& directory, bool gamma)
+TextureFile readTextureFile(const std::string& filename)
 {
-    const std::string filename = directory + "/" + path;
+    TextureFile file;
+    file.size = readImageSize(filename);
+    // The driver's own limit is only known on the context's thread; this one
+    // keeps a huge image from being decoded at all.
+    if (file.size && !rejectImageSize(file.size->first, file.size->second, 0))
+        file.image = decodeImageFile(filename);
+    return file;
+}
+
+std::uint32_t uploadTexture(const TextureFile& file, const std::string& path, bool gamma)
+{
     GLuint id = 0;
     glGenTextures(1, &id);
-
-    const auto size = readImageSize(filename);
-    if (size) {
-        if (const auto reason = rejectImageSize(size->first, size->second, driverTextureLimit())) {
+    if (file.size) {
+        if (const auto reason = rejectImageSize(file.size->first, file.size->second, driverTextureLimit())) {
             printLine("Texture too large to load at path: " + path + " (" + *reason + ")");
             return id;
         }
     }
-    const auto image = size ? decodeImageFile(filename) : std::nullopt;
-    const auto format = image ? chooseTextureFormat(image->channels, gamma) : std::nullopt;
-    if (!image || !format) {
+    const auto format = file.image ? chooseTextureFormat(file.image->channels, gamma) : std::nullopt;
+    if (!file.image || !format) {
         printLine("Texture failed to load at path: " + path);
         return id;
     }
     glBindTexture(GL_TEXTURE_2D, id);
-    uploadImage(*image, *format);
+    uploadImage(*file.image, *format);
     return id;
+}
+
+std::uint32_t loadTextureFromFile(const std::string& path, const std::string& directory, bool gamma)
+{
+    return uploadTexture(readTextureFile(directory + "/" + path), path, gamma);
 }

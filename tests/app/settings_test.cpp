@@ -11,6 +11,7 @@
 #include "support/scratch_folder.h"
 
 #include "app/input/control_settings.h"
+#include "app/render_scale.h"
 #include "audio/audio_settings.h"
 #include "framework/asset_search.h"
 
@@ -218,12 +219,16 @@ TEST(ShippedSettings, EveryKeyIsWrittenWithItsDefault)
     for (const SettingsFile* file : {&window, &camera, &renderer})
         EXPECT_EQ(file->parseResult, 0);
 
-    EXPECT_EQ(window.values.size(), 11u);
+    EXPECT_EQ(window.values.size(), 14u);
     EXPECT_EQ(window.getInt("window", "width", -1), 800);
     EXPECT_EQ(window.getInt("window", "height", -1), 800);
     EXPECT_EQ(window.getInt("window", "refresh_rate", -1), 60);
     EXPECT_FALSE(window.getBool("window", "fullscreen", true));
     EXPECT_EQ(window.getString("window", "title", ""), "KORVEL 2024");
+    EXPECT_EQ(window.getString("window", "render_scale", ""), "1");
+    EXPECT_DOUBLE_EQ(window.getReal("window", "target_fps", -1.0), RenderScaleSettings{}.targetFps);
+    EXPECT_EQ(static_cast<float>(window.getReal("window", "min_render_scale", -1.0)),
+              RenderScaleSettings{}.minRenderScale);
     EXPECT_EQ(static_cast<float>(window.getReal("audio", "volume", -1.0)), AudioSettings{}.volume);
     EXPECT_EQ(window.getBool("audio", "mute", true), AudioSettings{}.mute);
     EXPECT_FALSE(window.getBool("window", "resizable", true));

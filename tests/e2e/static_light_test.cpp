@@ -5,12 +5,14 @@
 // its pixels differ by more than 16/255.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "support/game_tree.h"
 #include "support/output_lines.h"
 #include "support/ppm_image.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -93,6 +95,48 @@ TEST(StaticLight, BadMeasurementOptionsAreRefusedBeforeAWindowOpens)
         EXPECT_GE(lineIndex(run.output, line), 0) << arguments << "\n" << run.output;
         EXPECT_LT(lineIndex(run.output, "GLFW was initialized."), 0) << arguments;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The light baked at the first start is stored beside the game and read back at
+// the next, with the same frame; a stored file that is stale or damaged is
+// refused, baked afresh and replaced by a good one.
+TEST(StaticLight, AStoredBakeIsReadBackAndAStaleOrDamagedOneIsBakedAgain)
+{
+    GameTree tree;
+    tree.useSmallWindow();
+    const std::filesystem::path stored = tree.root() / "build" / "static_light.bin";
+    const auto frameOfARun = [&tree](const std::string& what) {
+        const GameRun run = tree.run("--run_headless --filename shot");
+        EXPECT_EQ(run.exitStatus, 0) << what << "\n" << run.output;
+        return readWholeFile((tree.root() / "shot.ppm").string());
+    };
+    const std::string baked = frameOfARun("first start");
+    ASSERT_TRUE(std::filesystem::exists(stored));
+    const std::string good = readWholeFile(stored.string());
+    const auto writtenAt = std::filesystem::last_write_time(stored);
+
+    EXPECT_EQ(frameOfARun("second start"), baked);
+    EXPECT_EQ(std::filesystem::last_write_time(stored), writtenAt) << "read, not baked again";
+
+    const std::pair<const char*, std::size_t> damages[] = {{"a texel altered", good.size() / 2},
+                                                           {"its key altered", 24}};
+    for (const auto& [what, byte] : damages) {
+        std::string damaged = good;
+        damaged[byte] ^= 0x40;
+        writeWholeFile(stored.string(), damaged);
+        EXPECT_EQ(frameOfARun(what), baked) << what;
+        EXPECT_TRUE(readWholeFile(stored.string()) == good) << what << ": not replaced by a fresh bake";
+    }
+
+    // The lighting the bake draws with lives in a file the model shader includes.
+    tree.writeFile("assets/shaders/lighting.glsl",
+                   readWholeFile(sourceTreePath("assets/shaders/lighting.glsl")) + "// changed\n");
+    EXPECT_EQ(frameOfARun("a changed lighting file"), baked);
+    EXPECT_FALSE(readWholeFile(stored.string()) == good) << "a changed lighting file reused the stored light";
 }
 
 }  // namespace

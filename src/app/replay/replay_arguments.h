@@ -19,6 +19,8 @@ struct ReplayArguments {
     std::string draw;
     bool hasLighting = false;  // "--lighting MODE": stored (the static light baked once) or per_pixel
     std::string lighting;
+    bool hasRenderScale = false;  // "--render_scale VALUE": 0.25 to 1 or auto, instead of window.ini's
+    std::string renderScale;
     bool hasTimedemoCsv = false;  // "--timedemo_csv FILE": every frame's time, with --timedemo
     std::string timedemoCsv;
     bool hasScreenshotFrames = false;  // "--screenshot_frames N,N,...": screenshots of those frames too

@@ -1,0 +1,33 @@
+#include "scene/stand_in_texture.h"
+
+#include <cstdint>
+
+#include <GL/glew.h>
+
+#include "framework/gpu_layout.h"
+
+#include "scene/texture_upload.h"
+
+StandInTexture::StandInTexture()
+{
+    const std::uint8_t grey[2 * 2 * 4] = {128, 128, 128, 255, 128, 128, 128, 255,
+                                          128, 128, 128, 255, 128, 128, 128, 255};
+    glGenTextures(1, &name);
+    glActiveTexture(GL_TEXTURE0 + StandInTextureUnit);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, grey);
+    setModelTextureSampling();
+    glActiveTexture(GL_TEXTURE0);
+}
+
+StandInTexture::~StandInTexture()
+{
+    glDeleteTextures(1, &name);
+}
+
+void StandInTexture::bind() const
+{
+    glActiveTexture(GL_TEXTURE0 + StandInTextureUnit);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glActiveTexture(GL_TEXTURE0);
+}
