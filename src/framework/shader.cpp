@@ -12,6 +12,7 @@
 #include "framework/asset_search.h"
 #include "framework/console.h"
 #include "framework/default_shader_sources.h"
+#include "framework/file_path.h"
 
 namespace {
 
@@ -243,7 +244,7 @@ std::string Shader::stageSource(const std::string& stage) const
     if (inlineSources)
         return stage;
     const std::string resolved = findShaderFile(stage);
-    std::ifstream file(resolved);
+    std::ifstream file(filePath(resolved));
     if (!file.is_open())
         fatalError("Unable to load file[" + resolved + "]!");
     std::ostringstream content;
