@@ -11,6 +11,7 @@
 
 #include <glm/vec3.hpp>
 
+#include "support/environment.h"
 #include "support/fatal_child.h"
 #include "framework/asset_search.h"
 #include "support/gl_test.h"
@@ -35,7 +36,7 @@ std::string processFolderName()
     if (const char* inherited = std::getenv(Variable))
         return inherited;
     const std::string name = "korvel_shader_test_" + std::to_string(::getpid());
-    ::setenv(Variable, name.c_str(), 1);
+    setEnvironmentVariable(Variable, name);
     return name;
 }
 

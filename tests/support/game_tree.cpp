@@ -1,7 +1,12 @@
 #include "game_tree.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
+#endif
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <sstream>
@@ -22,6 +27,75 @@ bool isLeftOut(const std::string& relative, const std::set<std::string>& leftOut
     }
     return false;
 }
+
+#ifdef _WIN32
+// The game starts directly, its console output on a pipe. The tests quote
+// arguments for a POSIX shell, with single quotes; Windows' command line wants
+// double ones. Console lines end in CR LF on Windows, and arrive as the LF the
+// tests look for.
+GameRun runGame(const fs::path& root, const std::string& folder, const std::string& arguments)
+{
+    std::string quoted = arguments;
+    std::replace(quoted.begin(), quoted.end(), '\'', '"');
+    const fs::path executable = root / fs::u8path(folder) / "korvel.exe";
+    std::wstring commandLine = L"\"" + executable.wstring() + L"\" " + fs::u8path(quoted).wstring();
+
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE output = nullptr;
+    HANDLE gameOutput = nullptr;
+    CreatePipe(&output, &gameOutput, &inherited, 0);
+    SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
+    HANDLE noInput = CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                                 OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = noInput;
+    startup.hStdOutput = gameOutput;
+    startup.hStdError = gameOutput;
+    PROCESS_INFORMATION game{};
+    const bool started = CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, root.c_str(), &startup, &game);
+    CloseHandle(gameOutput);
+    CloseHandle(noInput);
+    GameRun result;
+    if (started) {
+        std::array<char, 4096> buffer{};
+        DWORD count = 0;
+        while (ReadFile(output, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr) &&
+               count > 0)
+            result.output.append(buffer.data(), count);
+        WaitForSingleObject(game.hProcess, INFINITE);
+        DWORD status = 0;
+        GetExitCodeProcess(game.hProcess, &status);
+        result.exitStatus = static_cast<int>(status);
+        CloseHandle(game.hThread);
+        CloseHandle(game.hProcess);
+    }
+    CloseHandle(output);
+    for (std::size_t at = result.output.find("\r\n"); at != std::string::npos;
+         at = result.output.find("\r\n", at))
+        result.output.erase(at, 1);
+    return result;
+}
+#else
+GameRun runGame(const fs::path& root, const std::string& folder, const std::string& arguments)
+{
+    const std::string command =
+        "cd '" + root.string() + "' && './" + folder + "/korvel' " + arguments + " </dev/null 2>&1";
+    GameRun result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return result;
+    std::array<char, 4096> buffer{};
+    std::size_t count = 0;
+    while ((count = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.output.append(buffer.data(), count);
+    const int status = pclose(pipe);
+    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+#endif
 
 }  // namespace
 
@@ -48,7 +122,8 @@ std::string demoPath(const std::string& name)
     return sourceTreePath("tests/demos/" + name);
 }
 
-GameTree::GameTree(const std::set<std::string>& leftOut)
+GameTree::GameTree(const std::set<std::string>& leftOut, const std::string& executableFolder)
+    : executableFolder(executableFolder)
 {
     const fs::path& rootPath = folder.root();
     const fs::path source = sourceTreePath("");
@@ -60,11 +135,23 @@ GameTree::GameTree(const std::set<std::string>& leftOut)
         if (isLeftOut(relative, leftOut))
             continue;
         fs::create_directories((rootPath / relative).parent_path());
+#ifdef _WIN32
+        // A link needs a privilege on Windows; the assets are small.
+        fs::copy_file(entry.path(), rootPath / relative);
+#else
         fs::create_symlink(entry.path(), rootPath / relative);
+#endif
     }
     // A copy, not a link: the game finds its assets from its own resolved path.
-    fs::create_directories(rootPath / "build");
-    fs::copy_file(KORVEL_EXECUTABLE, rootPath / "build" / "korvel");
+    // On Windows its two DLLs go beside it, as in the players' package.
+    const fs::path executable = KORVEL_EXECUTABLE;
+    const fs::path target = rootPath / fs::u8path(executableFolder);
+    fs::create_directories(target);
+    fs::copy_file(executable, target / executable.filename());
+    for (const auto& entry : fs::directory_iterator(executable.parent_path())) {
+        if (entry.path().extension() == ".dll")
+            fs::copy_file(entry.path(), target / entry.path().filename());
+    }
 }
 
 void GameTree::writeFile(const std::string& relativePath, const std::string& content) const
@@ -77,18 +164,7 @@ void GameTree::writeFile(const std::string& relativePath, const std::string& con
 
 GameRun GameTree::run(const std::string& arguments, const std::vector<std::string>& expectedGlMessages) const
 {
-    const std::string command =
-        "cd '" + root().string() + "' && ./build/korvel " + arguments + " </dev/null 2>&1";
-    GameRun result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return result;
-    std::array<char, 4096> buffer{};
-    std::size_t count = 0;
-    while ((count = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.output.append(buffer.data(), count);
-    const int status = pclose(pipe);
-    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    GameRun result = runGame(root(), executableFolder, arguments);
     expectNoGlDebugMessages(arguments, result.output, expectedGlMessages);
     return result;
 }
