@@ -1,5 +1,5 @@
-# Shared by the Windows checks (sourced): skipping, running each build's game,
-# and comparing what the two builds wrote.
+# Shared by the Windows checks that run the game (sourced): a display and a
+# scratch folder for each, skipping, and comparing what the two builds wrote.
 
 # Where every test must run (CI, run-tests.sh) a check that cannot run fails;
 # elsewhere it is skipped (status 77, SKIP_RETURN_CODE).
@@ -17,6 +17,10 @@ fail() {
     status=1
 }
 status=0
+
+[ -n "${DISPLAY:-}" ] || cannot_run "no display"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
 
 # The channel values of a plain-text PPM, one a line.
 pixel_values() {

@@ -8,15 +8,12 @@
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/compare.sh"
-source="$1"
+tree="$1"
 game="$2"
 shift 2  # what is left runs a Windows program under Wine
-[ -n "${DISPLAY:-}" ] || cannot_run "no display"
 
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
 echo "# the root of this copy" >"$scratch/CMakeLists.txt"
-ln -s "$source/assets" "$scratch/assets"
+ln -s "$tree/assets" "$scratch/assets"
 # Folders of 200 characters: as many as stay short of the limit, then one more.
 deep="$scratch/build"
 while [ $((2 + ${#deep} + 201 + 11)) -lt 1337 ]; do  # Z: + folders + \korvel.exe

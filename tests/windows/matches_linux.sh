@@ -11,10 +11,7 @@ linux_game="$1"
 windows_game="$2"
 shift 2  # what is left runs a Windows program under Wine
 [ -x "$linux_game" ] || cannot_run "no Linux build of the game at $linux_game"
-[ -n "${DISPLAY:-}" ] || cannot_run "no display"
 
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/linux" "$scratch/windows"
 spider=(--run_headless --draw clear --play_demo "$here/../demos/spider.demo" --record_audio spider.wav)
 

@@ -11,10 +11,7 @@ linux_game="$1"
 build="$2"
 shift 2  # what is left runs a Windows program under Wine
 [ -x "$linux_game" ] || cannot_run "no Linux build of the game at $linux_game"
-[ -n "${DISPLAY:-}" ] || cannot_run "no display"
 
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
 "$here/../../scripts/package-windows.sh" "$build" "$scratch/korvel.zip" >/dev/null || exit 1
 folder="$scratch/Spiele – Ärger 迷宫/x y"
 mkdir -p "$folder" "$scratch/elsewhere" "$scratch/linux"
