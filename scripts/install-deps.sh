@@ -8,7 +8,7 @@ packages=(
     libglfw3-dev libglew-dev libglm-dev libassimp-dev libstb-dev libinih-dev libbullet-dev
     libopenal-dev libsndfile1-dev rapidjson-dev
     libgtest-dev
-    xvfb xauth libgl1-mesa-dri
+    xvfb xauth libgl1-mesa-dri xdotool
     g++-mingw-w64-x86-64 wine wine64 zip unzip xz-utils
     gnuplot-nox time glslang-tools clang-format
 )

@@ -10,12 +10,12 @@
 
 #include "game/camera.h"
 #include "game/key_input.h"
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
 #include "game/player.h"
 #include "game/rules.h"
 #include "game/skeleton.h"
 #include "game/spider.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 
 constexpr int FrameCount = 20000;
 constexpr float FrameSeconds = 1.0f / 60.0f;
@@ -47,7 +47,8 @@ int main()
     std::vector<Spider> spiders;
     const std::vector<glm::vec3> axes = {{1, 0, 0}, {1, 0, 0}, {0, 0, -1}, {0, 0, -1}};
     for (int i = 0; i < 4; ++i)
-        spiders.emplace_back(capsuleModel(manager, 0.6f, 0.8f), glm::vec3(20.0f * i, 1.5f, -40.0f), 40.0f);
+        spiders.emplace_back(capsuleModel(manager, 0.6f, 0.8f), glm::vec3(20.0f * i, 1.5f, -40.0f), axes[i],
+                             40.0f);
     Skeleton skeleton(capsuleModel(manager, 0.1f, 0.3f), glm::vec3(-7.0f, 3.0f, -8.1f));
     Camera camera;
     const WalkingKeys keys;
@@ -60,7 +61,7 @@ int main()
         forward = viewForward(camera.computeView(player));
         player.refreshPosition();
         applyRules(player);
-        if (updateSpiders(spiders, axes, FrameSeconds)) {
+        if (updateSpiders(spiders, FrameSeconds)) {
             ++contacts;
             applySpiderDamage(player, static_cast<std::int64_t>(frame) * 16'666'667);
         }

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
 #include "level_geometry.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 #include "synthetic_level.h"
 
 namespace {

@@ -1,12 +1,10 @@
 #include "app/cursor_callback.h"
 
-#include <GLFW/glfw3.h>
-
 #include "app/replay/run_options.h"
+#include "app/window_events.h"
 
 void cursorPositionCallback(GLFWwindow* window, double x, double y)
 {
-    auto* target = static_cast<CursorTarget*>(glfwGetWindowUserPointer(window));
-    if (target != nullptr)
+    if (WindowTarget* target = windowTarget(window))
         target->run.onCursor(target->camera, x, y);
 }

@@ -3,21 +3,21 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
-#include "app/cursor_callback.h"
 #include "app/level.h"
 #include "app/physics_view.h"
 #include "app/render_flags.h"
 #include "app/render_passes.h"
 #include "app/replay/run_options.h"
 #include "app/shadow_map.h"
+#include "app/window_controls.h"
 #include "audio/game_audio.h"
 #include "framework/console.h"
 #include "framework/framework_arguments.h"
 #include "framework/screenshot.h"
 #include "framework/screenshot_size.h"
 #include "game/camera_math.h"
-#include "game/physics/physics_world.h"
 #include "game/rules.h"
+#include "physics/physics_world.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ void updateGame(Level& level, float deltaTime, std::int64_t nowNanoseconds)
 {
     level.player.refreshPosition();
     applyRules(level.player);
-    if (updateSpiders(level.spiders, spiderPatrolAxes(), deltaTime))
+    if (updateSpiders(level.spiders, deltaTime))
         applySpiderDamage(level.player, nowNanoseconds);
     level.skeleton.update(deltaTime);
 }
@@ -106,9 +106,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     bool outputsWritten = true;
     FrameSource& source = run.source();
     GameClock& clock = source.clock();
-    CursorTarget cursorTarget{run, level.camera};
-    glfwSetWindowUserPointer(window, &cursorTarget);
-    const glm::mat4 projection = level.camera.projection();
+    WindowControls windowControls(window, run, level.camera, audio, settings.window, arguments.runHeadless);
 
     PhysicsView physicsView(*PhysicsWorld::scene, *level.controllerManager);
 
@@ -123,15 +121,17 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     glm::vec3 forward = level.camera.eyePosition;
 
     run.startTiming();
-    while (source.beginFrame()) {
+    while (windowControls.sitOutPause() && source.beginFrame()) {
         ++frameNumber;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         const FramebufferSize framebuffer = framebufferSize(window);
         const float now = static_cast<float>(clock.frameSeconds());
         const float deltaTime = source.frameTime(now - previousTime);
+        level.camera.aspect = windowControls.aspect(framebuffer.width, framebuffer.height);
+        const glm::mat4 projection = level.camera.projection();
 
-        // 1. Depth from the shadow light.
-        const bool drawing = drawMode != DrawMode::Clear;
+        // 1. Depth from the shadow light. A minimised window has no pixels to draw.
+        const bool drawing = drawMode != DrawMode::Clear && framebuffer.width > 0 && framebuffer.height > 0;
         const glm::mat4 lightSpace = shadowLightSpaceMatrix();
         if (drawing) {
             renderShadowPass(level, lightSpace);
@@ -145,8 +145,10 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         const glm::mat4 view = level.camera.computeView(level.player);
         forward = viewForward(view);
 
-        // 3. The visible pass: skinned skeleton, then the level and the spiders,
-        //    then the physics view over them when F5 has it on.
+        // 3. The visible pass: the skeleton's clip advances and the skeleton is
+        //    drawn in the pose before it, then the level and the spiders, then the
+        //    physics view over them when F5 has it on. Without drawing, the clip
+        //    still advances.
         FrameView frame;
         frame.viewProjection = projection * view;
         frame.cameraPosition = level.camera.eyePosition;
@@ -180,12 +182,14 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
                              outputsWritten;
         if (arguments.runHeadless && lastFrame)
             outputsWritten = saveHeadlessScreenshot(arguments, settings, framebuffer);
+        if (drawing)
+            windowControls.beforeSwap(framebuffer.width, framebuffer.height);
         glfwSwapBuffers(window);
+        windowControls.afterSwap();
         run.frameFinished();
         if (lastFrame || glfwWindowShouldClose(window))
             break;
         previousTime = now;
     }
-    glfwSetWindowUserPointer(window, nullptr);
     return run.finish() && outputsWritten;
 }

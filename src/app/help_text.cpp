@@ -30,11 +30,17 @@ const std::vector<HelpRow> Keys = {
     {"F4", "haze on/off"},
     {"F5", "physics view on/off: colliders and character capsules over the frame"},
     {"N, T", "normals / texture-coordinate flags"},
+    {"Alt+Enter", "full screen on/off, on the monitor the window is on"},
+    {"F12", "screenshot: screenshots/korvel-YYYYMMDD-HHMMSS.png beside assets/"},
     {"Escape", "quit"},
+    {"Gamepad", "left stick walks, right stick looks, A jumps, right shoulder or trigger sprints,"},
+    {"", "Start = F9, Y = F10, Back = F11"},
+    {"(away)", "the game pauses while its window has no focus or is minimised"},
 };
 
 const std::vector<HelpRow> SettingsFiles = {
-    {WindowSettingsPath, "window size, refresh rate, full screen, title"},
+    {WindowSettingsPath, "window size, refresh rate, full screen, title, resizable; sound; mouse"},
+    {"", "sensitivity, inverted look, gamepad look speed"},
     {CameraSettingsPath, "field of view, near and far planes, yaw, pitch"},
     {RendererSettingsPath, "wireframe, culling, depth test, normals, texcoords"},
 };

@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include "app/window_events.h"
 #include "framework/console.h"
 
 namespace {
@@ -14,9 +15,16 @@ const char* bit(bool value)
 
 }  // namespace
 
-KeyEffect handleKeyEvent(RenderFlags& flags, int key, int action)
+KeyEffect handleKeyEvent(RenderFlags& flags, int key, int action, int mods)
 {
     KeyEffect effect;
+    // Alt+Enter acts as Enter goes down, as on every PC: Alt may well be let go
+    // before Enter comes up.
+    if (key == GLFW_KEY_ENTER && action == GLFW_PRESS) {
+        const int modifiers = GLFW_MOD_ALT | GLFW_MOD_CONTROL | GLFW_MOD_SHIFT | GLFW_MOD_SUPER;
+        effect.toggleFullScreen = (mods & modifiers) == GLFW_MOD_ALT;
+        return effect;
+    }
     if (action != GLFW_RELEASE)
         return effect;
     switch (key) {
@@ -51,6 +59,9 @@ KeyEffect handleKeyEvent(RenderFlags& flags, int key, int action)
         flags.showPhysics = !flags.showPhysics;
         effect.consoleLine = std::string("Physics view: ") + bit(flags.showPhysics);
         break;
+    case GLFW_KEY_F12:
+        effect.takeScreenshot = true;
+        break;
     default:
         break;
     }
@@ -71,9 +82,14 @@ void applyKeyEffect(GLFWwindow* window, const KeyEffect& effect)
     }
     if (!effect.consoleLine.empty())
         printLine(effect.consoleLine);
+    // The window's own keys wait for the frame loop, which owns the window.
+    if (WindowTarget* target = windowTarget(window)) {
+        target->events.fullScreenWanted |= effect.toggleFullScreen;
+        target->events.screenshotWanted |= effect.takeScreenshot;
+    }
 }
 
-void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int /*mods*/)
+void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int mods)
 {
-    applyKeyEffect(window, handleKeyEvent(renderFlags, key, action));
+    applyKeyEffect(window, handleKeyEvent(renderFlags, key, action, mods));
 }

@@ -7,29 +7,12 @@
 #include "app/render_passes.h"
 #include "app/replay/game_clock.h"
 #include "framework/asset_search.h"
-#include "game/physics/physics_world.h"
+#include "game/level_creatures.h"
+#include "physics/physics_world.h"
 #include "scene/lighting_mode.h"
 
 namespace {
 
-// OBJ files are written at twice the world's size.
-constexpr float ObjScale = 0.5f;
-constexpr float SkeletonScale = 1.0f;
-// The skeleton's capsule is a fraction of its (raw, five times too large) mesh.
-constexpr float SkeletonRadiusFactor = 0.1f;
-constexpr float SkeletonHeightFactor = 0.15f;
-constexpr float SpiderPatrolDistance = 40.0f;
-
-const char* const SkeletonModelPath = "assets/geometry/magicSkeleton/scene.gltf";
-const char* const SpiderModelPath = "assets/geometry/spiders/Spider.obj";
-
-const glm::vec3 SpiderStarts[] = {
-    {56.135f, 1.5f, -42.508f},
-    {161.625f, 1.5f, -42.339f},
-    {212.445f, 1.5f, -100.04f},
-    {212.44f, 1.5f, -199.82f},
-};
-const glm::vec3 SkeletonStart{-7.0f, 3.0f, -8.1f};
 const glm::vec3 PlayerStart{4.0f, 2.5f, 4.0f};
 
 // Torch pools fade over metres: four texels a unit carry them. The lava light's
@@ -60,25 +43,20 @@ std::shared_ptr<Shader> loadLitProgram(const std::string& name, std::vector<Ligh
 // A level model with one static collider per mesh (no controller manager).
 Model loadStaticModel(const std::string& path)
 {
-    return Model(findAssetFile(path), PhysicsWorld::scene.get(), nullptr, false, ObjScale, 1.0f, 1.0f);
+    return Model(findAssetFile(path), PhysicsWorld::scene.get(), nullptr, false, LevelObjScale, 1.0f, 1.0f);
 }
 
 // A model that is only drawn.
 Model loadScenery(const std::string& path)
 {
-    return Model(findAssetFile(path), false, ObjScale);
+    return Model(findAssetFile(path), false, LevelObjScale);
 }
 
-Model loadSpiderModel(ControllerManager& manager)
+// A creature's own model load, with its own capsule.
+Model loadCreatureModel(const CreatureBody& body, ControllerManager& manager)
 {
-    return Model(findAssetFile(SpiderModelPath), PhysicsWorld::scene.get(), &manager, false, ObjScale, 1.0f,
-                 1.0f);
-}
-
-Model loadSkeletonModel(ControllerManager& manager)
-{
-    return Model(findAssetFile(SkeletonModelPath), PhysicsWorld::scene.get(), &manager, false, SkeletonScale,
-                 SkeletonRadiusFactor, SkeletonHeightFactor);
+    return Model(findAssetFile(body.modelFile), PhysicsWorld::scene.get(), &manager, false, body.scale,
+                 body.capsuleRadiusFactor, body.capsuleHeightFactor);
 }
 
 // Spiders are loaded one by one, each model followed by its spider, and each
@@ -86,23 +64,16 @@ Model loadSkeletonModel(ControllerManager& manager)
 std::vector<Spider> loadSpiders(ControllerManager& manager, std::vector<Model>& models)
 {
     std::vector<Spider> spiders;
-    models.reserve(std::size(SpiderStarts));
-    spiders.reserve(std::size(SpiderStarts));
-    for (const glm::vec3& start : SpiderStarts) {
-        models.push_back(loadSpiderModel(manager));
-        spiders.emplace_back(models.back(), start, SpiderPatrolDistance);
+    models.reserve(LevelSpiders.size());
+    spiders.reserve(LevelSpiders.size());
+    for (const CreaturePlacement& spider : LevelSpiders) {
+        models.push_back(loadCreatureModel(spider.body, manager));
+        spiders.emplace_back(models.back(), spider.start, spider.patrolAxis, spider.patrolDistance);
     }
     return spiders;
 }
 
 }  // namespace
-
-const std::vector<glm::vec3>& spiderPatrolAxes()
-{
-    static const std::vector<glm::vec3> axes{
-        {1.0f, 0.0f, 0.0f}, {1.0f, 0.0f, 0.0f}, {0.0f, 0.0f, -1.0f}, {0.0f, 0.0f, -1.0f}};
-    return axes;
-}
 
 Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStaticLight)
     : textureProgram(loadProgram("texture")),
@@ -119,9 +90,10 @@ Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStatic
       door(loadStaticModel("assets/geometry/door/Door.obj")),
       lava(loadScenery("assets/geometry/lava/Lava.obj")), spiderModels(),
       spiders(loadSpiders(*controllerManager, spiderModels)),
-      skeletonModel(loadSkeletonModel(*controllerManager)), skeleton(skeletonModel, SkeletonStart),
-      animationClip(findAssetFile(SkeletonModelPath), skeletonModel), animationPlayer(&animationClip),
-      podium(loadStaticModel("assets/geometry/podium/Podium.obj")),
+      skeletonModel(loadCreatureModel(LevelSkeleton.body, *controllerManager)),
+      skeleton(skeletonModel, LevelSkeleton.start),
+      animationClip(findAssetFile(LevelSkeleton.body.modelFile), skeletonModel),
+      animationPlayer(&animationClip), podium(loadStaticModel("assets/geometry/podium/Podium.obj")),
       riddle(loadStaticModel("assets/geometry/riddle/Riddle.obj")),
       player(*controllerManager, PlayerStart, clock.steadyNanoseconds()), torchLights(::torchLights()),
       lightGrid(buildLightGrid(torchLights)), lightGridTexture(std::make_unique<LightGridTexture>(lightGrid)),
@@ -137,6 +109,11 @@ Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStatic
     if (storeStaticLight) {
         staticLight = std::make_unique<StaticLight>(
             std::vector<const Model*>{&map, &door, &lava, &podium, &riddle}, staticLightAtlasSettings());
+        // An atlas the driver refused cannot be baked: light every pixel instead.
+        if (!staticLight->isComplete())
+            staticLight.reset();
+    }
+    if (staticLight) {
         modelProgram->use();
         StaticLight::setSamplerUniforms(*modelProgram);
         bakeStaticLight(*this);
@@ -148,11 +125,11 @@ Level::Level(const StartupSettings& settings, GameClock& clock, bool storeStatic
     assembledAt = static_cast<float>(clock.frameSeconds());
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
 
-    spiders[2].turn(90.0f);
-    spiders[3].turn(90.0f);
-    skeleton.turn(90.0f);
+    for (std::size_t i = 0; i < spiders.size(); ++i)
+        spiders[i].turn(LevelSpiders[i].headingDegrees);
+    skeleton.turn(LevelSkeleton.headingDegrees);
 
-    const glm::dvec3 skeletonCentre =
-        skeleton.model.controller ? skeleton.model.controller->getPosition() : glm::dvec3(SkeletonStart);
+    const glm::dvec3 skeletonCentre = skeleton.model.controller ? skeleton.model.controller->getPosition()
+                                                                : glm::dvec3(LevelSkeleton.start);
     skeletonPlacement = glm::translate(glm::mat4(1.0f), glm::vec3(skeletonCentre));
 }

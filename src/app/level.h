@@ -3,10 +3,12 @@
 //
 // The members are declared in the order of creation, so construction follows the
 // start-up sequence line by line and destruction releases the level backwards:
-// player, riddle, podium, animation, skeleton, spiders 4 to 1, lava, door,
-// torches, map, then the textures and the shader programs. The GL objects of
-// models and the shadow map are never deleted (they go with the context); the
-// collision objects go with the controller manager and the physics world.
+// the camera, the static light, shadow map, light grid and torch list, then the
+// player, riddle, podium, animation, skeleton, spiders, lava, door, torches and
+// map, then the textures, the controller manager and the shader programs. The
+// GL objects of models and the shadow map are never deleted (they go with the
+// context); the collision objects go with the controller manager and the
+// physics world.
 #pragma once
 
 #include <memory>
@@ -20,10 +22,10 @@
 #include "framework/shader.h"
 #include "framework/texture.h"
 #include "game/camera.h"
-#include "game/physics/character_controller.h"
 #include "game/player.h"
 #include "game/skeleton.h"
 #include "game/spider.h"
+#include "physics/character_controller.h"
 #include "scene/animation/animation_clip.h"
 #include "scene/animation/animation_player.h"
 #include "scene/light_grid.h"
@@ -32,9 +34,6 @@
 #include "scene/static_light.h"
 
 class GameClock;
-
-// Patrol axes of spiders 1 to 4, in the order the frame updates them.
-const std::vector<glm::vec3>& spiderPatrolAxes();
 
 class Level {
 public:
@@ -78,7 +77,8 @@ public:
     LightGrid lightGrid;
     std::unique_ptr<LightGridTexture> lightGridTexture;
     ShadowMap shadowMap;
-    // Map, door, lava, podium and riddle lit once; null when lit per pixel.
+    // Map, door, lava, podium and riddle lit once; null when lit per pixel
+    // (asked for, or the driver refused the atlas's framebuffer).
     std::unique_ptr<StaticLight> staticLight;
     Camera camera;
 

@@ -23,7 +23,7 @@
 #include "framework/framework.h"
 #include "framework/utf8_console.h"
 #include "game/camera_math.h"
-#include "game/physics/physics_world.h"
+#include "physics/physics_world.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ void setWindowHints(const WindowSettings& window)
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
     glfwWindowHint(GLFW_OPENGL_DEBUG_CONTEXT, GLFW_TRUE);
     glfwWindowHint(GLFW_REFRESH_RATE, window.refreshRate);
-    glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
+    glfwWindowHint(GLFW_RESIZABLE, window.resizable ? GLFW_TRUE : GLFW_FALSE);
     glfwWindowHint(GLFW_SAMPLES, 4);
 }
 
@@ -152,7 +152,7 @@ int main(int argc, char** argv)
     // keeps whatever the driver syncs to.
     if (commandLine.replay.timedemo)
         glfwSwapInterval(0);
-    run.attachWindow(window, MouseSensitivity);
+    run.attachWindow(window, MouseSensitivity, settings.controls);
 
     glewExperimental = GL_TRUE;
     const GLenum glewResult = glewInit();

@@ -13,7 +13,7 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
-#include "game/physics/collider_outlines.h"
+#include "physics/collider_outlines.h"
 
 class CollisionScene;
 class ControllerManager;

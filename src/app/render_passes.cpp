@@ -31,12 +31,14 @@ const std::vector<std::string>& boneMatrixNames()
 
 void renderShadowPass(const Level& level, const glm::mat4& lightSpace)
 {
+    if (!level.shadowMap.castsShadows())
+        return;
     Shader& depth = *level.depthProgram;
     depth.use();
     depth.setUniform("lightSpaceMatrix", lightSpace);
     depth.setUniform("modelMatrix", Identity);
 
-    glViewport(0, 0, ShadowMapSize, ShadowMapSize);
+    glViewport(0, 0, level.shadowMap.size, level.shadowMap.size);
     glBindFramebuffer(GL_FRAMEBUFFER, level.shadowMap.framebuffer);
     glCullFace(GL_FRONT);
     glClear(GL_DEPTH_BUFFER_BIT);

@@ -29,7 +29,8 @@ struct FrameView {
 
 // Depth of door, map, podium, riddle and the spiders into the shadow map. Front
 // faces are culled so that the surfaces facing away from the light write depth,
-// which keeps shadow acne off the lit faces.
+// which keeps shadow acne off the lit faces. Draws nothing when the driver
+// refused the shadow map's framebuffer.
 void renderShadowPass(const Level& level, const glm::mat4& lightSpace);
 
 // Renders the shadow map, then writes the fixed light of the static scenery into

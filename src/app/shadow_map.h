@@ -21,11 +21,20 @@ glm::mat4 shadowLightProjection();
 // Light projection times the light's view.
 glm::mat4 shadowLightSpaceMatrix();
 
-// Depth framebuffer and its 1024 x 1024 depth texture. Like the rest of the GL
-// objects of the level they live until the context goes away.
+// Depth framebuffer and its depth texture. Like the rest of the GL objects of
+// the level they live until the context goes away.
+//
+// When the driver refuses the framebuffer there is none (0): the shadow pass
+// draws nothing, and the depth texture is a single texel at the far plane, so
+// every fragment reads as lit and the level is drawn without shadows.
 struct ShadowMap {
     std::uint32_t framebuffer = 0;
     std::uint32_t depthTexture = 0;
+    int size = 0;  // texels per side of depthTexture
+
+    bool castsShadows() const { return framebuffer != 0; }
 };
 
-ShadowMap createShadowMap();
+// `size` texels per side: the level's map unless a test asks for one the driver
+// cannot make.
+ShadowMap createShadowMap(int size = ShadowMapSize);

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/controls_section.h"
 #include "app/render_flags.h"
 #include "app/settings.h"
+#include "framework/console.h"
 #include "framework/framework_arguments.h"
 
 namespace {
@@ -18,6 +20,7 @@ WindowSettings readWindowSettings(const SettingsFile& file)
     window.refreshRate = file.getInt("window", "refresh_rate", defaults.refreshRate);
     window.fullscreen = file.getBool("window", "fullscreen", defaults.fullscreen);
     window.title = file.getString("window", "title", defaults.title);
+    window.resizable = file.getBool("window", "resizable", defaults.resizable);
     return window;
 }
 
@@ -64,6 +67,10 @@ StartupSettings readStartupSettings(const FrameworkArguments& arguments)
         const SettingsFile windowFile(WindowSettingsPath);
         settings.window = readWindowSettings(windowFile);
         settings.audio = readAudioSettings(windowFile);
+        std::vector<std::string> notes;
+        settings.controls = readControlSettings(windowFile, notes);
+        for (const std::string& note : notes)
+            printLine(note);
     }
     settings.camera = readCameraSettings(arguments.hasInitCamera ? arguments.initCamera : CameraSettingsPath);
     settings.renderer =

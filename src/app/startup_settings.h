@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/input/control_settings.h"
 #include "audio/audio_settings.h"
 
 struct FrameworkArguments;
@@ -19,6 +20,9 @@ struct WindowSettings {
     int refreshRate = 60;
     bool fullscreen = false;
     std::string title = "KORVEL 2024";
+    // The player may resize and maximise the window; from the first resize on,
+    // the projection follows the framebuffer's shape.
+    bool resizable = false;
 };
 
 struct CameraSettings {
@@ -36,7 +40,8 @@ struct RendererStartSettings {
 
 struct StartupSettings {
     WindowSettings window;
-    AudioSettings audio;  // the [audio] section of window.ini
+    AudioSettings audio;       // the [audio] section of window.ini
+    ControlSettings controls;  // the [controls] section of window.ini
     CameraSettings camera;
     RendererStartSettings renderer;
 };

@@ -137,3 +137,42 @@ void AudioDevice::render(std::int16_t* interleaved, int frames)
     if (renderSamples != nullptr && frames > 0)
         renderSamples(device, interleaved, frames);
 }
+
+namespace {
+
+using DeviceCall = void(ALC_APIENTRY*)(ALCdevice*);
+
+// One of the pause extension's two calls, or null where it is missing.
+DeviceCall pauseExtensionCall(ALCdevice* device, const char* name)
+{
+    if (alcIsExtensionPresent(device, "ALC_SOFT_pause_device") != ALC_TRUE)
+        return nullptr;
+    return reinterpret_cast<DeviceCall>(alcGetProcAddress(device, name));
+}
+
+}  // namespace
+
+// OpenAL Soft pauses a whole device; where it cannot, the listener goes silent
+// instead and the sounds play on unheard.
+void AudioDevice::pause()
+{
+    if (renderSamples != nullptr)
+        return;
+    if (const DeviceCall pauseDevice = pauseExtensionCall(device, "alcDevicePauseSOFT")) {
+        pauseDevice(device);
+        return;
+    }
+    alGetListenerf(AL_GAIN, &gainBeforePause);
+    alListenerf(AL_GAIN, 0.0f);
+}
+
+void AudioDevice::resume()
+{
+    if (renderSamples != nullptr)
+        return;
+    if (const DeviceCall resumeDevice = pauseExtensionCall(device, "alcDeviceResumeSOFT")) {
+        resumeDevice(device);
+        return;
+    }
+    alListenerf(AL_GAIN, gainBeforePause);
+}

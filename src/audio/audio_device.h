@@ -31,6 +31,11 @@ public:
     // samples). Loopback devices only.
     void render(std::int16_t* interleaved, int frames);
 
+    // Holds every sound where it is, and lets it go on. A loopback device only
+    // mixes when asked, so it needs neither.
+    void pause();
+    void resume();
+
 private:
     using RenderFunction = void(ALC_APIENTRY*)(ALCdevice*, ALCvoid*, ALCsizei);
     AudioDevice(ALCdevice* device, ALCcontext* context, RenderFunction render);
@@ -40,4 +45,5 @@ private:
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;
     RenderFunction renderSamples = nullptr;
+    float gainBeforePause = 1.0f;  // the listener's, where the device cannot pause itself
 };

@@ -56,6 +56,18 @@ void GameAudio::frame(const AudioFrameInput& input)
         record(input.deltaTime);
 }
 
+void GameAudio::pause()
+{
+    if (device)
+        device->pause();
+}
+
+void GameAudio::resume()
+{
+    if (device)
+        device->resume();
+}
+
 // Renders the samples that bring the recording up to the game's clock. Counting
 // from the total rather than per frame keeps rounding from drifting.
 void GameAudio::record(float deltaTime)

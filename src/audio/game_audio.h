@@ -53,6 +53,10 @@ public:
     // After the frame's game update.
     void frame(const AudioFrameInput& input);
 
+    // While the game is paused every sound holds still.
+    void pause();
+    void resume();
+
 private:
     void record(float deltaTime);
 

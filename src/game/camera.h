@@ -1,10 +1,11 @@
 // The first-person camera: mouse look, the eye at the player's capsule centre,
 // the view matrix and the projection.
 //
-// The app owns one Camera (a local of the entry function, made once the player
-// exists) rather than a process-wide object: its GLFW cursor callback forwards
-// to onCursorPos, and a recorded demo can call onCursorPos directly. The mouse
-// state lives inside the camera. Angles are radians, distances world units.
+// The level owns one Camera (Level::camera, set up once the player exists)
+// rather than a process-wide object: the frame source hands it each cursor
+// position, from the GLFW cursor callback in live play or from the demo file in
+// a replay, through onCursorPos. The mouse state lives inside the camera.
+// Angles are radians, distances world units.
 #pragma once
 
 #include <glm/mat4x4.hpp>

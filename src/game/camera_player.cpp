@@ -1,8 +1,8 @@
 #include "game/camera.h"
 
-#include "game/game_position.h"
-#include "game/physics/character_controller.h"
 #include "game/player.h"
+#include "physics/character_controller.h"
+#include "physics/game_position.h"
 
 glm::mat4 Camera::computeView(const Player& player)
 {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "game/game_position.h"
-#include "game/physics/character_controller.h"
+#include "physics/character_controller.h"
+#include "physics/game_position.h"
 
 void Creature::turn(float degrees)
 {

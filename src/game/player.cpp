@@ -1,9 +1,9 @@
 #include "game/player.h"
 
 #include "framework/console.h"
-#include "game/game_position.h"
 #include "game/key_input.h"
-#include "game/physics/character_controller.h"
+#include "physics/character_controller.h"
+#include "physics/game_position.h"
 
 // The capsule as the game has always built it; everything else at the
 // controller layer's defaults.

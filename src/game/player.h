@@ -14,8 +14,8 @@
 
 #include "game/damage.h"
 #include "game/player_events.h"
-#include "game/physics/collision_types.h"
 #include "game/player_motion.h"
+#include "physics/collision_types.h"
 
 class CharacterController;
 class ControllerManager;

@@ -2,10 +2,10 @@
 
 #include "framework/console.h"
 #include "game/damage.h"
-#include "game/game_position.h"
-#include "game/physics/character_controller.h"
 #include "game/player.h"
 #include "game/zones.h"
+#include "physics/character_controller.h"
+#include "physics/game_position.h"
 
 // The zone rules seen through the player's controller, read fresh on every call.
 class PlayerZoneTarget : public ZoneRuleTarget {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "game/physics/character_controller.h"
+#include "physics/character_controller.h"
 
 Skeleton::Skeleton(Model skeletonModel, const glm::vec3& start) : Creature(std::move(skeletonModel), start)
 {

@@ -1,27 +1,26 @@
 #include "game/spider.h"
 
-#include <algorithm>
 #include <utility>
 
-#include "game/physics/character_controller.h"
+#include "physics/character_controller.h"
 
-Spider::Spider(Model spiderModel, const glm::vec3& start, float distance)
-    : Creature(std::move(spiderModel), start), patrolDistance(distance)
+Spider::Spider(Model spiderModel, const glm::vec3& start, const glm::vec3& axis, float distance)
+    : Creature(std::move(spiderModel), start), patrolAxis(axis), patrolDistance(distance)
 {
     if (model.controller)
         model.controller->setName(SpiderName);
     updateMatrix();
 }
 
-bool Spider::update(float deltaTime, const glm::vec3& axis)
+bool Spider::update(float deltaTime)
 {
     if (!model.controller)
         return false;
-    const glm::vec3 step = patrolStep(axis, speed, deltaTime, reversed);
+    const glm::vec3 step = patrolStep(patrolAxis, speed, deltaTime, reversed);
     const CollisionFlags flags = model.controller->move(step, CreatureMinMoveDistance, deltaTime);
     const bool isHit = (flags & CollisionSides) != 0;
 
-    const float progress = patrolProgress(currentPosition(), startPosition, axis);
+    const float progress = patrolProgress(currentPosition(), startPosition, patrolAxis);
     if (shouldTurnPatrol(progress, patrolDistance, reversed)) {
         reversed = !reversed;
         turn(PatrolTurnDegrees);
@@ -36,11 +35,10 @@ void Spider::updateMatrix()
     modelMatrix = creatureMatrix(glm::vec3(p.x, SpiderDrawnHeight, p.z), heading);
 }
 
-bool updateSpiders(std::vector<Spider>& spiders, const std::vector<glm::vec3>& axes, float deltaTime)
+bool updateSpiders(std::vector<Spider>& spiders, float deltaTime)
 {
-    const std::size_t count = std::min(spiders.size(), axes.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        if (spiders[i].update(deltaTime, axes[i]))
+    for (Spider& spider : spiders) {
+        if (spider.update(deltaTime))
             return true;
     }
     return false;

@@ -20,23 +20,25 @@ constexpr float SpiderDrawnHeight = 1.0f;
 
 class Spider : public Creature {
 public:
-    float speed = SpiderSpeed;    // units per second along the axis
-    float patrolDistance = 0.0f;  // how far from the start it walks before turning
-    bool reversed = false;        // true while walking back towards the start
+    float speed = SpiderSpeed;               // units per second along the axis
+    glm::vec3 patrolAxis{1.0f, 0.0f, 0.0f};  // horizontal unit vector it walks along
+    float patrolDistance = 0.0f;             // how far from the start it walks before turning
+    bool reversed = false;                   // true while walking back towards the start
 
     // Takes `spiderModel` by copy, names its capsule "Spider" and puts it at
-    // `start`. A model without a controller gives a spider that never moves.
-    Spider(Model spiderModel, const glm::vec3& start, float distance);
+    // `start`, to patrol `distance` along unit `axis`. A model without a
+    // controller gives a spider that never moves.
+    Spider(Model spiderModel, const glm::vec3& start, const glm::vec3& axis, float distance);
 
-    // One frame of patrol along unit `axis`; true when the move touched
-    // something at the capsule's side. Turns around (180 degrees) at the ends.
-    bool update(float deltaTime, const glm::vec3& axis);
+    // One frame of patrol along its axis; true when the move touched something
+    // at the capsule's side. Turns around (180 degrees) at the ends.
+    bool update(float deltaTime);
 
     // Recomputes modelMatrix from the capsule's x and z at the drawn height.
     void updateMatrix();
 };
 
-// Patrols spiders[i] along axes[i] in order and stops at the first spider whose
-// move reported a side contact; the spiders after it stand still this frame.
-// Returns whether a contact happened. Extra spiders without an axis stand still.
-bool updateSpiders(std::vector<Spider>& spiders, const std::vector<glm::vec3>& axes, float deltaTime);
+// Patrols the spiders in order and stops at the first whose move reported a
+// side contact; the spiders after it stand still this frame. Returns whether a
+// contact happened.
+bool updateSpiders(std::vector<Spider>& spiders, float deltaTime);

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "framework/console.h"
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 #include "scene/model.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <GL/glew.h>
 #include <glm/vec4.hpp>
 
+#include "framework/framebuffer_status.h"
 #include "framework/shader.h"
 #include "scene/lighting_mode.h"
 #include "scene/model.h"
@@ -46,8 +47,21 @@ const glm::vec4 NoTorches{63.0f + 64.0f * 63.0f, 63.0f + 64.0f * 63.0f, 63.0f + 
 }  // namespace
 
 StaticLight::StaticLight(std::vector<const Model*> staticModels, const LightAtlasSettings& settings)
-    : models(std::move(staticModels)), layout(layOutLightAtlas(atlasMeshes(models), settings)),
-      dilation(dilationPasses(settings))
+    : StaticLight(staticModels, layOutLightAtlas(atlasMeshes(staticModels), settings),
+                  dilationPasses(settings))
+{
+}
+
+StaticLight::StaticLight(std::vector<const Model*> staticModels, LightAtlasLayout atlasLayout,
+                         int dilationRings)
+    : models(std::move(staticModels)), layout(std::move(atlasLayout)), dilation(dilationRings)
+{
+    complete = createAtlas();
+    if (complete)
+        addAtlasCoordinates();
+}
+
+void StaticLight::addAtlasCoordinates()
 {
     std::size_t meshIndex = 0;
     for (const Model* model : models)
@@ -65,7 +79,10 @@ StaticLight::StaticLight(std::vector<const Model*> staticModels, const LightAtla
             glBindVertexArray(0);
         }
     glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
 
+bool StaticLight::createAtlas()
+{
     glGenTextures(2, textures);
     glGenFramebuffers(1, &framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
@@ -85,7 +102,9 @@ StaticLight::StaticLight(std::vector<const Model*> staticModels, const LightAtla
                                0);
     }
     glBindTexture(GL_TEXTURE_2D, 0);
+    const bool isComplete = checkFramebufferComplete("Light atlas", "lighting every pixel per frame");
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    return isComplete;
 }
 
 StaticLight::~StaticLight()

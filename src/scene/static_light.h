@@ -32,9 +32,17 @@ class StaticLight {
 public:
     // `models` must outlive this object; their meshes are drawn by bake().
     StaticLight(std::vector<const Model*> models, const LightAtlasSettings& settings);
+    // The same on an atlas already laid out for `models` (one coordinate list
+    // per mesh); `dilation` rings are filled around each chart after a bake.
+    StaticLight(std::vector<const Model*> models, LightAtlasLayout layout, int dilation);
     ~StaticLight();
     StaticLight(const StaticLight&) = delete;
     StaticLight& operator=(const StaticLight&) = delete;
+
+    // False when the driver refused the atlas's framebuffer (a line said so):
+    // nothing can be baked or read, and the meshes were given no atlas
+    // coordinates. The level then lights every pixel per frame instead.
+    bool isComplete() const { return complete; }
 
     // Draws every static mesh into the atlas with `program` in LightingMode::Bake.
     // The program must be current with every lighting uniform set and the shadow
@@ -59,8 +67,16 @@ private:
     std::vector<const Model*> models;
     LightAtlasLayout layout;
     std::vector<std::uint32_t> coordinateBuffers;  // one per mesh, in model and mesh order
-    std::uint32_t textures[2] = {0, 0};            // other torches and lava; the two brightest torches
+    // Light of the other torches and the lava; the (at most six) torches that
+    // light each texel most, two indices a channel.
+    std::uint32_t textures[2] = {0, 0};
     std::uint32_t framebuffer = 0;
+    bool complete = false;
     int dilation = 0;  // filled rings around each chart
     double lastBakeSeconds = 0.0;
+
+    // The atlas's two layers and the framebuffer that writes both; false when incomplete.
+    bool createAtlas();
+    // Each mesh's second vertex buffer with its atlas coordinates.
+    void addAtlasCoordinates();
 };

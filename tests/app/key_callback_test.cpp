@@ -110,6 +110,36 @@ TEST(KeyEffects, EscapeClosesAndOtherKeysDoNothing)
     EXPECT_TRUE(sameFlags(flags, RenderFlags{}));
 }
 
+// Alt with Enter switches as Enter goes down; F12 asks for a shot on release.
+TEST(KeyEffects, AltEnterAndF12AskTheWindow)
+{
+    struct Case {
+        int key;
+        int action;
+        int mods;
+        bool fullScreen;
+        bool screenshot;
+    };
+    const Case cases[] = {
+        {GLFW_KEY_ENTER, GLFW_PRESS, GLFW_MOD_ALT, true, false},
+        {GLFW_KEY_ENTER, GLFW_RELEASE, GLFW_MOD_ALT, false, false},
+        {GLFW_KEY_ENTER, GLFW_REPEAT, GLFW_MOD_ALT, false, false},
+        {GLFW_KEY_ENTER, GLFW_PRESS, 0, false, false},
+        {GLFW_KEY_ENTER, GLFW_PRESS, GLFW_MOD_ALT | GLFW_MOD_CONTROL, false, false},
+        {GLFW_KEY_KP_ENTER, GLFW_PRESS, GLFW_MOD_ALT, false, false},
+        {GLFW_KEY_F12, GLFW_RELEASE, 0, false, true},
+        {GLFW_KEY_F12, GLFW_RELEASE, GLFW_MOD_SHIFT, false, true},
+        {GLFW_KEY_F12, GLFW_REPEAT, 0, false, false},
+    };
+    for (const Case& c : cases) {
+        RenderFlags flags;
+        const KeyEffect effect = handleKeyEvent(flags, c.key, c.action, c.mods);
+        EXPECT_EQ(effect.toggleFullScreen, c.fullScreen) << c.key << " " << c.action << " " << c.mods;
+        EXPECT_EQ(effect.takeScreenshot, c.screenshot) << c.key << " " << c.action << " " << c.mods;
+        EXPECT_TRUE(sameFlags(flags, RenderFlags{}));
+    }
+}
+
 TEST(RenderFlagsFromSettings, ReadsTheFourRendererKeys)
 {
     const std::string file =

@@ -13,16 +13,16 @@
 
 #include "app/physics_view.h"
 #include "framework/asset_search.h"
-#include "game/game_position.h"
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
+#include "game/level_creatures.h"
 #include "game/spider.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
+#include "physics/game_position.h"
 #include "support/gl_context.h"
 
 namespace {
 
 constexpr int TargetSize = 128;
-constexpr float SpiderScale = 0.5f;  // the level's scale for its OBJ models
 const glm::vec3 SpiderStart{0.0f, 1.5f, 0.0f};
 constexpr float FloorY = 0.5f;
 // Rasterised lines may land a pixel either side of their exact position.
@@ -79,10 +79,11 @@ protected:
         target = std::make_unique<OffscreenTarget>(TargetSize);
         scene.addStaticMesh({{-4, FloorY, -4}, {-4, FloorY, 4}, {4, FloorY, 4}, {4, FloorY, -4}},
                             {0, 1, 2, 0, 2, 3});
-        spiderModel = Model(findAssetFile("assets/geometry/spiders/Spider.obj"), &scene, &manager, false,
-                            SpiderScale, 1.0f, 1.0f);
+        spiderModel = Model(findAssetFile(SpiderBody.modelFile), &scene, &manager, false, SpiderBody.scale,
+                            SpiderBody.capsuleRadiusFactor, SpiderBody.capsuleHeightFactor);
         ASSERT_NE(spiderModel.controller, nullptr);
-        spider = std::make_unique<Spider>(spiderModel, SpiderStart, 40.0f);
+        spider = std::make_unique<Spider>(spiderModel, SpiderStart, LevelSpiders[0].patrolAxis,
+                                          LevelSpiders[0].patrolDistance);
         capsule = spiderModel.controller;
         centre = toGamePosition(capsule->getPosition());
         halfExtent = 0.5f * capsule->height() + capsule->radius() + capsule->contactOffset();

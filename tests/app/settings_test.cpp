@@ -10,6 +10,7 @@
 
 #include "support/scratch_folder.h"
 
+#include "app/input/control_settings.h"
 #include "audio/audio_settings.h"
 #include "framework/asset_search.h"
 
@@ -217,7 +218,7 @@ TEST(ShippedSettings, EveryKeyIsWrittenWithItsDefault)
     for (const SettingsFile* file : {&window, &camera, &renderer})
         EXPECT_EQ(file->parseResult, 0);
 
-    EXPECT_EQ(window.values.size(), 7u);
+    EXPECT_EQ(window.values.size(), 11u);
     EXPECT_EQ(window.getInt("window", "width", -1), 800);
     EXPECT_EQ(window.getInt("window", "height", -1), 800);
     EXPECT_EQ(window.getInt("window", "refresh_rate", -1), 60);
@@ -225,6 +226,13 @@ TEST(ShippedSettings, EveryKeyIsWrittenWithItsDefault)
     EXPECT_EQ(window.getString("window", "title", ""), "KORVEL 2024");
     EXPECT_EQ(static_cast<float>(window.getReal("audio", "volume", -1.0)), AudioSettings{}.volume);
     EXPECT_EQ(window.getBool("audio", "mute", true), AudioSettings{}.mute);
+    EXPECT_FALSE(window.getBool("window", "resizable", true));
+    const ControlSettings controls;
+    EXPECT_EQ(static_cast<float>(window.getReal("controls", "mouse_sensitivity", -1.0)),
+              controls.mouseSensitivity);
+    EXPECT_EQ(window.getBool("controls", "invert_y", true), controls.invertY);
+    EXPECT_EQ(static_cast<float>(window.getReal("controls", "gamepad_look_speed", -1.0)),
+              controls.gamepadLookSpeed);
 
     EXPECT_EQ(camera.values.size(), 5u);
     EXPECT_DOUBLE_EQ(camera.getReal("camera", "fov", -1.0), 60.0);

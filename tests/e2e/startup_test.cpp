@@ -48,9 +48,9 @@ TEST(Startup, HelpListsOptionsKeysAndSettingsFilesAndEndsWithoutAWindow)
     GameTree tree;
     const GameRun run = tree.run("--help");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
-    for (const char* text :
-         {"Usage: korvel [options]", "--run_headless", "--init_camera FILE", "--draw MODE", "F5", "Escape",
-          "assets/settings/window.ini", "assets/settings/renderer_standard.ini"})
+    for (const char* text : {"Usage: korvel [options]", "--run_headless", "--init_camera FILE", "--draw MODE",
+                             "F5", "Escape", "Alt+Enter", "F12", "Gamepad", "pauses",
+                             "assets/settings/window.ini", "mouse", "assets/settings/renderer_standard.ini"})
         EXPECT_NE(run.output.find(text), std::string::npos) << text << "\n" << run.output;
     EXPECT_LT(lineIndex(run.output, "GLFW was initialized."), 0) << run.output;
 }

@@ -8,8 +8,8 @@
 #include <glm/geometric.hpp>
 #include <glm/vec3.hpp>
 
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 #include "scene/model.h"
 
 struct ControllerWorld {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "controller_world.h"
-#include "game/game_position.h"
+#include "physics/game_position.h"
 
 constexpr float Frame = 1.0f / 60.0f;
 constexpr float SpiderRadius = 0.5f;
@@ -21,7 +21,8 @@ static glm::vec3 centreOf(const Creature& creature)
 TEST(Spider, ConstructionNamesAndPlacesTheCapsule)
 {
     ControllerWorld world;
-    const Spider spider(world.capsuleModel(SpiderRadius, SpiderHeight), {56.135f, 1.5f, -42.508f}, 40.0f);
+    const Spider spider(world.capsuleModel(SpiderRadius, SpiderHeight), {56.135f, 1.5f, -42.508f}, AlongX,
+                        40.0f);
     ASSERT_NE(spider.model.controller, nullptr);
     EXPECT_EQ(spider.model.controller->getName(), "Spider");
     EXPECT_EQ(centreOf(spider), glm::vec3(56.135f, 1.5f, -42.508f));
@@ -47,13 +48,13 @@ TEST(Spider, UnobstructedPatrolTurnsAtBothEnds)
         SCOPED_TRACE(c.name);
         ControllerWorld world;
         const glm::vec3 start(10.0f, 1.5f, -20.0f);
-        Spider spider(world.capsuleModel(SpiderRadius, SpiderHeight), start, 40.0f);
+        Spider spider(world.capsuleModel(SpiderRadius, SpiderHeight), start, c.axis, 40.0f);
         spider.turn(c.startTurn);
         std::vector<float> turnProgress;
         bool wasReversed = false;
         // Two full round trips of 80 units at 10 units per second.
         for (int frame = 0; frame < 16 * 60 + 30; ++frame) {
-            EXPECT_FALSE(spider.update(Frame, c.axis));
+            EXPECT_FALSE(spider.update(Frame));
             if (spider.reversed != wasReversed) {
                 turnProgress.push_back(glm::dot(centreOf(spider) - start, c.axis));
                 EXPECT_FLOAT_EQ(spider.heading, spider.reversed ? c.homeHeading : c.outHeading);
@@ -76,10 +77,10 @@ TEST(Spider, BlockedSpiderKeepsPushingAndReportsEveryFrame)
 {
     ControllerWorld world;
     world.addWallAtX(5.0f, 10.0f);
-    Spider spider(world.capsuleModel(SpiderRadius, SpiderHeight), {0.0f, 1.5f, 0.0f}, 40.0f);
+    Spider spider(world.capsuleModel(SpiderRadius, SpiderHeight), {0.0f, 1.5f, 0.0f}, AlongX, 40.0f);
     int framesTouching = 0;
     for (int frame = 0; frame < 120; ++frame) {
-        if (spider.update(Frame, AlongX))
+        if (spider.update(Frame))
             ++framesTouching;
         else
             EXPECT_EQ(framesTouching, 0) << "contact lost at frame " << frame;
@@ -95,22 +96,23 @@ TEST(Spider, FirstContactStopsTheRestOfTheFrame)
     ControllerWorld world;
     world.addWallAtX(5.0f, 10.0f);
     std::vector<Spider> spiders;
-    spiders.emplace_back(world.capsuleModel(SpiderRadius, SpiderHeight), glm::vec3(4.3f, 1.5f, 0.0f), 40.0f);
-    spiders.emplace_back(world.capsuleModel(SpiderRadius, SpiderHeight), glm::vec3(0.0f, 1.5f, 50.0f), 40.0f);
-    const std::vector<glm::vec3> axes = {AlongX, glm::vec3(0, 0, -1)};
-    EXPECT_TRUE(updateSpiders(spiders, axes, Frame));
+    spiders.emplace_back(world.capsuleModel(SpiderRadius, SpiderHeight), glm::vec3(4.3f, 1.5f, 0.0f), AlongX,
+                         40.0f);
+    spiders.emplace_back(world.capsuleModel(SpiderRadius, SpiderHeight), glm::vec3(0.0f, 1.5f, 50.0f),
+                         glm::vec3(0, 0, -1), 40.0f);
+    EXPECT_TRUE(updateSpiders(spiders, Frame));
     EXPECT_EQ(centreOf(spiders[1]), glm::vec3(0.0f, 1.5f, 50.0f));
 
     spiders[0].model.controller->setPosition(glm::dvec3(-20.0, 1.5, 0.0));
-    EXPECT_FALSE(updateSpiders(spiders, axes, Frame));
+    EXPECT_FALSE(updateSpiders(spiders, Frame));
     EXPECT_LT(centreOf(spiders[1]).z, 50.0f);
 }
 
 TEST(Spider, WithoutAControllerStandsAtItsStart)
 {
-    Spider spider(Model(), {3.0f, 1.5f, 4.0f}, 40.0f);
+    Spider spider(Model(), {3.0f, 1.5f, 4.0f}, AlongX, 40.0f);
     spider.turn(90.0f);
-    EXPECT_FALSE(spider.update(Frame, AlongX));
+    EXPECT_FALSE(spider.update(Frame));
     EXPECT_FLOAT_EQ(spider.modelMatrix[3][0], 3.0f);
     EXPECT_FLOAT_EQ(spider.modelMatrix[3][2], 4.0f);
     EXPECT_EQ(spider.heading, 90.0f);

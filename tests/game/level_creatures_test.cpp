@@ -1,7 +1,8 @@
 // The four spiders and the skeleton with their real capsules in the real level:
 // the map, door, podium and riddle become colliders as the game makes them, and
-// each creature's model is imported, scaled and measured like the game's own,
-// then given its capsule by the same set-up call — all without a window.
+// each creature is built from the level's own table (game/level_creatures.h):
+// its model imported, scaled and measured like the game's, then given its
+// capsule by the same set-up call — all without a window.
 // Skipped with a message while the level's files are not there.
 #include <gtest/gtest.h>
 #include "support/skip_or_fail.h"
@@ -15,12 +16,13 @@
 
 #include <glm/geometric.hpp>
 
-#include "game/game_position.h"
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
+#include "game/level_creatures.h"
 #include "game/skeleton.h"
 #include "game/spider.h"
 #include "level_geometry.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
+#include "physics/game_position.h"
 #include "scene/model_import.h"
 
 namespace {
@@ -28,7 +30,6 @@ namespace {
 constexpr float Frame = 1.0f / 60.0f;
 // A full patrol (out and home, 8 s) and half of the next one's outward leg.
 constexpr int PatrolFrames = 10 * 60;
-constexpr float PatrolDistance = 40.0f;
 constexpr float FloorY = 1.0f;
 constexpr float Skin = 0.1f;
 // Room for float rounding of positions around 200 units from the origin.
@@ -37,31 +38,20 @@ constexpr float PositionSlack = 1e-3f;
 constexpr const char* LevelFiles[] = {"assets/geometry/map/Map.obj", "assets/geometry/door/Door.obj",
                                       "assets/geometry/podium/Podium.obj",
                                       "assets/geometry/riddle/Riddle.obj"};
-constexpr const char* SpiderFile = "assets/geometry/spiders/Spider.obj";
-constexpr const char* SkeletonFile = "assets/geometry/magicSkeleton/scene.gltf";
-
-// How the level assembles its creatures.
-constexpr float SpiderScale = 0.5f;
-constexpr float SkeletonScale = 1.0f;
-constexpr float SkeletonRadiusFactor = 0.1f;
-constexpr float SkeletonHeightFactor = 0.15f;
-const glm::vec3 SkeletonStart{-7.0f, 3.0f, -8.1f};
-
-struct SpiderCase {
+// The headings each spider of the table shows on its patrol.
+struct SpiderHeadings {
     const char* name;
-    glm::vec3 start;
-    glm::vec3 axis;
-    float startTurn;    // degrees turned once after construction
     float outHeading;   // while walking away from the start
     float homeHeading;  // while walking back
 };
 
-const SpiderCase Spiders[] = {
-    {"spider 1", {56.135f, 1.5f, -42.508f}, {1, 0, 0}, 0.0f, 0.0f, 180.0f},
-    {"spider 2", {161.625f, 1.5f, -42.339f}, {1, 0, 0}, 0.0f, 0.0f, 180.0f},
-    {"spider 3", {212.445f, 1.5f, -100.04f}, {0, 0, -1}, 90.0f, 90.0f, 270.0f},
-    {"spider 4", {212.44f, 1.5f, -199.82f}, {0, 0, -1}, 90.0f, 90.0f, 270.0f},
+const SpiderHeadings Spiders[] = {
+    {"spider 1", 0.0f, 180.0f},
+    {"spider 2", 0.0f, 180.0f},
+    {"spider 3", 90.0f, 270.0f},
+    {"spider 4", 90.0f, 270.0f},
 };
+static_assert(std::size(Spiders) == std::tuple_size_v<decltype(LevelSpiders)>);
 
 bool fileExists(const std::string& path)
 {
@@ -71,20 +61,19 @@ bool fileExists(const std::string& path)
 // The game's model load without its GPU half: meshes keep no buffers, so the
 // scaling touches no GL, then the extents and the capsule come from the model's
 // own code with the factors the level gives.
-Model creatureModel(const char* file, float scale, float radiusFactor, float heightFactor,
-                    CollisionScene& scene, ControllerManager& manager)
+Model creatureModel(const CreatureBody& body, CollisionScene& scene, ControllerManager& manager)
 {
     Model model;
-    model.controllerRadiusFactor = radiusFactor;
-    model.controllerHeightFactor = heightFactor;
-    ImportedModel imported = importModelFile(projectFile(file));
+    model.controllerRadiusFactor = body.capsuleRadiusFactor;
+    model.controllerHeightFactor = body.capsuleHeightFactor;
+    ImportedModel imported = importModelFile(projectFile(body.modelFile));
     for (ImportedMesh& source : imported.meshes) {
         Mesh mesh;
         mesh.vertices = std::move(source.vertices);
         mesh.indices = std::move(source.indices);
         model.meshes.push_back(std::move(mesh));
     }
-    model.scaleVertices(scale);
+    model.scaleVertices(body.scale);
     model.computeExtents();
     model.setupPhysics(&scene, &manager);
     return model;
@@ -130,25 +119,24 @@ protected:
         manager = std::make_unique<ControllerManager>(*scene);
     }
 
-    // The four spiders in the level's order, each with its own capsule.
+    // The four spiders in the level's order, each with its own capsule, turned
+    // as the assembled level turns them.
     std::vector<Spider> makeSpiders()
     {
         std::vector<Spider> spiders;
-        spiders.reserve(std::size(Spiders));
-        for (const SpiderCase& c : Spiders) {
-            spiders.emplace_back(creatureModel(SpiderFile, SpiderScale, 1.0f, 1.0f, *scene, *manager),
-                                 c.start, PatrolDistance);
-            spiders.back().turn(c.startTurn);
+        spiders.reserve(LevelSpiders.size());
+        for (const CreaturePlacement& placement : LevelSpiders) {
+            spiders.emplace_back(creatureModel(placement.body, *scene, *manager), placement.start,
+                                 placement.patrolAxis, placement.patrolDistance);
+            spiders.back().turn(placement.headingDegrees);
         }
         return spiders;
     }
 
     Skeleton makeSkeleton()
     {
-        Skeleton skeleton(creatureModel(SkeletonFile, SkeletonScale, SkeletonRadiusFactor,
-                                        SkeletonHeightFactor, *scene, *manager),
-                          SkeletonStart);
-        skeleton.turn(90.0f);
+        Skeleton skeleton(creatureModel(LevelSkeleton.body, *scene, *manager), LevelSkeleton.start);
+        skeleton.turn(LevelSkeleton.headingDegrees);
         return skeleton;
     }
 
@@ -168,10 +156,10 @@ std::vector<PatrolRecord> patrolAll(std::vector<Spider>& spiders)
             Spider& spider = spiders[i];
             PatrolRecord& record = records[i];
             const bool wasReversed = spider.reversed;
-            record.sideContacts += spider.update(Frame, Spiders[i].axis) ? 1 : 0;
-            const glm::vec3 offset = centreOf(spider) - Spiders[i].start;
-            const float progress = glm::dot(offset, Spiders[i].axis);
-            const float drift = glm::length(offset - progress * Spiders[i].axis);
+            record.sideContacts += spider.update(Frame) ? 1 : 0;
+            const glm::vec3 offset = centreOf(spider) - spider.startPosition;
+            const float progress = glm::dot(offset, spider.patrolAxis);
+            const float drift = glm::length(offset - progress * spider.patrolAxis);
             record.widestDrift = std::max(record.widestDrift, drift);
             if (spider.reversed != wasReversed)
                 record.turns.push_back({progress, spider.heading});
@@ -182,13 +170,13 @@ std::vector<PatrolRecord> patrolAll(std::vector<Spider>& spiders)
 
 TEST_F(LevelCreatures, SpiderCapsulesComeFromTheSpiderModel)
 {
-    const Model model = creatureModel(SpiderFile, SpiderScale, 1.0f, 1.0f, *scene, *manager);
+    const Model model = creatureModel(SpiderBody, *scene, *manager);
     ASSERT_NE(model.controller, nullptr);
     EXPECT_FLOAT_EQ(model.controller->radius(), model.extentX / 3.0f);
     EXPECT_FLOAT_EQ(model.controller->height(), model.extentY);
     // Hovering at 1.5, the capsule's lowest point plus its skin stays above the floor.
     const float reach = model.controller->height() / 2.0f + model.controller->radius() + Skin;
-    EXPECT_LT(reach, Spiders[0].start.y - FloorY);
+    EXPECT_LT(reach, LevelSpiders[0].start.y - FloorY);
 }
 
 TEST_F(LevelCreatures, SpidersPatrolTheirCorridorsUntouchedAndTurnAtBothEnds)
@@ -199,21 +187,23 @@ TEST_F(LevelCreatures, SpidersPatrolTheirCorridorsUntouchedAndTurnAtBothEnds)
     const std::vector<PatrolRecord> records = patrolAll(spiders);
     const float oneStep = SpiderSpeed * Frame + PositionSlack;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const SpiderCase& c = Spiders[i];
+        const SpiderHeadings& c = Spiders[i];
+        const CreaturePlacement& placement = LevelSpiders[i];
         const PatrolRecord& record = records[i];
         SCOPED_TRACE(c.name);
         EXPECT_EQ(record.sideContacts, 0);
         EXPECT_LT(record.widestDrift, PositionSlack);
         ASSERT_EQ(record.turns.size(), 2u);
-        EXPECT_GE(record.turns[0].progress, PatrolDistance - PositionSlack);
-        EXPECT_LE(record.turns[0].progress, PatrolDistance + oneStep);
+        EXPECT_GE(record.turns[0].progress, placement.patrolDistance - PositionSlack);
+        EXPECT_LE(record.turns[0].progress, placement.patrolDistance + oneStep);
         EXPECT_FLOAT_EQ(record.turns[0].heading, c.homeHeading);
         EXPECT_LE(record.turns[1].progress, PositionSlack);
         EXPECT_GE(record.turns[1].progress, -oneStep);
         EXPECT_FLOAT_EQ(record.turns[1].heading, c.outHeading);
         // Half-way out again on the second patrol.
         EXPECT_FALSE(spiders[i].reversed);
-        EXPECT_NEAR(glm::dot(centreOf(spiders[i]) - c.start, c.axis), PatrolDistance / 2.0f, oneStep);
+        EXPECT_NEAR(glm::dot(centreOf(spiders[i]) - placement.start, placement.patrolAxis),
+                    placement.patrolDistance / 2.0f, oneStep);
         EXPECT_FLOAT_EQ(spiders[i].modelMatrix[3][1], SpiderDrawnHeight);
     }
 }
@@ -230,7 +220,7 @@ TEST_F(LevelCreatures, SkeletonFallsOntoTheStartRoomFloorAndStays)
     // frame drops it back onto the floor, so `falling` flips while it rests;
     // its centre must not move for that.
     int landingFrame = -1;
-    float lowest = SkeletonStart.y;
+    float lowest = LevelSkeleton.start.y;
     float highestAfterLanding = 0.0f;
     for (int frame = 0; frame < 2 * 60; ++frame) {
         skeleton.update(Frame);
@@ -249,8 +239,8 @@ TEST_F(LevelCreatures, SkeletonFallsOntoTheStartRoomFloorAndStays)
     EXPECT_NEAR(centre.y, 2.2f, 0.05f);
     EXPECT_NEAR(lowest, restY, 0.002f);
     EXPECT_NEAR(highestAfterLanding, restY, 0.002f);
-    EXPECT_FLOAT_EQ(centre.x, SkeletonStart.x);
-    EXPECT_FLOAT_EQ(centre.z, SkeletonStart.z);
+    EXPECT_FLOAT_EQ(centre.x, LevelSkeleton.start.x);
+    EXPECT_FLOAT_EQ(centre.z, LevelSkeleton.start.z);
     EXPECT_FLOAT_EQ(skeleton.modelMatrix[3][1], centre.y - SkeletonDrawDrop);
     EXPECT_FLOAT_EQ(skeleton.modelMatrix[3][0], centre.x);
     EXPECT_FLOAT_EQ(skeleton.heading, 90.0f);

@@ -10,7 +10,7 @@
 #include "controller_world.h"
 #include "fake_keys.h"
 #include "game/camera.h"
-#include "game/game_position.h"
+#include "physics/game_position.h"
 
 constexpr float Frame = 1.0f / 60.0f;
 const glm::vec3 LookNorth(0.0f, 0.0f, -1.0f);

@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "controller_world.h"
-#include "game/game_position.h"
 #include "game/player.h"
 #include "game/zones.h"
+#include "physics/game_position.h"
 
 constexpr std::int64_t Millisecond = 1'000'000;
 
@@ -112,15 +112,15 @@ TEST(SpiderDamage, SpiderWalkingIntoThePlayerHurts)
     ControllerWorld world;
     Player player(world.manager, glm::vec3(3.0f, 1.5f, 0.0f), 0);
     std::vector<Spider> spiders;
-    spiders.emplace_back(world.capsuleModel(0.5f, 0.5f), glm::vec3(0.0f, 1.5f, 0.0f), 40.0f);
-    const std::vector<glm::vec3> axes = {glm::vec3(1.0f, 0.0f, 0.0f)};
+    spiders.emplace_back(world.capsuleModel(0.5f, 0.5f), glm::vec3(0.0f, 1.5f, 0.0f),
+                         glm::vec3(1.0f, 0.0f, 0.0f), 40.0f);
     const float frame = 1.0f / 60.0f;
     const std::int64_t frameNanoseconds = 16'666'667;
     std::int64_t now = 5'000'000'000;
     std::string output;
     for (int i = 0; i < 30; ++i, now += frameNanoseconds) {
         testing::internal::CaptureStdout();
-        if (updateSpiders(spiders, axes, frame))
+        if (updateSpiders(spiders, frame))
             applySpiderDamage(player, now);
         output += testing::internal::GetCapturedStdout();
     }

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "game/physics/character_controller.h"
-#include "game/physics/collision_scene.h"
+#include "physics/character_controller.h"
+#include "physics/collision_scene.h"
 #include "scene/model.h"
 
 namespace {

@@ -20,6 +20,7 @@
 #include "framework/asset_search.h"
 #include "framework/shader.h"
 #include "game/creature_pose.h"
+#include "game/level_creatures.h"
 #include "game/skeleton.h"
 #include "support/gl_context.h"
 #include "scene/animation/animation_clip.h"
@@ -30,11 +31,9 @@
 namespace {
 
 constexpr int TargetSize = 128;
-constexpr const char* SkeletonPath = "assets/geometry/magicSkeleton/scene.gltf";
-// Where the skeleton's capsule comes to rest in the start room (floor 1 + skin
-// 0.1 + radius 0.2 + half height 0.9) and the heading the level gives it.
-const glm::vec3 RestingCentre{-7.0f, 2.2f, -8.1f};
-constexpr float SkeletonHeading = 90.0f;
+// Where the skeleton's capsule comes to rest in the start room: below its start,
+// on the floor (floor 1 + skin 0.1 + radius 0.2 + half height 0.9).
+const glm::vec3 RestingCentre{LevelSkeleton.start.x, 2.2f, LevelSkeleton.start.z};
 // Turned by 90 degrees the figure faces along x; the camera stands 3 units in
 // front of it, level with the middle of its body (the feet reach the floor at
 // y = 1, 1.1 above the drawn origin; the head about 3.4).
@@ -105,13 +104,13 @@ protected:
     {
         if (!ensureGlContext())
             SKIP_OR_FAIL(glContextFailure());
-        const std::string path = findAssetFile(SkeletonPath);
+        const std::string path = findAssetFile(SkeletonBody.modelFile);
         if (path.empty())
-            SKIP_OR_FAIL(SkeletonPath << " is not generated yet");
+            SKIP_OR_FAIL(SkeletonBody.modelFile << " is not generated yet");
         target = std::make_unique<OffscreenTarget>(TargetSize);
         testing::internal::CaptureStdout();
         skinning = std::make_shared<Shader>("assets/shaders/skinning.vert", "assets/shaders/skinning.frag");
-        model = std::make_unique<Model>(path, false, 1.0f);
+        model = std::make_unique<Model>(path, false, SkeletonBody.scale);
         clip = std::make_unique<AnimationClip>(path, *model);
         loadLines = testing::internal::GetCapturedStdout();
         player = std::make_unique<AnimationPlayer>(clip.get());
@@ -122,8 +121,9 @@ protected:
     // What the frame sets on the skinning program before the skeleton is drawn.
     void setFrameUniforms()
     {
-        const glm::mat4 placement = creatureMatrix(
-            glm::vec3(RestingCentre.x, RestingCentre.y - SkeletonDrawDrop, RestingCentre.z), SkeletonHeading);
+        const glm::mat4 placement =
+            creatureMatrix(glm::vec3(RestingCentre.x, RestingCentre.y - SkeletonDrawDrop, RestingCentre.z),
+                           LevelSkeleton.headingDegrees);
         const glm::vec3 origin(placement[3]);
         const glm::vec3 eye = origin + CameraOffset;
         const glm::mat4 view = glm::lookAt(eye, origin + LookOffset, glm::vec3(0.0f, 1.0f, 0.0f));

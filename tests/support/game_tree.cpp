@@ -29,21 +29,15 @@ bool isLeftOut(const std::string& relative, const std::set<std::string>& leftOut
 }
 
 #ifdef _WIN32
-// The game starts directly, its console output on a pipe. The tests quote
-// arguments for a POSIX shell, with single quotes; Windows' command line wants
-// double ones. Console lines end in CR LF on Windows, and arrive as the LF the
-// tests look for.
-GameRun runGame(const fs::path& root, const std::string& folder, const std::string& arguments)
+// Runs `commandLine` in `folder` with no input and its console output on a
+// pipe, read until every process that holds the pipe has ended. Console lines
+// end in CR LF on Windows, and arrive as the LF the tests look for.
+GameRun runProcess(const wchar_t* program, std::wstring commandLine, const fs::path& folder)
 {
-    std::string quoted = arguments;
-    std::replace(quoted.begin(), quoted.end(), '\'', '"');
-    const fs::path executable = root / fs::u8path(folder) / "korvel.exe";
-    std::wstring commandLine = L"\"" + executable.wstring() + L"\" " + fs::u8path(quoted).wstring();
-
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     HANDLE output = nullptr;
-    HANDLE gameOutput = nullptr;
-    CreatePipe(&output, &gameOutput, &inherited, 0);
+    HANDLE childOutput = nullptr;
+    CreatePipe(&output, &childOutput, &inherited, 0);
     SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
     HANDLE noInput = CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
                                  OPEN_EXISTING, 0, nullptr);
@@ -51,12 +45,12 @@ GameRun runGame(const fs::path& root, const std::string& folder, const std::stri
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = noInput;
-    startup.hStdOutput = gameOutput;
-    startup.hStdError = gameOutput;
-    PROCESS_INFORMATION game{};
-    const bool started = CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
-                                        nullptr, root.c_str(), &startup, &game);
-    CloseHandle(gameOutput);
+    startup.hStdOutput = childOutput;
+    startup.hStdError = childOutput;
+    PROCESS_INFORMATION child{};
+    const bool started = CreateProcessW(program, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        folder.c_str(), &startup, &child);
+    CloseHandle(childOutput);
     CloseHandle(noInput);
     GameRun result;
     if (started) {
@@ -65,12 +59,12 @@ GameRun runGame(const fs::path& root, const std::string& folder, const std::stri
         while (ReadFile(output, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr) &&
                count > 0)
             result.output.append(buffer.data(), count);
-        WaitForSingleObject(game.hProcess, INFINITE);
+        WaitForSingleObject(child.hProcess, INFINITE);
         DWORD status = 0;
-        GetExitCodeProcess(game.hProcess, &status);
+        GetExitCodeProcess(child.hProcess, &status);
         result.exitStatus = static_cast<int>(status);
-        CloseHandle(game.hThread);
-        CloseHandle(game.hProcess);
+        CloseHandle(child.hThread);
+        CloseHandle(child.hProcess);
     }
     CloseHandle(output);
     for (std::size_t at = result.output.find("\r\n"); at != std::string::npos;
@@ -78,11 +72,29 @@ GameRun runGame(const fs::path& root, const std::string& folder, const std::stri
         result.output.erase(at, 1);
     return result;
 }
-#else
+
+// The game starts directly. The tests quote arguments for a POSIX shell, with
+// single quotes; Windows' command line wants double ones.
 GameRun runGame(const fs::path& root, const std::string& folder, const std::string& arguments)
 {
-    const std::string command =
-        "cd '" + root.string() + "' && './" + folder + "/korvel' " + arguments + " </dev/null 2>&1";
+    std::string quoted = arguments;
+    std::replace(quoted.begin(), quoted.end(), '\'', '"');
+    const fs::path executable = root / fs::u8path(folder) / "korvel.exe";
+    return runProcess(executable.c_str(),
+                      L"\"" + executable.wstring() + L"\" " + fs::u8path(quoted).wstring(), root);
+}
+
+// Scripts drive the game with the X11 tools (xdotool, Xvfb), which a Windows
+// build meets only under Wine: there drive Z: is the Linux root, and a Linux
+// program started from a Windows one runs as itself. Wine does not wait for a
+// Linux child, so its exit status is unknown; its output is all there is.
+GameRun runScript(const fs::path& root)
+{
+    return runProcess(nullptr, L"Z:\\bin\\bash run.sh", root);
+}
+#else
+GameRun runCommand(const std::string& command)
+{
     GameRun result;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
@@ -94,6 +106,17 @@ GameRun runGame(const fs::path& root, const std::string& folder, const std::stri
     const int status = pclose(pipe);
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+GameRun runGame(const fs::path& root, const std::string& folder, const std::string& arguments)
+{
+    return runCommand("cd '" + root.string() + "' && './" + folder + "/korvel' " + arguments +
+                      " </dev/null 2>&1");
+}
+
+GameRun runScript(const fs::path& root)
+{
+    return runCommand("cd '" + root.string() + "' && bash run.sh </dev/null 2>&1");
 }
 #endif
 
@@ -166,5 +189,20 @@ GameRun GameTree::run(const std::string& arguments, const std::vector<std::strin
 {
     GameRun result = runGame(root(), executableFolder, arguments);
     expectNoGlDebugMessages(arguments, result.output, expectedGlMessages);
+    return result;
+}
+
+GameRun GameTree::runScript(const std::string& script) const
+{
+#ifdef _WIN32
+    // The script's korvel starts korvel.exe under Wine, in the Wine set-up the
+    // tests run in.
+    writeFile(executableFolder + "/korvel", "#!/bin/sh\nexec wine \"$(dirname \"$0\")/korvel.exe\" \"$@\"\n");
+    writeFile("run.sh", "chmod +x '" + executableFolder + "/korvel'\n" + script);
+#else
+    writeFile("run.sh", script);
+#endif
+    const GameRun result = ::runScript(root());
+    expectNoGlDebugMessages("(script)", result.output, {});
     return result;
 }

@@ -47,6 +47,12 @@ public:
     // the calling test, unless it contains one of `expectedGlMessages`.
     GameRun run(const std::string& arguments, const std::vector<std::string>& expectedGlMessages = {}) const;
 
+    // Runs a bash script in the root (the game is ./build/korvel there, on
+    // Windows korvel.exe under Wine), with no standard input; its output is the
+    // script's, standard error included. The game's GL debug messages fail the
+    // calling test as above.
+    GameRun runScript(const std::string& script) const;
+
     const std::filesystem::path& root() const { return folder.root(); }
 
 private:

@@ -4,9 +4,10 @@
 
 #include <GLFW/glfw3.h>
 
+#include "app/input/gamepad_mapping.h"
 #include "game/camera.h"
 #include "game/player.h"
-#include "game/physics/character_controller.h"
+#include "physics/character_controller.h"
 
 bool FrameKeys::isPressed(int key) const
 {
@@ -18,6 +19,11 @@ std::int64_t ReplayClock::steadyNanoseconds()
     return static_cast<std::int64_t>(std::llround(seconds * 1e9));
 }
 
+LiveFrameSource::LiveFrameSource(GLFWwindow* window, const ControlSettings& controls)
+    : window(window), controls(controls), lookCursor(controls.mouseSensitivity, controls.invertY)
+{
+}
+
 bool LiveFrameSource::beginFrame()
 {
     frame.cursorEvents.clear();
@@ -26,11 +32,14 @@ bool LiveFrameSource::beginFrame()
 
 void LiveFrameSource::onCursor(Camera& camera, double x, double y)
 {
-    camera.onCursorPos(x, y);
-    frame.cursorEvents.emplace_back(x, y);
+    if (paused)
+        return;
+    const glm::dvec2 cursor = lookCursor.mouse(x, y);
+    camera.onCursorPos(cursor.x, cursor.y);
+    frame.cursorEvents.push_back(cursor);
 }
 
-const DemoFrame& LiveFrameSource::collectInput(Camera&, const Player&, float time)
+const DemoFrame& LiveFrameSource::collectInput(Camera& camera, const Player&, float time)
 {
     frame.frameTime = time;
     frame.keys = 0;
@@ -40,8 +49,34 @@ const DemoFrame& LiveFrameSource::collectInput(Camera&, const Player&, float tim
         if (glfwGetKey(window, name.glfwKey) == GLFW_PRESS)
             frame.keys |= demoKeyBit(name.glfwKey);
     }
+    if (const std::optional<GLFWgamepadstate> state = gamepad.poll()) {
+        const GamepadFrame pad = mapGamepad(*state, controls, time);
+        for (int key : pad.keys)
+            frame.keys |= demoKeyBit(key);
+        // The stick's turn in radians as cursor movement at the camera's rate.
+        if (pad.look != glm::vec2(0.0f)) {
+            const std::size_t first = frame.cursorEvents.size();
+            lookCursor.move(glm::dvec2(pad.look) / static_cast<double>(camera.sensitivity),
+                            frame.cursorEvents);
+            for (std::size_t i = first; i < frame.cursorEvents.size(); ++i)
+                camera.onCursorPos(frame.cursorEvents[i].x, frame.cursorEvents[i].y);
+        }
+    }
     frameKeys.held = frame.keys;
     return frame;
+}
+
+void LiveFrameSource::pause()
+{
+    paused = true;
+    liveClock.pause();
+}
+
+void LiveFrameSource::resume()
+{
+    paused = false;
+    liveClock.resume();
+    lookCursor.continueFromLast();
 }
 
 bool DemoFrameSource::beginFrame()

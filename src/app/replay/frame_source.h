@@ -9,6 +9,9 @@
 
 #include <cstddef>
 
+#include "app/input/control_settings.h"
+#include "app/input/gamepad.h"
+#include "app/input/look_cursor.h"
 #include "app/replay/demo_file.h"
 #include "app/replay/game_clock.h"
 #include "app/replay/route.h"
@@ -61,11 +64,13 @@ protected:
 };
 
 // Live play. The window's cursor callback hands events here; they turn the
-// camera at once, as they always have, and are kept for a recording. Without a
-// window (a headless frame) no key is ever held.
+// camera at once, as they always have, and are kept for a recording. The
+// keyboard and a gamepad are read once a frame into the same record, the
+// gamepad's look as further cursor positions. Without a window (a headless
+// frame) no key is ever held and no gamepad is read.
 class LiveFrameSource : public FrameSource {
 public:
-    explicit LiveFrameSource(GLFWwindow* window) : window(window) {}
+    explicit LiveFrameSource(GLFWwindow* window, const ControlSettings& controls = {});
     GameClock& clock() override { return liveClock; }
     bool beginFrame() override;
     float frameTime(float measured) const override { return measured; }
@@ -75,9 +80,18 @@ public:
 
     void onCursor(Camera& camera, double x, double y);
 
+    // While paused the clocks stand still and the mouse is not read; after it
+    // the mouse continues from where the view was left.
+    void pause();
+    void resume();
+
 private:
     GLFWwindow* window;
+    ControlSettings controls;
     LiveClock liveClock;
+    LookCursor lookCursor;
+    Gamepad gamepad;
+    bool paused = false;
     DemoFrame frame;
 };
 

@@ -81,7 +81,7 @@ bool RunOptions::prepare(const ReplayArguments& arguments, bool runHeadless)
     return true;
 }
 
-void RunOptions::attachWindow(GLFWwindow* window, float mouseSensitivity)
+void RunOptions::attachWindow(GLFWwindow* window, float mouseSensitivity, const ControlSettings& controls)
 {
     if (demo) {
         frameSource = std::make_unique<DemoFrameSource>(std::move(*demo));
@@ -92,7 +92,7 @@ void RunOptions::attachWindow(GLFWwindow* window, float mouseSensitivity)
         // whatever other windows on the same display do with the pointer.
         frameSource = std::make_unique<LiveFrameSource>(nullptr);
     } else {
-        auto live = std::make_unique<LiveFrameSource>(window);
+        auto live = std::make_unique<LiveFrameSource>(window, controls);
         liveSource = live.get();
         frameSource = std::move(live);
     }
@@ -102,6 +102,21 @@ void RunOptions::onCursor(Camera& camera, double x, double y)
 {
     if (liveSource != nullptr)
         liveSource->onCursor(camera, x, y);
+}
+
+void RunOptions::pause()
+{
+    if (liveSource != nullptr)
+        liveSource->pause();
+}
+
+// The time away is no frame's time, not even in the frame-time figures.
+void RunOptions::resume()
+{
+    if (liveSource != nullptr)
+        liveSource->resume();
+    if (lastFrameEnd)
+        lastFrameEnd = std::chrono::steady_clock::now();
 }
 
 void RunOptions::frameInput(const DemoFrame& frame)

@@ -35,8 +35,9 @@ public:
     // cannot start; the one line that says why has been printed.
     bool prepare(const ReplayArguments& arguments, bool runHeadless);
 
-    // Creates the frame source once the window exists.
-    void attachWindow(GLFWwindow* window, float mouseSensitivity);
+    // Creates the frame source once the window exists. Live play reads the
+    // player's mouse and gamepad with `controls`.
+    void attachWindow(GLFWwindow* window, float mouseSensitivity, const ControlSettings& controls = {});
     FrameSource& source() { return *frameSource; }
     GameClock& clock() { return frameSource->clock(); }
     DrawMode drawMode() const { return draw; }
@@ -49,6 +50,13 @@ public:
     // Live cursor events reach the camera through here (replays and headless
     // frames ignore the mouse).
     void onCursor(Camera& camera, double x, double y);
+
+    // Only someone playing live in a window is away when it loses the focus:
+    // replays, timedemos and headless frames never pause.
+    bool pausesWhenAway() const { return liveSource != nullptr; }
+    // Stops the game's clocks and the reading of input until resume().
+    void pause();
+    void resume();
 
     // Right before the first frame, so that every frame gets its time.
     void startTiming();
