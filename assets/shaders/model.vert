@@ -8,11 +8,11 @@ layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec2 aTexCoords;
 layout(location = 5) in vec2 aLightTexCoords;
 
-const int LIGHTING_BAKE = 2;  // model.frag's value
+#include "lighting_modes.glsl"
 
 uniform mat4 viewProjMatrix;
 uniform mat4 modelMatrix;
-// Defined per program as in model.frag; otherwise a uniform.
+// Defined per program as in lighting.glsl; otherwise a uniform.
 #ifndef lightingMode
 uniform int lightingMode;
 #endif

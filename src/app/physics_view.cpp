@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include "framework/gpu_layout.h"
 #include "framework/shader.h"
 
 namespace {
@@ -50,8 +51,8 @@ LineBuffer::LineBuffer()
     glGenBuffers(1, &vertexBuffer);
     glBindVertexArray(vertexArray);
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(glm::vec3), nullptr);
+    glEnableVertexAttribArray(AttributePosition);
+    glVertexAttribPointer(AttributePosition, 3, GL_FLOAT, GL_FALSE, sizeof(glm::vec3), nullptr);
     glBindVertexArray(0);
 }
 

@@ -9,6 +9,7 @@
 #include "app/level.h"
 #include "app/lighting.h"
 #include "app/shadow_map.h"
+#include "framework/gpu_layout.h"
 #include "scene/static_light.h"
 
 namespace {

@@ -10,7 +10,6 @@
 #include <glm/vec3.hpp>
 
 constexpr int ShadowMapSize = 1024;      // texels per side
-constexpr int ShadowMapTextureUnit = 9;  // unit the visible pass samples it from
 
 const glm::vec3 ShadowLightPosition{-3.2f, 2.5f, 5.4f};
 const glm::vec3 ShadowLightTarget{-4.2f, 3.0f, 5.4f};

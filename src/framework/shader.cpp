@@ -13,6 +13,7 @@
 #include "framework/console.h"
 #include "framework/default_shader_sources.h"
 #include "framework/file_path.h"
+#include "framework/shader_includes.h"
 
 namespace {
 
@@ -202,8 +203,8 @@ void Shader::linkProgram()
     if (definitions.empty())
         definitions.push_back("");
     // Each file is read and announced once, however many variants it is compiled for.
-    const std::string vertexSource = stageSource(vertexShader);
-    std::string fragmentSource;
+    const ShaderSourceText vertexSource = stageSource(vertexShader);
+    ShaderSourceText fragmentSource;
     for (std::size_t index = 0; index < definitions.size(); ++index) {
         const GLuint vertex = compileStage(vertexShader, vertexSource, GL_VERTEX_SHADER, definitions[index]);
         if (index == 0) {
@@ -239,20 +240,22 @@ void Shader::linkProgram()
     }
 }
 
-std::string Shader::stageSource(const std::string& stage) const
+ShaderSourceText Shader::stageSource(const std::string& stage) const
 {
     if (inlineSources)
-        return stage;
-    const std::string resolved = findShaderFile(stage);
-    std::ifstream file(filePath(resolved));
-    if (!file.is_open())
-        fatalError("Unable to load file[" + resolved + "]!");
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
+        return ShaderSourceText{stage, {}};
+    return expandShaderIncludes(stage, [](const std::string& path) -> std::optional<std::string> {
+        const std::string resolved = findShaderFile(path);
+        std::ifstream file(filePath(resolved));
+        if (!file.is_open())
+            fatalError("Unable to load file[" + resolved + "]!");
+        std::ostringstream content;
+        content << file.rdbuf();
+        return content.str();
+    });
 }
 
-unsigned Shader::compileStage(const std::string& stage, const std::string& source, unsigned stageType,
+unsigned Shader::compileStage(const std::string& stage, const ShaderSourceText& source, unsigned stageType,
                               const std::string& definition) const
 {
     const GLuint shader = glCreateShader(stageType);
@@ -261,14 +264,13 @@ unsigned Shader::compileStage(const std::string& stage, const std::string& sourc
 
     // A variant's definition goes right after the #version line, which must come
     // first; "#line 2" keeps the driver's line numbers those of the file.
-    std::string text = source;
+    std::string text = source.text;
     if (!definition.empty()) {
-        const std::size_t version = source.find("#version");
-        const std::size_t lineEnd =
-            version == std::string::npos ? std::string::npos : source.find('\n', version);
+        const std::size_t version = text.find("#version");
+        const std::size_t lineEnd = version == std::string::npos ? std::string::npos : text.find('\n', version);
         if (lineEnd == std::string::npos)
             fatalError("Shader " + stage + " needs a #version line to take variants");
-        text = source.substr(0, lineEnd + 1) + definition + "#line 2\n" + source.substr(lineEnd + 1);
+        text = text.substr(0, lineEnd + 1) + definition + "#line 2 0\n" + text.substr(lineEnd + 1);
     }
     const GLchar* characters = text.c_str();
     glShaderSource(shader, 1, &characters, nullptr);
@@ -278,7 +280,7 @@ unsigned Shader::compileStage(const std::string& stage, const std::string& sourc
     if (compiled == 0 || glIsShader(shader) == GL_FALSE) {
         const std::string log = shaderInfoLog(shader);
         glDeleteShader(shader);
-        fatalError({"Failed to compile shader: " + stage, log});
+        fatalError({"Failed to compile shader: " + stage, nameShaderSources(log, source.files)});
     }
     return shader;
 }

@@ -12,6 +12,8 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
+#include "framework/shader_includes.h"
+
 // One program per value of a mode that the fragment stage branches on. Each
 // variant's fragment stage is compiled with "#define <selector> <value>" after
 // its #version line, so the branches of the other modes are compiled out: a
@@ -79,9 +81,10 @@ private:
 
     void linkProgram();
     // `stage` names the stage in errors; `source` is its text.
-    unsigned compileStage(const std::string& stage, const std::string& source, unsigned stageType,
+    unsigned compileStage(const std::string& stage, const ShaderSourceText& source, unsigned stageType,
                           const std::string& definition) const;
-    std::string stageSource(const std::string& stage) const;
+    // The stage's text with its includes put in (shader_includes.h).
+    ShaderSourceText stageSource(const std::string& stage) const;
     void announce(const std::string& stage) const;
     void select(int value);
     template <typename Upload>

@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include "framework/gpu_layout.h"
 #include "framework/shader.h"
 
 LightGridTexture::LightGridTexture(const LightGrid& grid)

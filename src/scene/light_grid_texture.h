@@ -2,8 +2,8 @@
 // read with texelFetch, plus the uniforms that place it in the world.
 //
 // Owns its texture (deleted with the object, so it must go before the
-// context). The grid sits on texture unit LightGridTextureUnit, clear of the
-// mesh textures (units 0 to 8) and the shadow map (unit 9).
+// context). The grid sits on texture unit LightGridTextureUnit (gpu_layout.h),
+// clear of the mesh textures and the shadow map.
 #pragma once
 
 #include <memory>
@@ -11,9 +11,6 @@
 #include "scene/light_grid.h"
 
 class Shader;
-
-// Texture unit the grid is bound on for the whole run.
-constexpr int LightGridTextureUnit = 10;
 
 class LightGridTexture {
 public:

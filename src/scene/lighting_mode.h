@@ -1,18 +1,25 @@
 // Where a draw of the model and skinning programs takes its light from: the
-// "lightingMode" uniform, with the values the fragment shaders name
-// LIGHTING_PER_PIXEL, LIGHTING_STORED, LIGHTING_BAKE and LIGHTING_NONE.
+// "lightingMode" uniform. The numbers are the shaders' own, from the one file
+// both languages read.
 #pragma once
 
 #include <vector>
 
 #include "framework/shader.h"
 
+#include "../../assets/shaders/lighting_modes.glsl"
+
 enum class LightingMode : int {
-    PerPixel = 0,  // every light evaluated per fragment (moving things; the reference)
-    Stored = 1,    // the fixed light read from the static light atlas
-    Bake = 2,      // triangles drawn at their atlas place, writing the fixed light
-    None = 3,      // the base colour only (measuring what lighting costs)
+    PerPixel = LIGHTING_PER_PIXEL,  // every light evaluated per fragment (moving things; the reference)
+    Stored = LIGHTING_STORED,       // the fixed light read from the static light atlas
+    Bake = LIGHTING_BAKE,           // triangles drawn at their atlas place, writing the fixed light
+    None = LIGHTING_NONE,           // the base colour only (measuring what lighting costs)
 };
+
+#undef LIGHTING_PER_PIXEL
+#undef LIGHTING_STORED
+#undef LIGHTING_BAKE
+#undef LIGHTING_NONE
 
 constexpr const char* LightingModeUniform = "lightingMode";
 

@@ -1,5 +1,6 @@
 #include <GL/glew.h>
 
+#include "framework/gpu_layout.h"
 #include "framework/shader.h"
 #include "scene/model.h"
 #include "scene/sampler_names.h"

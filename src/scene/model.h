@@ -23,15 +23,6 @@ class ControllerManager;
 class CharacterController;
 struct StaticMeshCollider;
 
-// Vertex attribute locations shared by the vertex layout and every GLSL program.
-enum VertexAttribute : unsigned {
-    AttributePosition = 0,
-    AttributeNormal = 1,
-    AttributeTexCoords = 2,
-    AttributeBoneIds = 3,
-    AttributeBoneWeights = 4,
-};
-
 // Number of skinning matrices; bone ids are 0 to MaxBones - 1.
 constexpr int MaxBones = 100;
 // Bone influences kept per vertex.

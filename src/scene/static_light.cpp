@@ -6,6 +6,7 @@
 #include <glm/vec4.hpp>
 
 #include "framework/framebuffer_status.h"
+#include "framework/gpu_layout.h"
 #include "framework/shader.h"
 #include "scene/lighting_mode.h"
 #include "scene/model.h"

@@ -19,12 +19,8 @@
 class Model;
 class Shader;
 
-// Vertex attribute location of the atlas coordinates.
-constexpr unsigned AttributeLightTexCoords = 5;
-// Texture units of the atlas's two layers, clear of the mesh textures (0 to 8),
-// the shadow map (9) and the light grid (10).
-constexpr int StaticLightTextureUnit = 11;
-constexpr int StaticLightTorchesTextureUnit = 12;
+// Its vertex attribute and the texture units of its two layers are in
+// framework/gpu_layout.h.
 constexpr const char* StaticLightUniform = "staticLight";
 constexpr const char* StaticLightTorchesUniform = "staticLightTorches";
 

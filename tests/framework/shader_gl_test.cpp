@@ -165,6 +165,31 @@ TEST_F(ShaderGl, CompileFailureNamesTheFileAndEndsTheGame)
         ::testing::ExitedWithCode(1), literalPattern(expected) + ".+");
 }
 
+// Shared GLSL is compiled as part of the stage that includes it; its errors are
+// reported under its own name and line.
+TEST_F(ShaderGl, IncludedFileCompilesWithItsStageAndIsNamedInErrors)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string vertex = writeStage("pass.vert", PassVertex);
+    writeStage("shared.glsl", "uniform vec3 tint;\n");
+    Shader shader(vertex, writeStage("including.frag",
+                                     "#version 410\n#include \"shared.glsl\"\nout vec4 color;\n"
+                                     "void main() { color = vec4(tint, 1); }\n"));
+    EXPECT_GE(shader.uniformLocation("tint"), 0) << "declared in the included file";
+
+    writeStage("broken.glsl", "// a comment line\nvec3 broken() { return ; }\n");
+    const std::string fragment =
+        writeStage("includes_broken.frag", "#version 410\n#include \"broken.glsl\"\nout vec4 color;\n"
+                                           "void main() { color = vec4(1); }\n");
+    EXPECT_EXIT(
+        {
+            prepareFatalChild();
+            Shader broken(vertex, fragment);
+        },
+        ::testing::ExitedWithCode(1),
+        literalPattern("Failed to compile shader: " + fragment + "\n" + folderName + "/broken.glsl") + "[:(]2[:(]");
+}
+
 TEST_F(ShaderGl, LinkFailurePrintsTheLogAndEndsTheGame)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");

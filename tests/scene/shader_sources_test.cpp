@@ -1,15 +1,19 @@
-// The lighting GLSL is one source: skinning.frag is model.frag below its first
-// comment block, and the modes the game selects carry the values the shaders
-// test for. Derivatives and filtered texture reads stay out of branches that
+// The lighting GLSL is one source, lighting.glsl, which model.frag and
+// skinning.frag both include. Derivatives and filtered texture reads stay out of branches that
 // neighbouring pixels may take apart (undefined on real GPUs).
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <set>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
-#include "scene/lighting_mode.h"
+#include "framework/gpu_layout.h"
+#include "framework/shader_includes.h"
 #include "support/test_files.h"
 
 namespace {
@@ -19,57 +23,79 @@ std::string readShader(const std::string& name)
     return readWholeFile(sourceTreePath("assets/shaders/" + name));
 }
 
-// Everything after the "#version" line and the comment lines that follow it.
-std::string belowHeader(const std::string& source)
+// A stage as the driver gets it, its includes put in.
+std::string expandedShader(const std::string& name)
 {
-    std::istringstream lines(source);
-    std::string line;
-    std::getline(lines, line);  // #version
-    std::string body;
-    bool inHeader = true;
-    while (std::getline(lines, line)) {
-        if (inHeader && line.rfind("//", 0) == 0)
-            continue;
-        inHeader = false;
-        body += line + "\n";
-    }
-    return body;
+    return expandShaderIncludes("assets/shaders/" + name, [](const std::string& path) {
+               return std::optional<std::string>(readWholeFile(sourceTreePath(path)));
+           })
+        .text;
 }
 
-TEST(ShaderSources, SkinningSharesTheModelProgramsLighting)
+std::vector<std::string> nonBlankLines(const std::string& source)
 {
-    const std::string model = readShader("model.frag");
+    std::istringstream stream(source);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(stream, line);)
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            lines.push_back(line);
+    return lines;
+}
+
+// The model and skinning programs light alike because they compile the same
+// file, not two copies kept equal: no run of six lines appears in both.
+TEST(ShaderSources, FragmentStagesShareTheLightingFileNotCopiesOfIt)
+{
+    constexpr std::size_t Run = 6;
+    const std::vector<std::string> model = nonBlankLines(readShader("model.frag"));
     const std::string skinning = readShader("skinning.frag");
-    ASSERT_FALSE(model.empty());
-    ASSERT_FALSE(skinning.empty());
-    EXPECT_EQ(belowHeader(model), belowHeader(skinning))
-        << "skinning.frag must be model.frag below its first comment block";
+    for (const char* name : {"model.frag", "skinning.frag"})
+        EXPECT_NE(readShader(name).find("#include \"lighting.glsl\""), std::string::npos) << name;
+    for (std::size_t first = 0; first + Run <= model.size(); ++first) {
+        std::string block;
+        for (std::size_t line = first; line < first + Run; ++line)
+            block += model[line] + "\n";
+        EXPECT_EQ(skinning.find(block), std::string::npos) << "repeated in skinning.frag:\n" << block;
+    }
 }
 
-TEST(ShaderSources, LightingModesMatchTheShadersConstants)
+// Every input of every vertex stage sits at the location gpu_layout.h gives
+// its name, and every name there is read by some stage.
+TEST(ShaderSources, VertexStagesFollowTheGpuLayout)
 {
-    const std::string model = readShader("model.frag");
-    const std::pair<const char*, LightingMode> modes[] = {
-        {"LIGHTING_PER_PIXEL", LightingMode::PerPixel},
-        {"LIGHTING_STORED", LightingMode::Stored},
-        {"LIGHTING_BAKE", LightingMode::Bake},
-        {"LIGHTING_NONE", LightingMode::None},
-    };
-    for (const auto& [name, mode] : modes) {
-        const std::string declaration =
-            "const int " + std::string(name) + " = " + std::to_string(static_cast<int>(mode)) + ";";
-        EXPECT_NE(model.find(declaration), std::string::npos) << declaration;
+    const std::regex input(R"(layout\s*\(\s*location\s*=\s*(\d+)\s*\)\s*in\s+\w+\s+(\w+)\s*;)");
+    std::set<std::string> read;
+    for (const auto& entry : std::filesystem::directory_iterator(sourceTreePath("assets/shaders"))) {
+        if (entry.path().extension() != ".vert")
+            continue;
+        const std::string name = entry.path().filename().string();
+        const std::string source = expandedShader(name);
+        for (auto it = std::sregex_iterator(source.begin(), source.end(), input); it != std::sregex_iterator();
+             ++it) {
+            const std::string attribute = (*it)[2].str();
+            const auto known = std::find_if(std::begin(VertexAttributeNames), std::end(VertexAttributeNames),
+                                            [&](const VertexAttributeName& entry) { return entry.glslName == attribute; });
+            ASSERT_NE(known, std::end(VertexAttributeNames)) << name << " reads " << attribute;
+            EXPECT_EQ(std::stoul((*it)[1].str()), known->location) << name << ": " << attribute;
+            read.insert(attribute);
+        }
     }
-    // The vertex stage moves the triangles to their atlas place in the bake.
-    const std::string bake =
-        "const int LIGHTING_BAKE = " + std::to_string(static_cast<int>(LightingMode::Bake)) + ";";
-    EXPECT_NE(readShader("model.vert").find(bake), std::string::npos) << bake;
+    for (const VertexAttributeName& entry : VertexAttributeNames)
+        EXPECT_EQ(read.count(entry.glslName), 1u) << entry.glslName << " is read by no vertex stage";
+
+    // The level's shared units sit above the mesh units, apart, within the 16
+    // units OpenGL 4.1 promises a fragment stage.
+    const std::set<int> shared{ShadowMapTextureUnit, LightGridTextureUnit, StaticLightTextureUnit,
+                               StaticLightTorchesTextureUnit};
+    EXPECT_EQ(shared.size(), 4u);
+    EXPECT_GE(*shared.begin(), MeshTextureUnitCount);
+    EXPECT_LT(*shared.rbegin(), 16);
 }
 
 TEST(ShaderSources, DerivativesComeBeforeAnyBranch)
 {
     for (const char* name : {"model.frag", "skinning.frag"}) {
-        const std::string source = readShader(name);
+        const std::string source = expandedShader(name);
         // Implicit-LOD reads would need derivatives wherever they stand.
         EXPECT_FALSE(std::regex_search(source, std::regex(R"(\btexture\s*\()")))
             << name << " reads a texture with an implicit level of detail";
