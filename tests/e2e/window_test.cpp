@@ -73,9 +73,10 @@ std::vector<std::string> linesStartingWith(const std::string& output, const std:
 TEST(LiveWindow, PausesAwayFromTheFocusTakesShotsSwitchesScreenAndReplaysAsPlayed)
 {
     GameTree tree;
-    if (tree.runScript("command -v xdotool >/dev/null && command -v Xvfb >/dev/null && echo found").output !=
-        "found\n")
-        SKIP_OR_FAIL("xdotool or Xvfb is not installed");
+    const GameRun tools =
+        tree.runScript("command -v xdotool >/dev/null && command -v Xvfb >/dev/null && echo found");
+    if (tools.output != "found\n")
+        SKIP_OR_FAIL("xdotool or Xvfb is not installed: " << tools.output);
     tree.useSmallWindow();
     std::string script = PlayScript;
     script.replace(script.find("AWAY"), 4, std::to_string(AwaySeconds));

@@ -86,11 +86,22 @@ GameRun runGame(const fs::path& root, const std::string& folder, const std::stri
 
 // Scripts drive the game with the X11 tools (xdotool, Xvfb), which a Windows
 // build meets only under Wine: there drive Z: is the Linux root, and a Linux
-// program started from a Windows one runs as itself. Wine does not wait for a
-// Linux child, so its exit status is unknown; its output is all there is.
+// program started from a Windows one runs as itself. Wine neither waits for
+// such a child nor hands it a pipe, so the script writes its output to a file
+// and renames it when it is done; its exit status stays unknown.
 GameRun runScript(const fs::path& root)
 {
-    return runProcess(nullptr, L"Z:\\bin\\bash run.sh", root);
+    const fs::path done = root / "run.output";
+    fs::remove(done);
+    writeWholeFile((root / "start.sh").u8string(), "bash run.sh </dev/null >run.partial 2>&1\n"
+                                                   "mv run.partial run.output\n");
+    GameRun result = runProcess(nullptr, L"Z:\\bin\\bash start.sh", root);
+    // Ten minutes at most, more than any script here takes.
+    for (int waited = 0; waited < 6000 && !fs::exists(done); ++waited)
+        Sleep(100);
+    result.exitStatus = -1;
+    result.output = fs::exists(done) ? readWholeFile(done.u8string()) : "(the script did not finish)\n";
+    return result;
 }
 #else
 GameRun runCommand(const std::string& command)
