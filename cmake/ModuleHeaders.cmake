@@ -7,7 +7,7 @@
 # to src/game/player.h). No target has src/ itself on its include path, so
 # `#include "game/player.h"` in a target that does not link korvel_game stops
 # the build with "No such file or directory". The names are the paths below
-# src/, so a plain -Isrc (scripts/windows-check.sh) resolves them all as well.
+# src/, so a plain -Isrc resolves them all as well.
 #
 #   korvel_module_headers(<target> [<header>...])
 #

@@ -9,7 +9,7 @@ packages=(
     libopenal-dev libsndfile1-dev rapidjson-dev
     libgtest-dev
     xvfb xauth libgl1-mesa-dri xdotool
-    g++-mingw-w64-x86-64
+    g++-mingw-w64-x86-64 wine wine64 zip unzip xz-utils
     gnuplot-nox time glslang-tools clang-format
 )
 

@@ -6,7 +6,8 @@
 # checks ctest's own summary as well.
 #   scripts/run-ctest.sh BUILD_DIR [ctest arguments...]
 # KORVEL_TEST_PRELOAD, when set, is preloaded into ctest and the tests only (not
-# into the X server).
+# into the X server). KORVEL_BEFORE_TESTS, when set, is a command run on the
+# display before ctest starts (the Windows stage starts Wine's services with it).
 set -euo pipefail
 build_dir="$1"
 shift
@@ -37,6 +38,9 @@ if [ ! -s "$display_file" ]; then
     exit 1
 fi
 export DISPLAY=":$(head -n1 "$display_file")"
+if [ -n "${KORVEL_BEFORE_TESTS:-}" ]; then
+    bash -c "$KORVEL_BEFORE_TESTS"
+fi
 
 status=0
 env ${KORVEL_TEST_PRELOAD:+LD_PRELOAD="$KORVEL_TEST_PRELOAD"} \

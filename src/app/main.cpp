@@ -24,6 +24,7 @@
 #include "framework/asset_search.h"
 #include "framework/console.h"
 #include "framework/framework.h"
+#include "framework/utf8_console.h"
 #include "game/camera_math.h"
 #include "physics/physics_world.h"
 
@@ -113,9 +114,11 @@ AudioScene audioScene(const Level& level)
 
 int main(int argc, char** argv)
 {
+    useUtf8Console();
     printLine(":::::: WELCOME TO KORVEL 2024 ::::::");
 
-    const CommandLine commandLine = parseCommandLine(argc, argv);
+    const Utf8Arguments utf8Arguments(argc, argv);
+    const CommandLine commandLine = parseCommandLine(utf8Arguments.count(), utf8Arguments.values());
     const FrameworkArguments& arguments = commandLine.framework;
     for (const std::string& unknown : commandLine.unknownOptions)
         printLine(unknownOptionLine(unknown));

@@ -4,6 +4,7 @@
 
 #include "framework/asset_search.h"
 #include "framework/console.h"
+#include "framework/file_path.h"
 #include "framework/png_screenshot.h"
 
 namespace fs = std::filesystem;
@@ -18,7 +19,7 @@ std::string screenshotFileName(const std::tm& localTime, int number)
 
 fs::path screenshotFolder()
 {
-    const fs::path start(executableDirectory());
+    const fs::path start = filePath(executableDirectory());
     std::error_code error;
     for (fs::path folder = start;; folder = folder.parent_path()) {
         if (fs::is_directory(folder / "assets", error))
@@ -41,9 +42,9 @@ bool takeScreenshot(const fs::path& folder, const std::tm& localTime, int width,
             break;
     }
     if (savePngScreenshot(file, width, height)) {
-        printLine("Screenshot: " + file.u8string());
+        printLine("Screenshot: " + utf8Path(file));
         return true;
     }
-    printLine("ERROR: Could not write screenshot '" + file.u8string() + "'");
+    printLine("ERROR: Could not write screenshot '" + utf8Path(file) + "'");
     return false;
 }

@@ -8,6 +8,7 @@
 
 #include "framework/asset_search.h"
 #include "framework/console.h"
+#include "framework/file_path.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ SettingsFile::SettingsFile(const std::string& path, const std::string& resolvedP
 
 void SettingsFile::parse(const std::string& path, const std::string& resolvedPath)
 {
-    std::FILE* file = resolvedPath.empty() ? nullptr : std::fopen(resolvedPath.c_str(), "r");
+    std::FILE* file = resolvedPath.empty() ? nullptr : openFile(resolvedPath, "r");
     if (file != nullptr) {
         parseResult = ini_parse_file(file, storeEntry, &values);
         std::fclose(file);

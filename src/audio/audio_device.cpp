@@ -5,39 +5,45 @@
 #include <AL/al.h>
 #include <AL/alext.h>
 
-#ifndef _WIN32
 #include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>  // dup, dup2, open and close, as POSIX has them
+#else
 #include <unistd.h>
 #endif
 
 namespace {
 
+#ifdef _WIN32
+const char* const NullDevice = "NUL";
+#else
+const char* const NullDevice = "/dev/null";
+#endif
+constexpr int StandardError = 2;
+
 // While the system's sound drivers are probed, their own complaints (ALSA's
 // "Unknown PCM default", OpenAL's log) would spill onto the console; the game
-// says what matters in its one "Audio unavailable: " line instead.
+// says what matters in its one "Audio unavailable: " line instead. (On Windows
+// the sound library shares the game's C runtime, and so its standard error.)
 class QuietStandardError {
 public:
     QuietStandardError()
     {
-#ifndef _WIN32
         std::fflush(stderr);
-        saved = dup(STDERR_FILENO);
-        const int nowhere = open("/dev/null", O_WRONLY);
+        saved = dup(StandardError);
+        const int nowhere = open(NullDevice, O_WRONLY);
         if (saved >= 0 && nowhere >= 0)
-            dup2(nowhere, STDERR_FILENO);
+            dup2(nowhere, StandardError);
         if (nowhere >= 0)
             close(nowhere);
-#endif
     }
     ~QuietStandardError()
     {
-#ifndef _WIN32
         if (saved >= 0) {
             std::fflush(stderr);
-            dup2(saved, STDERR_FILENO);
+            dup2(saved, StandardError);
             close(saved);
         }
-#endif
     }
     QuietStandardError(const QuietStandardError&) = delete;
     QuietStandardError& operator=(const QuietStandardError&) = delete;

@@ -1,11 +1,32 @@
 #include "audio/sound_file.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#define ENABLE_SNDFILE_WINDOWS_PROTOTYPES 1
+#endif
 #include <sndfile.h>
+
+#include "framework/file_path.h"
+
+namespace {
+
+// On Windows libsndfile reads a narrow path in the system's code page; its wide
+// call takes every name.
+SNDFILE* openSoundFile(const std::string& path, int mode, SF_INFO& info)
+{
+#ifdef _WIN32
+    return sf_wchar_open(filePath(path).c_str(), mode, &info);
+#else
+    return sf_open(path.c_str(), mode, &info);
+#endif
+}
+
+}  // namespace
 
 std::optional<SoundClip> readSoundFile(const std::string& path, std::string& error)
 {
     SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    SNDFILE* file = openSoundFile(path, SFM_READ, info);
     if (file == nullptr) {
         error = sf_strerror(nullptr);
         return std::nullopt;
@@ -36,7 +57,7 @@ WavWriter::WavWriter(const std::string& path, int channels, int sampleRate)
     info.channels = channels;
     info.samplerate = sampleRate;
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    file = sf_open(path.c_str(), SFM_WRITE, &info);
+    file = openSoundFile(path, SFM_WRITE, info);
 }
 
 WavWriter::~WavWriter()

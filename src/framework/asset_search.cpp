@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "framework/console.h"
+#include "framework/file_path.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -37,16 +38,17 @@ std::vector<std::string> findCandidatesUpwards(const std::string& startDir, cons
     std::vector<std::string> candidates;
     // An absolute path names one file wherever the walk stands; joining it to each
     // folder would only list that file once per level and call it ambiguous.
-    if (std::filesystem::path(relativePath).is_absolute()) {
-        if (isReadableFile(relativePath))
+    const std::filesystem::path relative = filePath(relativePath);
+    if (relative.is_absolute()) {
+        if (isReadableFile(relative))
             candidates.push_back(relativePath);
         return candidates;
     }
-    std::filesystem::path dir(startDir);
+    std::filesystem::path dir = filePath(startDir);
     while (true) {
-        const std::filesystem::path candidate = dir / relativePath;
+        const std::filesystem::path candidate = dir / relative;
         if (isReadableFile(candidate))
-            candidates.push_back(candidate.string());
+            candidates.push_back(utf8Path(candidate));
         if (isReadableFile(dir / ProjectRootMarker))
             break;
         const std::filesystem::path parent = dir.parent_path();
@@ -85,13 +87,15 @@ std::string findFileUpwardsFrom(const std::string& startDir, const std::string& 
 }
 
 #ifdef _WIN32
+// The wide call: the narrow one answers in the system's code page, which cannot
+// spell every folder name a user may have.
 std::string executablePath()
 {
-    char buffer[ExecutablePathCapacity] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, ExecutablePathCapacity);
+    wchar_t buffer[ExecutablePathCapacity] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, ExecutablePathCapacity);
     if (length == 0 || length >= ExecutablePathCapacity)
         fatalError("Error retrieving executable path on Windows!");
-    return std::string(buffer, length);
+    return utf8Path(std::filesystem::path(std::wstring(buffer, length)));
 }
 #else
 std::string executablePath()
@@ -106,7 +110,7 @@ std::string executablePath()
 
 std::string executableDirectory()
 {
-    return std::filesystem::path(executablePath()).parent_path().string();
+    return utf8Path(filePath(executablePath()).parent_path());
 }
 
 std::string findFileUpwards(const std::string& relativePath)

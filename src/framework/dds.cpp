@@ -2,6 +2,7 @@
 
 #include "framework/console.h"
 #include "framework/dds_header.h"
+#include "framework/file_path.h"
 
 #include <fstream>
 #include <iterator>
@@ -11,7 +12,7 @@ namespace {
 // The whole file, or nothing when it cannot be opened or read.
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(filePath(path), std::ios::binary);
     if (!file)
         return false;
     bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());

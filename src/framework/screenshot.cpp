@@ -9,6 +9,7 @@
 #include <GL/glew.h>
 
 #include "framework/console.h"
+#include "framework/file_path.h"
 
 namespace {
 
@@ -58,7 +59,8 @@ std::string encodePpm(const std::vector<std::uint8_t>& bottomUpRgb, std::uint32_
 
 bool writeScreenshotFile(const std::string& fileName, const std::string& text)
 {
-    std::ofstream file(fileName);
+    // Binary: the same picture gives the same bytes on every system.
+    std::ofstream file(filePath(fileName), std::ios::binary);
     if (!file.is_open()) {
         printLine("ERROR: Could not write screenshot '" + fileName + "'");
         return false;
@@ -70,8 +72,9 @@ bool writeScreenshotFile(const std::string& fileName, const std::string& text)
         // A frame cut short must not pass for a good one. Only a file of our own
         // is removed: a path that leads to a device or through a link stays.
         std::error_code ignored;
-        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(fileName, ignored)))
-            std::filesystem::remove(fileName, ignored);
+        const std::filesystem::path written = filePath(fileName);
+        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(written, ignored)))
+            std::filesystem::remove(written, ignored);
         printLine("ERROR: Could not write screenshot '" + fileName + "'");
         return false;
     }

@@ -13,10 +13,10 @@
 std::string encodePpm(const std::vector<std::uint8_t>& bottomUpRgb, std::uint32_t width,
                       std::uint32_t height);
 
-// Writes text to fileName (text mode, created or truncated). When the file cannot
-// be created, or not all of the text reaches it (a full disk), prints
-// "ERROR: Could not write screenshot '<fileName>'" and returns false; a file left
-// incomplete is removed.
+// Writes text to fileName (UTF-8; created or truncated) byte for byte, so a row
+// ends in "\n" on Windows too. When the file cannot be created, or not all of the
+// text reaches it (a full disk), prints "ERROR: Could not write screenshot
+// '<fileName>'" and returns false; a file left incomplete is removed.
 bool writeScreenshotFile(const std::string& fileName, const std::string& text);
 
 // Reads the lower-left width x height pixels of the current read buffer and writes

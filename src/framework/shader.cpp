@@ -12,6 +12,7 @@
 #include "framework/asset_search.h"
 #include "framework/console.h"
 #include "framework/default_shader_sources.h"
+#include "framework/file_path.h"
 #include "framework/shader_includes.h"
 
 namespace {
@@ -250,7 +251,7 @@ ShaderSourceText readShaderSource(const std::string& relativePath)
 {
     return expandShaderIncludes(relativePath, [](const std::string& path) -> std::optional<std::string> {
         const std::string resolved = findShaderFile(path);
-        std::ifstream file(resolved);
+        std::ifstream file(filePath(resolved));
         if (!file.is_open())
             fatalError("Unable to load file[" + resolved + "]!");
         std::ostringstream content;

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "framework/asset_search.h"
+#include "framework/file_path.h"
 
 #ifdef __linux__
 #include <elf.h>
@@ -71,18 +72,16 @@ bool writeStaticLightFile(const std::string& path, std::uint64_t key, const Stat
     if (count == 0 || texels.light.size() != count * 4 || texels.torches.size() != count * 3)
         return false;
     std::error_code error;
-    const std::filesystem::path target(path);
+    const std::filesystem::path target = filePath(path);
     if (target.has_parent_path())
         std::filesystem::create_directories(target.parent_path(), error);
     // Unique per process, so two games writing at once each rename a whole file.
-    const std::string temporary = path + ".tmp" +
-                                  std::to_string(
 #ifdef __linux__
-                                      getpid()
+    const long process = static_cast<long>(getpid());
 #else
-                                      0
+    const long process = 0;
 #endif
-                                  );
+    const std::filesystem::path temporary = filePath(path + ".tmp" + std::to_string(process));
     Header header;
     header.magic = Magic;
     header.version = FormatVersion;
@@ -114,7 +113,7 @@ bool writeStaticLightFile(const std::string& path, std::uint64_t key, const Stat
 std::optional<StaticLightTexels> readStaticLightFile(const std::string& path, std::uint64_t key, int width,
                                                      int height)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(filePath(path), std::ios::binary);
     Header header;
     if (!file.read(reinterpret_cast<char*>(&header), sizeof header))
         return std::nullopt;

@@ -92,6 +92,26 @@ TEST(Demo, TwoReplaysPrintTheSameLinesAndLeaveTheSamePicture)
               readWholeFile((tree.root() / "second.ppm").string()));
 }
 
+#ifdef _WIN32
+// Windows' maths library rounds sine, cosine and arc tangent differently from
+// Linux's in the last bit, so a route steered on Windows drifts from the demo
+// recorded on Linux within a few hundred frames (the Linux build checks the
+// routes). What holds on both is the file: a committed demo recorded again while
+// it plays comes out byte for byte the same, LF line ends and every digit.
+TEST(Demo, EveryCommittedDemoRecordedAgainWhileItPlaysHasTheSameBytes)
+{
+    GameTree tree;
+    tree.useSmallWindow();
+    for (const char* name : {"goal", "hazard", "spider", "checkpoint", "skeleton"}) {
+        const std::string committed = demoPath(std::string(name) + ".demo");
+        const std::string recorded = (tree.root() / (std::string(name) + ".demo")).u8string();
+        const GameRun run = tree.run("--run_headless --draw clear --play_demo '" + committed +
+                                     "' --record_demo '" + recorded + "'");
+        ASSERT_EQ(run.exitStatus, 0) << run.output;
+        EXPECT_EQ(readWholeFile(recorded), readWholeFile(committed)) << name;
+    }
+}
+#else
 TEST(Demo, EveryRouteStillRecordsTheDemoCommittedBesideIt)
 {
     // A failure here means the level, the physics or the rules changed how a
@@ -106,6 +126,7 @@ TEST(Demo, EveryRouteStillRecordsTheDemoCommittedBesideIt)
         EXPECT_EQ(readWholeFile(recorded), readWholeFile(demoPath(std::string(name) + ".demo"))) << name;
     }
 }
+#endif
 
 TEST(Demo, TimedemoPrintsItsFigures)
 {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "audio/sound_file.h"
+#include "support/environment.h"
 #include "support/game_tree.h"
 #include "support/test_files.h"
 #include "support/output_lines.h"
@@ -227,9 +228,9 @@ TEST(Sound, WithoutASoundDeviceTheGamePlaysOnAfterOneLine)
     GameTree tree;
     tree.useSmallWindow();
     tree.writeFile("short.demo", "korvel-demo 1\n0.0166666675 W\n0.0166666675 W\n0.0166666675 -\n");
-    ::setenv("ALSOFT_DRIVERS", "no-such-driver", 1);
+    setEnvironmentVariable("ALSOFT_DRIVERS", "no-such-driver");
     const GameRun run = tree.run("--play_demo short.demo");
-    ::unsetenv("ALSOFT_DRIVERS");
+    unsetEnvironmentVariable("ALSOFT_DRIVERS");
     EXPECT_EQ(run.exitStatus, 0) << run.output;
     const std::string line = "Audio unavailable: no sound device could be opened\n";
     const std::size_t at = run.output.find(line);
@@ -253,9 +254,9 @@ TEST(Sound, LivePlayGoesToTheSystemsSoundDevice)
     tree.writeFile("walk.demo", demo);
     const std::string played = (tree.root() / "played.wav").string();
     tree.writeFile("alsoft.conf", "[general]\ndrivers = wave\n[wave]\nfile = " + played + "\n");
-    ::setenv("ALSOFT_CONF", (tree.root() / "alsoft.conf").c_str(), 1);
+    setEnvironmentVariable("ALSOFT_CONF", (tree.root() / "alsoft.conf").u8string());
     const GameRun run = tree.run("--play_demo walk.demo");
-    ::unsetenv("ALSOFT_CONF");
+    unsetEnvironmentVariable("ALSOFT_CONF");
     EXPECT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_EQ(run.output.find("Audio unavailable: "), std::string::npos) << run.output;
     const SoundClip heard = readRecording(played);

@@ -113,6 +113,32 @@ TEST(Startup, AWindowWidthOfZeroFailsWithGlfwsReasonAndStatusOne)
     EXPECT_GT(failure, glfwLine) << run.output;
 }
 
+#ifndef _WIN32
+// The system reports the executable's path into 1,337 characters; a path that
+// fills them may have been cut short, and the game stops rather than look for
+// its assets from a wrong folder. Folders of 200 characters take the game down
+// to just short of the limit (whatever the scratch folder's own length) or past
+// it. (On Windows tests/windows/executable_path.sh checks the rule from outside
+// Wine, whose file calls inside a test program falter on paths this long.)
+TEST(Startup, AnExecutablePathOf1337CharactersOrMoreEndsTheRunWithOneLine)
+{
+    for (const int folders : {5, 7}) {
+        std::string deep = "build";
+        for (int i = 0; i < folders; ++i)
+            deep += "/" + std::string(200, char('a' + i));
+        GameTree tree({}, deep);
+        tree.useSmallWindow();
+        const GameRun run = tree.run("--run_headless");
+        const bool tooLong = (tree.root() / deep / "korvel").native().size() >= 1337;
+        EXPECT_EQ(tooLong, folders == 7) << "the scratch folder's path is too long for this test";
+        EXPECT_EQ(run.exitStatus, tooLong ? 1 : 0) << run.output;
+        EXPECT_EQ(lineIndex(run.output, "Error retrieving executable path on Linux!") >= 0, tooLong)
+            << run.output;
+        EXPECT_EQ(std::filesystem::exists(tree.root() / "screenshot.ppm"), !tooLong) << run.output;
+    }
+}
+#endif
+
 TEST(Startup, AMissingShaderFileEndsTheRunDuringAssembly)
 {
     GameTree tree({"assets/shaders/quad.frag"});

@@ -7,7 +7,6 @@
 
 #include <stb/stb_image.h>
 
-#include <cstdlib>
 #include <sstream>
 
 #include "app/replay/demo_file.h"
@@ -73,9 +72,11 @@ std::vector<std::string> linesStartingWith(const std::string& output, const std:
 
 TEST(LiveWindow, PausesAwayFromTheFocusTakesShotsSwitchesScreenAndReplaysAsPlayed)
 {
-    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
-        SKIP_OR_FAIL("xdotool or Xvfb is not installed");
     GameTree tree;
+    const GameRun tools =
+        tree.runScript("command -v xdotool >/dev/null && command -v Xvfb >/dev/null && echo found");
+    if (tools.output != "found\n")
+        SKIP_OR_FAIL("xdotool or Xvfb is not installed: " << tools.output);
     tree.useSmallWindow();
     std::string script = PlayScript;
     script.replace(script.find("AWAY"), 4, std::to_string(AwaySeconds));
@@ -87,7 +88,7 @@ TEST(LiveWindow, PausesAwayFromTheFocusTakesShotsSwitchesScreenAndReplaysAsPlaye
     // No frame while away, and the first one back holds only its own time.
     const std::vector<std::string> before = linesStartingWith(live.output, "Frames before away: ");
     ASSERT_EQ(before, linesStartingWith(live.output, "Frames after away: ")) << live.output;
-    const DemoParseResult demo = readDemoFile((tree.root() / "live.demo").string());
+    const DemoParseResult demo = readDemoFile((tree.root() / "live.demo").u8string());
     const std::size_t firstBack = std::stoul(before.front());
     ASSERT_TRUE(demo.ok() && firstBack > 0 && firstBack < demo.demo.frames.size()) << demo.error;
     EXPECT_LT(demo.demo.frames[firstBack].frameTime, AwaySeconds / 2.0);
@@ -97,7 +98,7 @@ TEST(LiveWindow, PausesAwayFromTheFocusTakesShotsSwitchesScreenAndReplaysAsPlaye
     ASSERT_EQ(shots.size(), 2u) << live.output;
     for (const std::string& file : shots) {
         int width = 0, height = 0, channels = 0;
-        EXPECT_EQ(std::filesystem::path(file).parent_path(), tree.root() / "screenshots");
+        EXPECT_EQ(std::filesystem::u8path(file).parent_path(), tree.root() / "screenshots");
         EXPECT_TRUE(stbi_info(file.c_str(), &width, &height, &channels) && width == 160 && height == 120)
             << file;
     }

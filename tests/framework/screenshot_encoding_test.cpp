@@ -1,8 +1,10 @@
 // PPM text from bottom-up RGB rows, and the unwritable-file path.
 #include "framework/screenshot.h"
 
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 #include <csignal>
 
@@ -11,6 +13,9 @@
 #include <gtest/gtest.h>
 
 #include "support/scratch_folder.h"
+#ifdef _WIN32
+#include "support/refusing_pipe.h"
+#endif
 
 namespace {
 
@@ -64,6 +69,32 @@ TEST(ScreenshotFile, UnwritablePathReportsOneLineAndCreatesNothing)
     EXPECT_FALSE(std::filesystem::exists(fileName));
 }
 
+#ifdef _WIN32
+// A pipe whose reader has gone accepts the file's creation and refuses every
+// byte, as a full disk does (Windows has no /dev/full).
+TEST(ScreenshotFile, AFullDiskReportsTheSameLineAsAnUncreatableFile)
+{
+    const RefusingPipe full("korvel-full", ".ppm", 0);
+    ::testing::internal::CaptureStdout();
+    const bool written = writeScreenshotFile(full.path(), std::string(100000, 'x'));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "ERROR: Could not write screenshot '" + full.path() + "'\n");
+    EXPECT_FALSE(written);
+}
+
+// A reader that leaves after 4 KiB stops the write part-way, like a disk that
+// fills during it: the write fails, and says so, however far it got.
+TEST(ScreenshotFile, AWriteCutShortLeavesNoPartialFile)
+{
+    const RefusingPipe cut("korvel-cut", ".ppm", 4096);
+    ::testing::internal::CaptureStdout();
+    const bool written = writeScreenshotFile(cut.path(), std::string(100000, 'x'));
+    const std::string output = ::testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(written);
+    EXPECT_EQ(output, "ERROR: Could not write screenshot '" + cut.path() + "'\n");
+    EXPECT_EQ(cut.bytesTaken(), 4096u);
+}
+#else
 // /dev/full accepts the file's creation and refuses every byte, as a full disk does.
 TEST(ScreenshotFile, AFullDiskReportsTheSameLineAsAnUncreatableFile)
 {
@@ -99,6 +130,7 @@ TEST(ScreenshotFile, AWriteCutShortLeavesNoPartialFile)
     EXPECT_EQ(output, "ERROR: Could not write screenshot '" + file.string() + "'\n");
     EXPECT_FALSE(std::filesystem::exists(file));
 }
+#endif
 
 TEST(ScreenshotFile, WritesTextAndTruncates)
 {

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 PpmImage readPpm(const std::string& path)
 {
     PpmImage image;
-    std::ifstream file(path);
+    std::ifstream file(std::filesystem::u8path(path));
     std::string magic;
     int maximum = 0;
     if (!(file >> magic >> image.width >> image.height >> maximum) || magic != "P3" || maximum != 255 ||

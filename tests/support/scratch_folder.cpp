@@ -25,7 +25,7 @@ fs::path makeUniqueFolder(const std::string& prefix, ScratchStorage storage)
     const fs::path base = scratchBase(storage);
     std::random_device seed;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = base / (prefix + "-" + std::to_string(seed()));
+        const fs::path candidate = base / fs::u8path(prefix + "-" + std::to_string(seed()));
         if (fs::create_directory(candidate))
             return candidate;
     }
@@ -47,9 +47,9 @@ ScratchFolder::~ScratchFolder()
 
 std::string ScratchFolder::path(const std::string& relative) const
 {
-    const fs::path full = folder / relative;
+    const fs::path full = folder / fs::u8path(relative);
     fs::create_directories(full.parent_path());
-    return full.generic_string();
+    return full.generic_u8string();
 }
 
 std::string ScratchFolder::write(const std::string& relative, const std::string& bytes) const

@@ -15,15 +15,16 @@ enum class ScratchStorage { TemporaryFolder, Memory };
 
 class ScratchFolder {
 public:
-    // `prefix` starts the folder's name, to tell whose folder is left behind after a crash.
+    // `prefix` (UTF-8) starts the folder's name, to tell whose folder is left
+    // behind after a crash.
     explicit ScratchFolder(const std::string& prefix = "korvel-test",
                            ScratchStorage storage = ScratchStorage::TemporaryFolder);
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    // `relative` inside the folder, as a string with "/" separators; the folders
-    // on the way are made.
+    // `relative` inside the folder, as a UTF-8 string with "/" separators; the
+    // folders on the way are made.
     std::string path(const std::string& relative) const;
 
     // Writes the bytes to `relative` inside the folder, replacing any file there,

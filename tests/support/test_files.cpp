@@ -1,12 +1,13 @@
 #include "test_files.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
 void writeWholeFile(const std::string& path, const std::string& bytes)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    std::ofstream file(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
     file << bytes;
     if (!file)
         throw std::runtime_error("cannot write " + path);
@@ -24,7 +25,7 @@ std::string sourceTreePath(const std::string& relative)
 
 std::string readWholeFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
     if (!file)
         throw std::runtime_error("cannot read " + path);
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

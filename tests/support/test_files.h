@@ -1,5 +1,6 @@
 // Writing and reading whole files in tests, benchmarks and fuzz targets. Each
-// throws std::runtime_error naming the file when it cannot be done.
+// throws std::runtime_error naming the file when it cannot be done. Paths are
+// UTF-8, as in the game.
 #pragma once
 
 #include <cstdint>

@@ -8,6 +8,8 @@
 
 #include <GLFW/glfw3.h>
 
+#include "framework/file_path.h"
+
 namespace {
 
 const char* const DemoMagic = "korvel-demo";
@@ -161,7 +163,7 @@ DemoParseResult parseDemo(std::istream& input, const std::string& fileName)
 
 DemoParseResult readDemoFile(const std::string& path)
 {
-    std::ifstream file(path);
+    std::ifstream file(filePath(path));
     if (!file) {
         DemoParseResult result;
         result.error = "ERROR: Could not open demo file '" + path + "'";

@@ -1,8 +1,10 @@
 #include "app/replay/demo_recorder.h"
 
 #include "framework/console.h"
+#include "framework/file_path.h"
 
-DemoRecorder::DemoRecorder(const std::string& path) : path(path), file(path)
+// Binary: a demo recorded on Windows has the same bytes as one recorded on Linux.
+DemoRecorder::DemoRecorder(const std::string& path) : path(path), file(filePath(path), std::ios::binary)
 {
     if (file.is_open())
         file << demoHeaderLine() << "\n# <frame time in seconds> <keys> [<cursor x> <cursor y>]...\n";

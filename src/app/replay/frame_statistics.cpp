@@ -6,6 +6,8 @@
 #include <fstream>
 #include <numeric>
 
+#include "framework/file_path.h"
+
 double percentile(std::vector<double> samples, double percent)
 {
     if (samples.empty())
@@ -60,7 +62,7 @@ bool parseFrameNumbers(const std::string& text, std::vector<long>& frames)
 
 bool writeFrameTimesCsv(const std::string& path, const std::vector<double>& frameSeconds)
 {
-    std::ofstream file(path);
+    std::ofstream file(filePath(path), std::ios::binary);
     if (!file)
         return false;
     file << "frame,milliseconds\n";

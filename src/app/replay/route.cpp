@@ -7,6 +7,8 @@
 #include <GLFW/glfw3.h>
 #include <glm/geometric.hpp>
 
+#include "framework/file_path.h"
+
 namespace {
 
 const char* const RouteMagic = "korvel-route";
@@ -113,7 +115,7 @@ RouteParseResult parseRoute(std::istream& input, const std::string& fileName)
 
 RouteParseResult readRouteFile(const std::string& path)
 {
-    std::ifstream file(path);
+    std::ifstream file(filePath(path));
     if (!file) {
         RouteParseResult result;
         result.error = "ERROR: Could not open route file '" + path + "'";

@@ -8,6 +8,7 @@
 #include <assimp/BaseImporter.h>
 #include <assimp/importerdesc.h>
 
+#include "framework/file_path.h"
 #include "scene/model_check/file_extension.h"
 #include "scene/model_check/gltf_check.h"
 #include "scene/model_check/obj_material_check.h"
@@ -53,7 +54,7 @@ const aiScene* importCheckedScene(Assimp::Importer& importer, const std::string&
         }
     }
     // A file that cannot be opened is left to the importer, whose message says so.
-    if (std::ifstream(path).good() && !claimingReaderAccepts(importer, path)) {
+    if (std::ifstream(filePath(path)).good() && !claimingReaderAccepts(importer, path)) {
         error = "No reader for the extension of " + path + " recognises the file";
         return nullptr;
     }

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "framework/file_path.h"
 #include "scene/model_check/file_extension.h"
 #include "scene/model_check/gltf_checker.h"
 #include "scene/model_check/gltf_format.h"
@@ -41,7 +42,7 @@ std::optional<std::string> findUnsafeGltf(const std::string& path)
     const std::string extension = lowerCaseExtension(path);
     if (extension != "gltf" && extension != "glb")
         return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(filePath(path), std::ios::binary);
     if (!file)
         return std::nullopt;
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "framework/file_path.h"
 #include "scene/model_check/file_extension.h"
 
 using model_check::lowerCaseExtension;
@@ -48,9 +49,9 @@ bool needsMaterial(const std::string& keyword)
 std::vector<std::string> importerLines(const std::string& path)
 {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (!std::filesystem::is_regular_file(filePath(path), error))
         return {};  // a folder named as a library reads as nothing, not as an error
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(filePath(path), std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     // The importer reads text as UTF-8 without its byte order mark.
     if (text.rfind("\xEF\xBB\xBF", 0) == 0)
@@ -70,7 +71,7 @@ std::vector<std::string> importerLines(const std::string& path)
 // The importer misreads binary garbage in a library (and has crashed on it).
 bool holdsZeroByte(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(filePath(path), std::ios::binary);
     return std::find(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>(), '\0') !=
            std::istreambuf_iterator<char>();
 }
@@ -132,7 +133,7 @@ std::string folderOf(const std::string& path)
 std::optional<std::string> checkLibrary(const std::string& path)
 {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (!std::filesystem::is_regular_file(filePath(path), error))
         return std::nullopt;
     if (holdsZeroByte(path))
         return "Material library " + path + " is not text (it holds a zero byte)";
@@ -152,7 +153,7 @@ std::optional<std::string> findUnsafeMaterialLibrary(const std::string& objPath)
     const std::string ownLibrary = objPath.substr(0, objPath.size() - 3) + "mtl";
     for (const std::string& name : materialLibraryNames(objPath)) {
         const std::string path = folderOf(objPath) + name;
-        const bool exists = std::ifstream(path).good();
+        const bool exists = std::ifstream(filePath(path)).good();
         if (auto reason = checkLibrary(exists ? path : ownLibrary))
             return reason;
     }

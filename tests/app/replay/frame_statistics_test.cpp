@@ -53,7 +53,7 @@ TEST(FrameStatistics, FrameTimesFileHasOneLinePerFrameInMilliseconds)
 {
     const std::string path = testing::TempDir() + "frame_times.csv";
     ASSERT_TRUE(writeFrameTimesCsv(path, {0.0125, 0.040, 0.0003}));
-    std::ifstream file(path);
+    std::ifstream file(path, std::ios::binary);  // the bytes: LF line ends on every system
     std::ostringstream text;
     text << file.rdbuf();
     EXPECT_EQ(text.str(), "frame,milliseconds\n1,12.500\n2,40.000\n3,0.300\n");

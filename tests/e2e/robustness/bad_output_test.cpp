@@ -5,6 +5,9 @@
 
 #include "support/game_tree.h"
 #include "support/output_lines.h"
+#ifdef _WIN32
+#include "support/refusing_pipe.h"
+#endif
 
 namespace {
 
@@ -22,15 +25,22 @@ TEST(Robustness, AScreenshotInAFolderThatDoesNotExistGivesOneLineAndStatusOne)
 }
 
 // A disk that fills while the frame is written: the same line and status as a
-// file that cannot be created.
+// file that cannot be created. The file is /dev/full; on Windows, which has no
+// such device, a pipe whose reader has gone.
 TEST(Robustness, AScreenshotWhoseBytesCannotBeWrittenGivesOneLineAndStatusOne)
 {
     GameTree tree;
     tree.useSmallWindow();
+#ifdef _WIN32
+    const RefusingPipe full("korvel-full", ".ppm", 0);
+    const std::string name = full.path().substr(0, full.path().size() - 4);
+#else
     std::filesystem::create_symlink("/dev/full", tree.root() / "full.ppm");
-    const GameRun run = tree.run("--run_headless --filename full");
+    const std::string name = "full";
+#endif
+    const GameRun run = tree.run("--run_headless --filename '" + name + "'");
     EXPECT_EQ(run.exitStatus, 1) << run.output;
-    EXPECT_GE(lineIndex(run.output, "ERROR: Could not write screenshot 'full.ppm'"), 0) << run.output;
+    EXPECT_GE(lineIndex(run.output, "ERROR: Could not write screenshot '" + name + ".ppm'"), 0) << run.output;
     EXPECT_EQ(linesContaining(run.output, "screenshot"), 1) << run.output;
 }
 
