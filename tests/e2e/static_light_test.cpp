@@ -115,6 +115,13 @@ TEST(StaticLight, AStoredBakeIsReadBackAndAStaleOrDamagedOneIsBakedAgain)
         return readWholeFile((tree.root() / "shot.ppm").string());
     };
     const std::string baked = frameOfARun("first start");
+#ifndef __linux__
+    // The key needs the game's build id, which only the Linux build reads of
+    // itself: elsewhere every start bakes and nothing is stored.
+    EXPECT_EQ(frameOfARun("second start"), baked);
+    EXPECT_FALSE(std::filesystem::exists(stored));
+    return;
+#endif
     ASSERT_TRUE(std::filesystem::exists(stored));
     const std::string good = readWholeFile(stored.string());
     const auto writtenAt = std::filesystem::last_write_time(stored);
