@@ -187,10 +187,6 @@ void Shader::setUniform(std::string name, const glm::vec3& value)
 
 void Shader::setUniform(std::string name, int value)
 {
-    if (!variants.empty() && name == selector) {
-        selectVariant(value);
-        return;
-    }
     upload(std::move(name), value);
 }
 

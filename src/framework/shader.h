@@ -19,9 +19,8 @@
 // variant's fragment stage is compiled with "#define <selector> <value>" after
 // its #version line, so the branches of the other modes are compiled out: a
 // software rasteriser runs every side of a branch, even one no pixel takes, and
-// a GPU still pays registers for them. selectVariant(value) picks the variant,
-// and so does setting the selector like an int uniform; every other uniform
-// reaches all variants, so they share one state.
+// a GPU still pays registers for them. selectVariant(value) picks the variant;
+// every uniform reaches all variants, so they share one state.
 struct ShaderVariants {
     std::string selector;
     std::vector<int> values;
