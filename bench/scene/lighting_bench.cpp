@@ -12,6 +12,7 @@
 #include "framework/shader.h"
 #include "scene/light_grid_texture.h"
 #include "scene/model.h"
+#include "scene/model_program.h"
 #include "support/gl_context.h"
 
 namespace {
@@ -68,8 +69,8 @@ int main()
         const LightGridTexture gridTexture(grid);
         const glm::vec3 crossing(2.45f, 1.0f, -42.5f);
         const glm::vec3 eye = crossing + glm::vec3(0.0f, 10.0f, 0.0f);
-        shader->use();
-        uploadLightingConstants(*shader, torchLights());
+        ModelProgram program(shader);
+        program.setLightingConstants(levelLightingConstants());
         shader->setUniform("viewProjMatrix", glm::ortho(-10.0f, 10.0f, -10.0f, 10.0f, 0.1f, 50.0f) *
                                                  glm::lookAt(eye, crossing, glm::vec3(0, 0, -1)));
         shader->setUniform("modelMatrix", glm::translate(glm::mat4(1.0f), crossing));
@@ -79,7 +80,7 @@ int main()
         shader->setUniform("shadowMap", 9);
         const Mesh floor = floorSquare();
         glViewport(0, 0, FrameSize, FrameSize);
-        uploadLightGridUniforms(*shader, grid);
+        program.setLightGrid(grid);
         std::printf("light grid (up to %d torches per cell): %.1f ms per %dx%d frame\n", LightGridSlots,
                     millisecondsPerFrame(shader, floor), FrameSize, FrameSize);
         shader->setUniform("lightGridCellSize", 0.0f);

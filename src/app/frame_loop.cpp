@@ -195,17 +195,16 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         //    drawn in the pose before it, then the level and the spiders, then the
         //    physics view over them when F5 has it on. Without drawing, the clip
         //    still advances.
-        FrameView frame;
+        LitFrame frame;
         frame.viewProjection = projection * view;
         frame.cameraPosition = level.camera.eyePosition;
         frame.lightSpace = lightSpace;
         frame.hazeEnabled = renderFlags.showHaze;
-        frame.lighting = lighting;
         if (drawing) {
             setModelProgramUniforms(level, frame);
-            setSkinningProgramUniforms(level, frame);
-            drawAnimatedSkeleton(level, deltaTime);
-            drawVisibleLevel(level, renderFlags.showMap, frame.lighting);
+            setSkinningProgramUniforms(level, frame, lighting);
+            advanceAndDrawSkeleton(level, deltaTime);
+            drawVisibleLevel(level, renderFlags.showMap, lighting);
             if (scaled)
                 scaledTarget.presentTo(framebuffer);
             physicsView.draw(frame.viewProjection, renderFlags.showPhysics);

@@ -98,7 +98,6 @@ std::vector<LightingMode> modelProgramModes(const SceneLighting& lighting)
     return modes;
 }
 
-
 // Everything the stored light is made of: the game's build (its code and every
 // constant in it: lights, atlas settings, the shadow light), the GL driver,
 // the shaders the bake draws with, and the geometry it draws: the static
@@ -171,19 +170,19 @@ Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLight
       spiders(loadSpiders(files, *controllerManager, spiderModels)),
       skeletonModel(loadCreatureModel(files, LevelSkeleton.body, *controllerManager)),
       skeleton(skeletonModel, LevelSkeleton.start),
-      animationClip(findAssetFile(LevelSkeleton.body.modelFile), skeletonModel), animationPlayer(&animationClip),
-      podium(loadStaticModel(files, PodiumModelPath)), riddle(loadStaticModel(files, RiddleModelPath)),
+      animationClip(findAssetFile(LevelSkeleton.body.modelFile), skeletonModel),
+      animationPlayer(&animationClip), podium(loadStaticModel(files, PodiumModelPath)),
+      riddle(loadStaticModel(files, RiddleModelPath)),
       player(*controllerManager, PlayerStart, clock.steadyNanoseconds()), torchLights(::torchLights()),
-      lightGrid(buildLightGrid(torchLights)), lightGridTexture(std::make_unique<LightGridTexture>(lightGrid)),
-      shadowMap(createShadowMap()), lighting(modes)
+      lightingConstants(levelLightingConstants(torchLights)), lightGrid(buildLightGrid(torchLights)),
+      lightGridTexture(std::make_unique<LightGridTexture>(lightGrid)), shadowMap(createShadowMap()),
+      lighting(modes)
 {
-    modelProgram->use();
-    uploadLightingConstants(*modelProgram, torchLights);
-    uploadLightGridUniforms(*modelProgram, lightGrid);
+    modelProgram.setLightingConstants(lightingConstants);
+    modelProgram.setLightGrid(lightGrid);
     // The skinning program gets the lighting constants every frame; the grid
     // never changes, so once is enough.
-    skinningProgram->use();
-    uploadLightGridUniforms(*skinningProgram, lightGrid);
+    skinningProgram.setLightGrid(lightGrid);
     if (lighting.staticScenery == LightingMode::Stored) {
         staticLight = std::make_unique<StaticLight>(
             std::vector<const Model*>{&map, &door, &lava, &podium, &riddle}, staticLightAtlasSettings());
@@ -195,8 +194,7 @@ Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLight
         }
     }
     if (staticLight) {
-        modelProgram->use();
-        StaticLight::setSamplerUniforms(*modelProgram);
+        modelProgram.setStaticLightSamplers();
         loadOrBakeStaticLight(*this);
     }
 

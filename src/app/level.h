@@ -3,9 +3,10 @@
 //
 // The members are declared in the order of creation, so construction follows the
 // start-up sequence line by line and destruction releases the level backwards:
-// the camera, the static light, shadow map, light grid and torch list, then the
-// player, riddle, podium, animation, skeleton, spiders, lava, door, torches and
-// map, then the textures, the controller manager and the shader programs. The
+// the camera, the static light, shadow map, light grid, lighting constants and
+// torch list, then the player, riddle, podium, animation, skeleton, spiders,
+// lava, door, torches and map, then the textures, the controller manager and
+// the shader programs. The
 // GL objects of models and the shadow map are never deleted (they go with the
 // context); the collision objects go with the controller manager and the
 // physics world.
@@ -29,9 +30,13 @@
 #include "physics/character_controller.h"
 #include "scene/animation/animation_clip.h"
 #include "scene/animation/animation_player.h"
+#include "scene/depth_program.h"
 #include "scene/light_grid.h"
 #include "scene/light_grid_texture.h"
+#include "scene/lit_program.h"
 #include "scene/model.h"
+#include "scene/model_program.h"
+#include "scene/skinning_program.h"
 #include "scene/stand_in_texture.h"
 #include "scene/static_light.h"
 
@@ -55,10 +60,10 @@ public:
     // Shader programs. Only model, depth and skinning draw; texture and quad
     // are built so that a broken file shows up at start-up.
     std::shared_ptr<Shader> textureProgram;
-    std::shared_ptr<Shader> modelProgram;
-    std::shared_ptr<Shader> depthProgram;
+    ModelProgram modelProgram;
+    DepthProgram depthProgram;
     std::shared_ptr<Shader> quadProgram;
-    std::shared_ptr<Shader> skinningProgram;
+    SkinningProgram skinningProgram;
 
     std::unique_ptr<ControllerManager> controllerManager;
 
@@ -81,6 +86,7 @@ public:
     Player player;
 
     std::vector<glm::vec3> torchLights;
+    LightingConstants lightingConstants;  // the torches above and the other fixed lights
     // The few nearest torches of each floor cell, so that a fragment only loops
     // over the lights that can reach it.
     LightGrid lightGrid;

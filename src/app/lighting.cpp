@@ -1,8 +1,7 @@
 #include "app/lighting.h"
 
-#include <string>
-
-#include "framework/shader.h"
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -26,16 +25,6 @@ constexpr float TorchPlan[][2] = {
     {216.8f, -254.3f}, {8.5f, -9.2f},     {-8.4f, -9.4f},    {-8.5f, 8.4f},     {8.4f, 8.5f},
 };
 
-// "lightPositions[0]", "lightPositions[1]", ...: built once, as the skinning
-// program receives the whole list in every frame.
-const std::string& lightPositionName(std::size_t index)
-{
-    static std::vector<std::string> names;
-    while (names.size() <= index)
-        names.push_back("lightPositions[" + std::to_string(names.size()) + "]");
-    return names[index];
-}
-
 }  // namespace
 
 std::vector<glm::vec3> torchLights()
@@ -47,18 +36,18 @@ std::vector<glm::vec3> torchLights()
     return lights;
 }
 
-void uploadLightingConstants(Shader& shader, const std::vector<glm::vec3>& lights)
+LightingConstants levelLightingConstants(std::vector<glm::vec3> torches)
 {
-    shader.setUniform("numLights", static_cast<int>(lights.size()));
-    for (std::size_t i = 0; i < lights.size(); ++i)
-        shader.setUniform(lightPositionName(i), lights[i]);
-    shader.setUniform("lavaMidpoint", LavaMidpoint);
-    shader.setUniform("lavaRadius", LavaRadius);
-    shader.setUniform("lavaLightColor", LavaLightColor);
-    shader.setUniform("lightColor", TorchLightColor);
-    shader.setUniform("hazeStart", HazeStart);
-    shader.setUniform("hazeEnd", HazeEnd);
-    shader.setUniform("hazeColor", HazeColor);
-    shader.setUniform("ambientLightColor", AmbientLightColor);
-    shader.setUniform("ambientStrength", AmbientStrength);
+    LightingConstants lights;
+    lights.torchPositions = std::move(torches);
+    lights.lavaMidpoint = LavaMidpoint;
+    lights.lavaRadius = LavaRadius;
+    lights.lavaLightColor = LavaLightColor;
+    lights.torchLightColor = TorchLightColor;
+    lights.hazeStart = HazeStart;
+    lights.hazeEnd = HazeEnd;
+    lights.hazeColor = HazeColor;
+    lights.ambientLightColor = AmbientLightColor;
+    lights.ambientStrength = AmbientStrength;
+    return lights;
 }

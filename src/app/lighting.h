@@ -1,5 +1,5 @@
 // The level's fixed lights: 60 torches, the red lava light, the haze and the
-// ambient term, and their upload to a shader program.
+// ambient term, as the lit programs receive them.
 //
 // Nothing here moves or comes from a file. Positions are world units, +Y up;
 // every torch hangs at y = 3.3. The list's order is the order of the shader's
@@ -10,7 +10,7 @@
 
 #include <glm/vec3.hpp>
 
-class Shader;
+#include "scene/lit_program.h"
 
 // Lighting constants (world units, linear RGB).
 constexpr glm::vec3 LavaMidpoint{-0.4f, 2.5f, 5.4f};
@@ -26,8 +26,5 @@ constexpr float AmbientStrength = 0.1f;
 // The 60 torch positions in index order.
 std::vector<glm::vec3> torchLights();
 
-// Uploads, in this order, "numLights", "lightPositions[0]" to "lightPositions[n-1]",
-// "lavaMidpoint", "lavaRadius", "lavaLightColor", "lightColor", "hazeStart",
-// "hazeEnd", "hazeColor", "ambientLightColor", "ambientStrength" to the
-// current program of `shader` (call use() first).
-void uploadLightingConstants(Shader& shader, const std::vector<glm::vec3>& lights);
+// The constants above with `torches` as the torch lights.
+LightingConstants levelLightingConstants(std::vector<glm::vec3> torches = torchLights());

@@ -2,13 +2,11 @@
 
 #include <GL/glew.h>
 
+#include "app/lines_program.h"
 #include "framework/gpu_layout.h"
-#include "framework/shader.h"
 
 namespace {
 
-const char* const LinesVertexShader = "assets/shaders/lines.vert";
-const char* const LinesFragmentShader = "assets/shaders/lines.frag";
 // Enough to lift an edge off the surface it lies on at the distances the level
 // is seen from, small enough that walls still hide what is behind them.
 constexpr float StaticEdgeDepthBias = 2e-4f;
@@ -87,7 +85,7 @@ PhysicsView::~PhysicsView() = default;
 
 void PhysicsView::build()
 {
-    program = std::make_unique<Shader>(LinesVertexShader, LinesFragmentShader);
+    program = std::make_unique<LinesProgram>();
     staticEdges = std::make_unique<LineBuffer>();
     staticEdges->upload(staticMeshEdges(scene), GL_STATIC_DRAW);
     capsules = std::make_unique<LineBuffer>();
@@ -106,20 +104,20 @@ void PhysicsView::draw(const glm::mat4& viewProjection, bool shown)
     contactOffsets->upload(outlines.contactOffsets, GL_DYNAMIC_DRAW);
 
     program->use();
-    program->setUniform("viewProjMatrix", viewProjection);
+    program->setViewProjection(viewProjection);
 
     // Static meshes: hidden where the level hides them.
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
-    program->setUniform("depthBias", StaticEdgeDepthBias);
-    program->setUniform("lineColor", StaticColliderColor);
+    program->setDepthBias(StaticEdgeDepthBias);
+    program->setLineColor(StaticColliderColor);
     staticEdges->draw();
 
     // Capsules over everything, so a creature behind a wall still shows.
     glDisable(GL_DEPTH_TEST);
-    program->setUniform("depthBias", 0.0f);
-    program->setUniform("lineColor", ContactOffsetColor);
+    program->setDepthBias(0.0f);
+    program->setLineColor(ContactOffsetColor);
     contactOffsets->draw();
-    program->setUniform("lineColor", CapsuleColor);
+    program->setLineColor(CapsuleColor);
     capsules->draw();
 }

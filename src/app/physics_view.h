@@ -17,7 +17,7 @@
 
 class CollisionScene;
 class ControllerManager;
-class Shader;
+class LinesProgram;
 
 // One GL_LINES vertex buffer with its vertex array; deleted with the object.
 class LineBuffer {
@@ -63,7 +63,7 @@ private:
 
     const CollisionScene& scene;
     const ControllerManager& controllers;
-    std::unique_ptr<Shader> program;
+    std::unique_ptr<LinesProgram> program;
     std::unique_ptr<LineBuffer> staticEdges;
     std::unique_ptr<LineBuffer> capsules;
     std::unique_ptr<LineBuffer> contactOffsets;

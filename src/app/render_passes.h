@@ -1,11 +1,12 @@
 // The render passes of one frame: the depth-only shadow pass from the fixed
-// light, then the visible pass with the model and skinning programs.
+// light, then the visible pass with the model and skinning programs. Each step
+// hands the level's pieces to its typed program, which sets the uniforms.
 #pragma once
 
 #include <glm/mat4x4.hpp>
-#include <glm/vec3.hpp>
 
 #include "scene/lighting_mode.h"
+#include "scene/lit_program.h"
 
 class Level;
 
@@ -23,20 +24,11 @@ struct SceneLighting {
 // like everything else when not.
 SceneLighting sceneLighting(bool unlit, bool storeStaticLight);
 
-// What every program of the visible pass needs to know about this frame.
-struct FrameView {
-    glm::mat4 viewProjection{1.0f};
-    glm::vec3 cameraPosition{0.0f};
-    glm::mat4 lightSpace{1.0f};
-    bool hazeEnabled = true;
-    SceneLighting lighting;
-};
-
 // Depth of door, map, podium, riddle and the spiders into the shadow map. Front
 // faces are culled so that the surfaces facing away from the light write depth,
 // which keeps shadow acne off the lit faces. Draws nothing when the driver
 // refused the shadow map's framebuffer.
-void renderShadowPass(const Level& level, const glm::mat4& lightSpace);
+void renderShadowPass(Level& level, const glm::mat4& lightSpace);
 
 // Renders the shadow map, then writes the fixed light of the static scenery into
 // the level's static light atlas with the model program (once, at start-up).
@@ -46,12 +38,15 @@ void bakeStaticLight(Level& level);
 // static light atlas are bound for the rest of the frame.
 void prepareVisiblePass(const Level& level, int width, int height);
 
-void setModelProgramUniforms(Level& level, const FrameView& frame);
-void setSkinningProgramUniforms(Level& level, const FrameView& frame);
+// The frame's values on the model program.
+void setModelProgramUniforms(Level& level, const LitFrame& frame);
+// The lighting constants and the frame's values on the skinning program, and
+// its variant for `lighting`.
+void setSkinningProgramUniforms(Level& level, const LitFrame& frame, const SceneLighting& lighting);
 
 // Advances the animation by `deltaTime` and draws the skeleton with the bone
 // matrices of the previous advance: the skinned mesh lags the clock by a frame.
-void drawAnimatedSkeleton(Level& level, float deltaTime);
+void advanceAndDrawSkeleton(Level& level, float deltaTime);
 
 // Torches, door, map (unless hidden), lava, podium, riddle, then the spiders.
-void drawVisibleLevel(const Level& level, bool showMap, const SceneLighting& lighting);
+void drawVisibleLevel(Level& level, bool showMap, const SceneLighting& lighting);

@@ -42,6 +42,48 @@ std::string programInfoLog(GLuint program)
     return readInfoLog(length, glGetProgramInfoLog, program);
 }
 
+// One value to one location: with target 0 in the bound program, otherwise in
+// that program directly.
+void writeUniform(GLuint target, GLint location, const glm::mat3& value)
+{
+    if (target == 0)
+        glUniformMatrix3fv(location, 1, GL_FALSE, glm::value_ptr(value));
+    else
+        glProgramUniformMatrix3fv(target, location, 1, GL_FALSE, glm::value_ptr(value));
+}
+
+void writeUniform(GLuint target, GLint location, const glm::mat4& value)
+{
+    if (target == 0)
+        glUniformMatrix4fv(location, 1, GL_FALSE, glm::value_ptr(value));
+    else
+        glProgramUniformMatrix4fv(target, location, 1, GL_FALSE, glm::value_ptr(value));
+}
+
+void writeUniform(GLuint target, GLint location, const glm::vec3& value)
+{
+    if (target == 0)
+        glUniform3f(location, value.x, value.y, value.z);
+    else
+        glProgramUniform3f(target, location, value.x, value.y, value.z);
+}
+
+void writeUniform(GLuint target, GLint location, int value)
+{
+    if (target == 0)
+        glUniform1i(location, value);
+    else
+        glProgramUniform1i(target, location, value);
+}
+
+void writeUniform(GLuint target, GLint location, float value)
+{
+    if (target == 0)
+        glUniform1f(location, value);
+    else
+        glProgramUniform1f(target, location, value);
+}
+
 }  // namespace
 
 Shader::Shader(std::string vertexPath, std::string fragmentPath)
@@ -93,13 +135,13 @@ int Shader::uniformLocation(std::string name)
 
 // Without variants: the bound program, as the setters always did. With them:
 // each variant's program directly, at its own location of the name.
-template <typename Upload>
-void Shader::upload(std::string name, Upload write)
+template <typename Value>
+void Shader::upload(std::string name, const Value& value)
 {
     if (variants.empty()) {
         const int location = uniformLocation(std::move(name));
         if (location != -1)
-            write(0u, location);
+            writeUniform(0u, location, value);
         return;
     }
     for (Variant& variant : variants) {
@@ -109,65 +151,87 @@ void Shader::upload(std::string name, Upload write)
         if (cached == locations.end())
             cached = locations.emplace(name, glGetUniformLocation(variant.program, name.c_str())).first;
         if (cached->second != -1)
-            write(variant.program, cached->second);
+            writeUniform(variant.program, cached->second, value);
     }
+}
+
+// The same writes as upload(), at locations looked up when the slot was made.
+template <typename Value>
+void Shader::uploadToSlot(UniformSlot slot, const Value& value)
+{
+    const std::vector<int>& locations = slotLocations.at(static_cast<std::size_t>(slot.index));
+    if (variants.empty()) {
+        if (locations[0] != -1)
+            writeUniform(0u, locations[0], value);
+        return;
+    }
+    for (std::size_t i = 0; i < variants.size(); ++i)
+        if (locations[i] != -1)
+            writeUniform(variants[i].program, locations[i], value);
 }
 
 void Shader::setUniform(std::string name, const glm::mat3& value)
 {
-    upload(std::move(name), [&value](GLuint target, GLint location) {
-        if (target == 0)
-            glUniformMatrix3fv(location, 1, GL_FALSE, glm::value_ptr(value));
-        else
-            glProgramUniformMatrix3fv(target, location, 1, GL_FALSE, glm::value_ptr(value));
-    });
+    upload(std::move(name), value);
 }
 
 void Shader::setUniform(std::string name, const glm::mat4& value)
 {
-    upload(std::move(name), [&value](GLuint target, GLint location) {
-        if (target == 0)
-            glUniformMatrix4fv(location, 1, GL_FALSE, glm::value_ptr(value));
-        else
-            glProgramUniformMatrix4fv(target, location, 1, GL_FALSE, glm::value_ptr(value));
-    });
+    upload(std::move(name), value);
 }
 
 void Shader::setUniform(std::string name, const glm::vec3& value)
 {
-    upload(std::move(name), [&value](GLuint target, GLint location) {
-        if (target == 0)
-            glUniform3f(location, value.x, value.y, value.z);
-        else
-            glProgramUniform3f(target, location, value.x, value.y, value.z);
-    });
+    upload(std::move(name), value);
 }
 
 void Shader::setUniform(std::string name, int value)
 {
-    if (!variants.empty() && name == selector) {
-        select(value);
-        return;
-    }
-    upload(std::move(name), [value](GLuint target, GLint location) {
-        if (target == 0)
-            glUniform1i(location, value);
-        else
-            glProgramUniform1i(target, location, value);
-    });
+    upload(std::move(name), value);
 }
 
 void Shader::setUniform(std::string name, float value)
 {
-    upload(std::move(name), [value](GLuint target, GLint location) {
-        if (target == 0)
-            glUniform1f(location, value);
-        else
-            glProgramUniform1f(target, location, value);
-    });
+    upload(std::move(name), value);
 }
 
-void Shader::select(int value)
+UniformSlot Shader::slot(const std::string& name)
+{
+    std::vector<int> locations;
+    if (variants.empty())
+        locations.push_back(glGetUniformLocation(program, name.c_str()));
+    for (const Variant& variant : variants)
+        locations.push_back(glGetUniformLocation(variant.program, name.c_str()));
+    slotLocations.push_back(std::move(locations));
+    return UniformSlot{static_cast<int>(slotLocations.size() - 1)};
+}
+
+void Shader::set(UniformSlot slot, const glm::mat3& value)
+{
+    uploadToSlot(slot, value);
+}
+
+void Shader::set(UniformSlot slot, const glm::mat4& value)
+{
+    uploadToSlot(slot, value);
+}
+
+void Shader::set(UniformSlot slot, const glm::vec3& value)
+{
+    uploadToSlot(slot, value);
+}
+
+void Shader::set(UniformSlot slot, int value)
+{
+    uploadToSlot(slot, value);
+}
+
+void Shader::set(UniformSlot slot, float value)
+{
+    uploadToSlot(slot, value);
+}
+
+void Shader::selectVariant(int value)
 {
     const auto chosen = std::find_if(variants.begin(), variants.end(),
                                      [value](const Variant& variant) { return variant.value == value; });
@@ -272,7 +336,8 @@ unsigned Shader::compileStage(const std::string& stage, const ShaderSourceText& 
     std::string text = source.text;
     if (!definition.empty()) {
         const std::size_t version = text.find("#version");
-        const std::size_t lineEnd = version == std::string::npos ? std::string::npos : text.find('\n', version);
+        const std::size_t lineEnd =
+            version == std::string::npos ? std::string::npos : text.find('\n', version);
         if (lineEnd == std::string::npos)
             fatalError("Shader " + stage + " needs a #version line to take variants");
         text = text.substr(0, lineEnd + 1) + definition + "#line 2 0\n" + text.substr(lineEnd + 1);

@@ -13,14 +13,14 @@
 #include <glm/vec3.hpp>
 
 #include "framework/shader_includes.h"
+#include "framework/uniform_target.h"
 
 // One program per value of a mode that the fragment stage branches on. Each
 // variant's fragment stage is compiled with "#define <selector> <value>" after
 // its #version line, so the branches of the other modes are compiled out: a
 // software rasteriser runs every side of a branch, even one no pixel takes, and
-// a GPU still pays registers for them. The selector is then set like an int
-// uniform, setUniform(selector, value), which picks the variant; every other
-// uniform reaches all variants, so they share one state.
+// a GPU still pays registers for them. selectVariant(value) picks the variant;
+// every uniform reaches all variants, so they share one state.
 struct ShaderVariants {
     std::string selector;
     std::vector<int> values;
@@ -58,14 +58,26 @@ public:
 
     // Each setter writes to the currently bound program (call use() first) and
     // silently does nothing for a name without a location. Matrices are column-major.
-    // With variants, each setter writes to every variant, bound or not, and the
-    // selector's int picks the variant (bound at once if this program is bound);
-    // a value that has no variant ends the game.
+    // With variants, each setter writes to every variant, bound or not.
     void setUniform(std::string name, const glm::mat3& value);
     void setUniform(std::string name, const glm::mat4& value);
     void setUniform(std::string name, const glm::vec3& value);
     void setUniform(std::string name, int value);
     void setUniform(std::string name, float value);
+
+    // The typed programs' way in: the name's location in every variant, asked
+    // for once here, so that a frame's sets cost no lookup at all.
+    UniformSlot slot(const std::string& name);
+    // As setUniform, by a slot this Shader handed out.
+    void set(UniformSlot slot, const glm::mat3& value);
+    void set(UniformSlot slot, const glm::mat4& value);
+    void set(UniformSlot slot, const glm::vec3& value);
+    void set(UniformSlot slot, int value);
+    void set(UniformSlot slot, float value);
+
+    // Makes the variant built for `value` the program, bound at once if this
+    // program is bound; a value that has no variant ends the game.
+    void selectVariant(int value);
 
     // The selected variant's program; the only one without variants.
     unsigned program = 0;
@@ -90,10 +102,13 @@ private:
     // The stage's text with its includes put in (shader_includes.h).
     ShaderSourceText stageSource(const std::string& stage) const;
     void announce(const std::string& stage) const;
-    void select(int value);
-    template <typename Upload>
-    void upload(std::string name, Upload write);
+    template <typename Value>
+    void upload(std::string name, const Value& value);
+    template <typename Value>
+    void uploadToSlot(UniformSlot slot, const Value& value);
 
     std::string selector;
     std::vector<Variant> variants;  // empty for a program without variants
+    // Per slot, its location in each variant in order (in `program` alone without variants).
+    std::vector<std::vector<int>> slotLocations;
 };

@@ -23,8 +23,3 @@ glm::vec3 Creature::currentPosition() const
         return startPosition;
     return toGamePosition(model.controller->getPosition());
 }
-
-void Creature::drawWithMatrix(const std::shared_ptr<Shader>& shader) const
-{
-    ::drawWithMatrix(shader, model, modelMatrix);
-}

@@ -7,15 +7,11 @@
 // controller manager; a null controller leaves the creature inert.
 #pragma once
 
-#include <memory>
-
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
 #include "game/creature_pose.h"
 #include "scene/model.h"
-
-class Shader;
 
 // Shortest step a creature's controller takes (world units).
 constexpr float CreatureMinMoveDistance = 0.001f;
@@ -29,9 +25,6 @@ public:
 
     // Turns the heading; the matrix follows at the owner's next updateMatrix.
     void turn(float degrees);
-
-    // Sets "modelMatrix" to this creature's matrix, then draws its model.
-    void drawWithMatrix(const std::shared_ptr<Shader>& shader) const;
 
 protected:
     // Creatures are only made as spiders or skeletons. Takes the model, places

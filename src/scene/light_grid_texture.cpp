@@ -3,7 +3,6 @@
 #include <GL/glew.h>
 
 #include "framework/gpu_layout.h"
-#include "framework/shader.h"
 
 LightGridTexture::LightGridTexture(const LightGrid& grid)
 {
@@ -31,12 +30,4 @@ void LightGridTexture::bind() const
     glActiveTexture(GL_TEXTURE0 + LightGridTextureUnit);
     glBindTexture(GL_TEXTURE_2D, name);
     glActiveTexture(GL_TEXTURE0);
-}
-
-void uploadLightGridUniforms(Shader& shader, const LightGrid& grid)
-{
-    shader.setUniform("lightGrid", LightGridTextureUnit);
-    shader.setUniform("lightGridOrigin", glm::vec3(grid.origin.x, 0.0f, grid.origin.y));
-    shader.setUniform("lightGridCellSize", grid.cellSize);
-    shader.setUniform("lightRange", grid.range);
 }

@@ -1,5 +1,6 @@
 // The light grid on the GPU: one float texture the model and skinning shaders
-// read with texelFetch, plus the uniforms that place it in the world.
+// read with texelFetch. The uniforms that place it in the world are the
+// programs' (LitProgram::setLightGrid in lit_program.h).
 //
 // Owns its texture (deleted with the object, so it must go before the
 // context). The grid sits on texture unit LightGridTextureUnit (gpu_layout.h),
@@ -9,8 +10,6 @@
 #include <memory>
 
 #include "scene/light_grid.h"
-
-class Shader;
 
 class LightGridTexture {
 public:
@@ -29,8 +28,3 @@ public:
 private:
     unsigned name = 0;
 };
-
-// Sets "lightGrid" (the unit), "lightGridOrigin" (x, 0, z), "lightGridCellSize"
-// and "lightRange" on the current program of `shader` (call use() first).
-// Without these a shader falls back to looping over every light.
-void uploadLightGridUniforms(Shader& shader, const LightGrid& grid);

@@ -133,5 +133,12 @@ private:
 };
 
 // Sets "modelMatrix" (world from model, column-major) on the current program
-// of `shader`, then draws `model`: how a creature draws itself.
+// of `shader` by name, then draws `model`. The game's typed programs set it
+// through their own slot instead, for each PlacedModel they draw.
 void drawWithMatrix(const std::shared_ptr<Shader>& shader, const Model& model, const glm::mat4& modelMatrix);
+
+// A model drawn with a matrix of its own, as a spider is.
+struct PlacedModel {
+    const Model* model = nullptr;  // not owned
+    glm::mat4 modelMatrix{1.0f};   // world from model, column-major
+};

@@ -7,9 +7,9 @@
 
 #include "framework/framebuffer_status.h"
 #include "framework/gpu_layout.h"
-#include "framework/shader.h"
 #include "scene/lighting_mode.h"
 #include "scene/model.h"
+#include "scene/model_program.h"
 
 namespace {
 
@@ -115,7 +115,7 @@ StaticLight::~StaticLight()
     glDeleteBuffers(static_cast<GLsizei>(coordinateBuffers.size()), coordinateBuffers.data());
 }
 
-void StaticLight::bake(const std::shared_ptr<Shader>& program)
+void StaticLight::bake(ModelProgram& program)
 {
     const auto start = std::chrono::steady_clock::now();
     const GLboolean blending = glIsEnabled(GL_BLEND);
@@ -138,11 +138,7 @@ void StaticLight::bake(const std::shared_ptr<Shader>& program)
     glViewport(0, 0, layout.width, layout.height);
     glClearColor(0.0f, 0.0f, 0.0f, EmptyTexelMark);
     glClear(GL_COLOR_BUFFER_BIT);
-    program->use();
-    program->setUniform(LightingModeUniform, static_cast<int>(LightingMode::Bake));
-    program->setUniform("modelMatrix", glm::mat4(1.0f));
-    for (const Model* model : models)
-        model->draw(program);
+    program.drawForBake(models);
 
     std::vector<glm::vec4> texels(static_cast<std::size_t>(layout.width) * layout.height);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
@@ -164,7 +160,7 @@ void StaticLight::bake(const std::shared_ptr<Shader>& program)
     glReadBuffer(GL_COLOR_ATTACHMENT0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 
-    program->setUniform(LightingModeUniform, static_cast<int>(LightingMode::PerPixel));
+    program.selectLighting(LightingMode::PerPixel);
     glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
     if (blending)
         glEnable(GL_BLEND);
@@ -223,12 +219,6 @@ void StaticLight::load(const StaticLightTexels& stored)
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, torches.data());
     glBindTexture(GL_TEXTURE_2D, 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
-}
-
-void StaticLight::setSamplerUniforms(Shader& shader)
-{
-    shader.setUniform(StaticLightUniform, StaticLightTextureUnit);
-    shader.setUniform(StaticLightTorchesUniform, StaticLightTorchesTextureUnit);
 }
 
 void StaticLight::bind() const

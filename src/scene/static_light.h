@@ -19,7 +19,7 @@
 #include "scene/static_light_file.h"
 
 class Model;
-class Shader;
+class ModelProgram;
 
 // Its vertex attribute and the texture units of its two layers are in
 // framework/gpu_layout.h.
@@ -42,12 +42,12 @@ public:
     // coordinates. The level then lights every pixel per frame instead.
     bool isComplete() const { return complete; }
 
-    // Draws every static mesh into the atlas with `program` in LightingMode::Bake.
-    // The program must be current with every lighting uniform set and the shadow
-    // map and light grid bound. Leaves framebuffer 0 bound and blending, culling,
-    // depth test, polygon mode and clear colour as they were; the caller sets its
-    // viewport again.
-    void bake(const std::shared_ptr<Shader>& program);
+    // Draws every static mesh into the atlas with `program` in LightingMode::Bake,
+    // then leaves it in LightingMode::PerPixel. The program must have every
+    // lighting uniform set and the shadow map and light grid bound. Leaves
+    // framebuffer 0 bound and blending, culling, depth test, polygon mode and
+    // clear colour as they were; the caller sets its viewport again.
+    void bake(ModelProgram& program);
 
     // The atlas's texels as its textures hold them, to be stored; nullopt when
     // they do not fit the file's types (which a bake never gives).
@@ -56,9 +56,6 @@ public:
     // Fills the atlas with texels stored from an earlier bake of the same
     // layout (readStaticLightFile checked the size), instead of baking.
     void load(const StaticLightTexels& stored);
-
-    // Sets the two atlas samplers' units on the current program of `shader`.
-    static void setSamplerUniforms(Shader& shader);
 
     // Binds the atlas's layers on their units, then makes unit 0 active.
     void bind() const;

@@ -241,7 +241,7 @@ glm::vec3 paintedColour()
 
 }  // namespace
 
-TEST_F(ShaderGl, VariantsShareUniformsAndTheSelectorPicksTheBoundProgram)
+TEST_F(ShaderGl, VariantsShareUniformsAndSelectingOnePicksTheBoundProgram)
 {
     const std::string vertex = writeStage("screen.vert", ScreenVertex);
     const std::string fragment = writeStage("mode.frag", ModeFragment);
@@ -255,7 +255,7 @@ TEST_F(ShaderGl, VariantsShareUniformsAndTheSelectorPicksTheBoundProgram)
     shader.setUniform("tint", glm::vec3(1.0f, 0.0f, 0.0f));
     EXPECT_EQ(paintedColour(), glm::vec3(0.0f, 0.0f, 1.0f)) << "mode 1 compiled in: the tint reversed";
 
-    shader.setUniform("mode", 2);
+    shader.selectVariant(2);
     const unsigned second = shader.program;
     EXPECT_NE(second, first);
     GLint bound = 0;
@@ -267,19 +267,25 @@ TEST_F(ShaderGl, VariantsShareUniformsAndTheSelectorPicksTheBoundProgram)
     EXPECT_EQ(uniformVec3(first, "tint"), glm::vec3(0.0f, 1.0f, 0.0f));
     EXPECT_EQ(uniformVec3(second, "tint"), glm::vec3(0.0f, 1.0f, 0.0f));
     EXPECT_EQ(shader.uniformLocation("tint"), glGetUniformLocation(second, "tint"));
+    // A slot reaches every variant too; one for a name the program lacks does nothing.
+    const UniformSlot tint = shader.slot("tint");
+    shader.set(tint, glm::vec3(0.0f, 0.0f, 1.0f));
+    shader.set(shader.slot("absent"), 7);
+    EXPECT_EQ(uniformVec3(first, "tint"), glm::vec3(0.0f, 0.0f, 1.0f));
+    EXPECT_EQ(uniformVec3(second, "tint"), glm::vec3(0.0f, 0.0f, 1.0f));
 
     // Selecting while another program is bound leaves that one bound.
     glUseProgram(0);
-    shader.setUniform("mode", 1);
+    shader.selectVariant(1);
     glGetIntegerv(GL_CURRENT_PROGRAM, &bound);
     EXPECT_EQ(bound, 0);
     EXPECT_EQ(shader.program, first);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 
-    // Without variants the mode is an ordinary uniform.
+    // Without variants the mode is an ordinary uniform, and slots write to the bound program.
     Shader plain(vertex, fragment);
     plain.use();
-    plain.setUniform("tint", glm::vec3(1.0f, 1.0f, 0.0f));
+    plain.set(plain.slot("tint"), glm::vec3(1.0f, 1.0f, 0.0f));
     plain.setUniform("mode", 2);
     EXPECT_EQ(paintedColour(), glm::vec3(1.0f, 1.0f, 0.0f));
 }
@@ -293,7 +299,7 @@ TEST_F(ShaderGl, SelectingAModeWithoutVariantEndsTheGame)
         {
             prepareFatalChild();
             Shader shader(vertex, fragment, ShaderVariants{"mode", {1, 2}});
-            shader.setUniform("mode", 3);
+            shader.selectVariant(3);
         },
         ::testing::ExitedWithCode(1), "has no variant for mode = 3");
 }

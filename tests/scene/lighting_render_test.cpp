@@ -16,6 +16,8 @@
 #include "support/gl_context.h"
 #include "scene/light_grid_texture.h"
 #include "scene/model.h"
+#include "scene/model_program.h"
+#include "scene/skinning_program.h"
 
 namespace {
 
@@ -87,10 +89,14 @@ protected:
         skinning = std::make_shared<Shader>("assets/shaders/skinning.vert", "assets/shaders/skinning.frag");
         testing::internal::GetCapturedStdout();
         grid = std::make_unique<LightGridTexture>(lightGrid);
+        modelProgram = std::make_unique<ModelProgram>(model);
+        modelProgram->setLightingConstants(levelLightingConstants());
+        modelProgram->setLightGrid(lightGrid);
+        SkinningProgram skinningProgram(skinning);
+        skinningProgram.setLightingConstants(levelLightingConstants());
+        skinningProgram.setLightGrid(lightGrid);
         for (const auto& shader : {model, skinning}) {
             shader->use();
-            uploadLightingConstants(*shader, torchLights());
-            uploadLightGridUniforms(*shader, lightGrid);
             shader->setUniform("shadowMap", 9);
             shader->setUniform("finalBonesMatrices[0]", glm::mat4(1.0f));
         }
@@ -120,6 +126,7 @@ protected:
 
     std::unique_ptr<OffscreenTarget> target;
     std::shared_ptr<Shader> model;
+    std::unique_ptr<ModelProgram> modelProgram;
     std::shared_ptr<Shader> skinning;
     LightGrid lightGrid = buildLightGrid(torchLights());
     std::unique_ptr<LightGridTexture> grid;
@@ -162,7 +169,7 @@ TEST_F(LitRendering, LightGridLightsLikeTheFullLoop)
          {UnderTorch, glm::vec3(2.45f, 1.0f, -42.5f), glm::vec3(5.5f, 1.0f, -38.2f)}) {
         for (const auto& [x, y] : {std::pair{Centre, Centre}, std::pair{3, 29}, std::pair{30, 2}}) {
             frameOn(*model, spot);
-            uploadLightGridUniforms(*model, lightGrid);
+            modelProgram->setLightGrid(lightGrid);
             const Rgb withGrid = drawTile(model, tile, x, y);
             model->setUniform("lightGridCellSize", 0.0f);
             const Rgb everyLight = drawTile(model, tile, x, y);

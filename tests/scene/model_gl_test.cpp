@@ -14,6 +14,7 @@
 #include "framework/shader.h"
 #include "support/gl_context.h"
 #include "scene/model.h"
+#include "scene/model_program.h"
 #include "scene/texture_image.h"
 #include "support/image_files.h"
 #include "support/scratch_folder.h"
@@ -310,7 +311,7 @@ TEST_F(MeshDraw, DrawWithMatrixSetsTheModelMatrixFirst)
 
 TEST_F(MeshDraw, LightingConstantsReachTheModelProgram)
 {
-    uploadLightingConstants(*shader, torchLights());
+    ModelProgram(shader).setLightingConstants(levelLightingConstants());
     EXPECT_EQ(intUniform("numLights"), 60);
     GLfloat last[3] = {};
     glGetUniformfv(shader->program, glGetUniformLocation(shader->program, "lightPositions[59]"), last);

@@ -27,6 +27,7 @@
 #include "scene/animation/animation_player.h"
 #include "scene/light_grid_texture.h"
 #include "scene/model.h"
+#include "scene/skinning_program.h"
 
 namespace {
 
@@ -128,10 +129,10 @@ protected:
         const glm::vec3 eye = origin + CameraOffset;
         const glm::mat4 view = glm::lookAt(eye, origin + LookOffset, glm::vec3(0.0f, 1.0f, 0.0f));
         const glm::mat4 projection = glm::perspective(glm::radians(FieldOfViewDegrees), 1.0f, 0.1f, 100.0f);
+        SkinningProgram typed(skinning);
+        typed.setLightingConstants(levelLightingConstants());
+        typed.setLightGrid(lightGrid);
         Shader& program = *skinning;
-        program.use();
-        uploadLightingConstants(program, torchLights());
-        uploadLightGridUniforms(program, lightGrid);
         program.setUniform("viewProjMatrix", projection * view);
         program.setUniform("cameraPos", eye);
         // The shadow light's box is moved away: no fragment is shadowed.
