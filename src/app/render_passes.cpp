@@ -39,6 +39,7 @@ void renderShadowPass(Level& level, const glm::mat4& lightSpace)
 {
     if (!level.shadowMap.castsShadows())
         return;
+    level.depthProgram.setShadowLight(lightSpace);
     glViewport(0, 0, level.shadowMap.size, level.shadowMap.size);
     glBindFramebuffer(GL_FRAMEBUFFER, level.shadowMap.framebuffer);
     glCullFace(GL_FRONT);
@@ -48,7 +49,7 @@ void renderShadowPass(Level& level, const glm::mat4& lightSpace)
     ShadowCasters casters;
     casters.fixed = {&level.door, &level.map, &level.podium, &level.riddle};
     casters.moving = placedSpiders(level);
-    level.depthProgram.drawShadowCasters(lightSpace, casters);
+    level.depthProgram.drawShadowCasters(casters);
 
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glCullFace(GL_BACK);

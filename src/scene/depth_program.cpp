@@ -8,12 +8,17 @@ DepthProgram::DepthProgram(ProgramTarget program)
 {
 }
 
-void DepthProgram::drawShadowCasters(const glm::mat4& lightSpace, const ShadowCasters& casters)
+void DepthProgram::setShadowLight(const glm::mat4& lightSpace)
 {
     UniformTarget& uniforms = target.uniforms();
     uniforms.use();
     uniforms.set(lightSpaceSlot, lightSpace);
     uniforms.set(modelMatrixSlot, glm::mat4(1.0f));
+}
+
+void DepthProgram::drawShadowCasters(const ShadowCasters& casters)
+{
+    UniformTarget& uniforms = target.uniforms();
     for (const Model* model : casters.fixed)
         target.draw(*model);
     for (const PlacedModel& caster : casters.moving) {

@@ -19,10 +19,12 @@ class DepthProgram {
 public:
     explicit DepthProgram(ProgramTarget target);
 
-    // Into the bound depth target: "lightSpaceMatrix" = `lightSpace` and
-    // "modelMatrix" = identity, the fixed casters, then per moving caster its
-    // "modelMatrix" and its draw.
-    void drawShadowCasters(const glm::mat4& lightSpace, const ShadowCasters& casters);
+    // Makes the program current: "lightSpaceMatrix" = `lightSpace`, then
+    // "modelMatrix" = identity.
+    void setShadowLight(const glm::mat4& lightSpace);
+    // Into the bound depth target: the fixed casters, then per moving caster
+    // its "modelMatrix" and its draw.
+    void drawShadowCasters(const ShadowCasters& casters);
 
     const std::shared_ptr<Shader>& shader() const { return target.shader(); }
 

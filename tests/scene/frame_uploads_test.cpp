@@ -118,7 +118,8 @@ TEST_F(FrameUploads, FollowTheFramesStepsInOrder)
         pose.emplace_back(100.0f + i);
     log.clear();  // the slots' look-ups
 
-    depth.drawShadowCasters(frame.lightSpace, {{&door, &map, &podium, &riddle}, spiders});
+    depth.setShadowLight(frame.lightSpace);
+    depth.drawShadowCasters({{&door, &map, &podium, &riddle}, spiders});
     model.setFrame(frame);
     skinning.setFrame(levelLightingConstants(), frame, glm::mat3(1.0f));
     skinning.selectLighting(LightingMode::PerPixel);
