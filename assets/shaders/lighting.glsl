@@ -14,7 +14,9 @@ const int GRID_SLOTS = 8;
 // Torches lit per pixel on the static scenery (see staticLightTorches), and
 // the base their indices are packed in, two to a channel.
 const int STORED_TORCHES = 6;
-const int TORCH_SLOT_BASE = 64;
+const int TORCH_SLOT_BITS = 6;
+const int TORCH_SLOT_BASE = 1 << TORCH_SLOT_BITS;
+const int TORCH_SLOT_MASK = TORCH_SLOT_BASE - 1;  // also the index meaning none
 // How far behind a surface's plane (as the cosine of the angle) a torch can
 // stand and still light the bumps of a normal map. The brick edges turn nearly
 // sideways, so every torch but one straight behind the surface can reach them.
@@ -43,7 +45,7 @@ uniform int lightingMode;
 // staticLightTorches and lit here per pixel: a normal map turns brick edges
 // right out of the light of a torch that glances along the wall, and towards
 // the one on the other side. Each of its x, y and z holds two torch indices,
-// first + TORCH_SLOT_BASE * second, TORCH_SLOT_BASE meaning none (read
+// first + TORCH_SLOT_BASE * second, TORCH_SLOT_MASK meaning none (read
 // unfiltered). The light of any further torches is stored in staticLight as one
 // vector (each one's light times its direction, summed), which a normal map
 // still turns; its w holds the lava light's strength with its shadow.
@@ -83,20 +85,37 @@ layout(location = 0) out vec4 fragColor;
 // Written only when baking: the atlas's second layer.
 layout(location = 1) out vec4 bakedTorches;
 
-// Screen-space derivatives, taken at the top of main() while every pixel of a
-// quad still runs the same code: they, and the texture reads that would need
-// them, are undefined inside branches that neighbouring pixels may take apart.
-struct Slopes {
-    vec3 positionX;
+// What main() reads and derives at its top, while every pixel of a quad still
+// runs the same code: screen-space derivatives, and the texture reads that
+// need them, are undefined inside branches that neighbouring pixels may take
+// apart. (A software rasteriser runs both sides of a branch anyway, so reading
+// here costs nothing extra there.)
+struct Surface {
+    vec3 positionX;  // slopes of the world position and the texture coordinates
     vec3 positionY;
     vec2 uvX;
     vec2 uvY;
+    vec3 base;    // base colour
+    vec3 bumped;  // the normal map's normal in the tangent frame, (0, 0, 1) without one
 };
 
-vec3 baseColour(Slopes slopes)
+Surface readSurface()
 {
-    return hasDiffuseTexture == 1 ? textureGrad(texture_diffuse1, texCoords, slopes.uvX, slopes.uvY).rgb
-                                  : materialColor;
+    Surface surface;
+    surface.positionX = dFdx(worldPosition);
+    surface.positionY = dFdy(worldPosition);
+    surface.uvX = dFdx(texCoords);
+    surface.uvY = dFdy(texCoords);
+    surface.base = materialColor;
+    surface.bumped = vec3(0.0, 0.0, 1.0);
+    // The bake and the unlit frame use neither read.
+    if (lightingMode != LIGHTING_BAKE) {
+        if (hasDiffuseTexture == 1)
+            surface.base = texture(texture_diffuse1, texCoords).rgb;
+        if (lightingMode != LIGHTING_NONE && hasNormalMap == 1)
+            surface.bumped = texture(normalMap1, texCoords).rgb * 2.0 - 1.0;
+    }
+    return surface;
 }
 
 vec3 geometricNormal()
@@ -106,17 +125,17 @@ vec3 geometricNormal()
 }
 
 // The tangent frame comes from screen-space derivatives, as the vertices carry no tangents.
-vec3 surfaceNormal(vec3 n, Slopes slopes)
+vec3 surfaceNormal(vec3 n, Surface surface)
 {
     if (hasNormalMap != 1 || dot(n, n) == 0.0)
         return n;
-    vec3 t = slopes.positionX * slopes.uvY.y - slopes.positionY * slopes.uvX.y;
-    vec3 b = slopes.positionY * slopes.uvX.x - slopes.positionX * slopes.uvY.x;
+    vec3 t = surface.positionX * surface.uvY.y - surface.positionY * surface.uvX.y;
+    vec3 b = surface.positionY * surface.uvX.x - surface.positionX * surface.uvY.x;
     float scale = max(dot(t, t), dot(b, b));
     if (scale < 1e-20)
         return n;
-    vec3 mapped = textureGrad(normalMap1, texCoords, slopes.uvX, slopes.uvY).rgb * 2.0 - 1.0;
-    return normalize(mat3(t * inversesqrt(scale), b * inversesqrt(scale), n) * mapped);
+    float unit = inversesqrt(scale);
+    return normalize(mat3(t * unit, b * unit, n) * surface.bumped);
 }
 
 // Lambert term; a surface without a normal takes light from every side.
@@ -125,11 +144,12 @@ float facing(vec3 n, vec3 towardsLight)
     return dot(n, n) == 0.0 ? 1.0 : max(dot(n, towardsLight), 0.0);
 }
 
-float torchAttenuation(float distance)
+float torchAttenuation(float distance, float distanceSquared)
 {
     float edge = clamp(distance / lightRange, 0.0, 1.0);
-    float window = 1.0 - edge * edge * edge * edge;
-    return TORCH_INTENSITY * window * window / (1.0 + TORCH_FALLOFF * distance * distance);
+    float edgeSquared = edge * edge;
+    float window = 1.0 - edgeSquared * edgeSquared;
+    return TORCH_INTENSITY * window * window / (1.0 + TORCH_FALLOFF * distanceSquared);
 }
 
 // What the torches give one fragment: their light as seen by the normal, and
@@ -145,13 +165,14 @@ struct TorchSum {
 void addTorch(int index, vec3 n, inout TorchSum sum)
 {
     vec3 offset = lightPositions[index] - worldPosition;
-    float distance = length(offset);
-    if (distance < FLAME_RADIUS) {
+    float distanceSquared = dot(offset, offset);
+    if (distanceSquared < FLAME_RADIUS * FLAME_RADIUS) {
         sum.flame = true;
         return;
     }
-    vec3 towards = offset / distance;
-    float strength = torchAttenuation(distance);
+    float inverseDistance = inversesqrt(distanceSquared);
+    vec3 towards = offset * inverseDistance;
+    float strength = torchAttenuation(distanceSquared * inverseDistance, distanceSquared);
     float lambert = facing(n, towards);
     sum.light += strength * lambert;
     if (lambert > 0.0)
@@ -182,9 +203,11 @@ void addTorch(int index, vec3 n, inout TorchSum sum)
 vec3 torchPull(int index, vec3 n)
 {
     vec3 offset = lightPositions[index] - worldPosition;
-    float distance = length(offset);
-    vec3 towards = offset / distance;
-    return facing(n, towards) > 0.0 ? torchAttenuation(distance) * towards : vec3(0.0);
+    float distanceSquared = dot(offset, offset);
+    float inverseDistance = inversesqrt(distanceSquared);
+    vec3 towards = offset * inverseDistance;
+    return facing(n, towards) > 0.0 ? torchAttenuation(distanceSquared * inverseDistance, distanceSquared) * towards
+                                    : vec3(0.0);
 }
 
 TorchSum noTorches()
@@ -261,18 +284,18 @@ float hazeAmount()
 
 // The fixed light read back from the atlas, ambient included. Where no torch
 // reaches, the normal map could not change anything: it is not read there.
-vec3 storedLight(vec3 geometric, Slopes slopes)
+vec3 storedLight(vec3 geometric, Surface surface)
 {
     // The atlas has no mipmaps, and this runs in a branch: level 0, explicitly.
     vec4 stored = textureLod(staticLight, lightTexCoords, 0.0);
     ivec2 texel = ivec2(lightTexCoords * vec2(textureSize(staticLightTorches, 0)));
     ivec3 pairs = ivec3(texelFetch(staticLightTorches, texel, 0).xyz);
-    if (pairs.x % TORCH_SLOT_BASE >= TORCH_SLOT_BASE - 1)
+    if ((pairs.x & TORCH_SLOT_MASK) == TORCH_SLOT_MASK)
         return ambientLightColor * ambientStrength + lavaLightColor * stored.w;
-    vec3 n = surfaceNormal(geometric, slopes);
+    vec3 n = surfaceNormal(geometric, surface);
     TorchSum torches = noTorches();
     for (int k = 0; k < STORED_TORCHES; ++k) {
-        int index = k % 2 == 0 ? pairs[k / 2] % TORCH_SLOT_BASE : pairs[k / 2] / TORCH_SLOT_BASE;
+        int index = k % 2 == 0 ? pairs[k / 2] & TORCH_SLOT_MASK : pairs[k / 2] >> TORCH_SLOT_BITS;
         if (index >= numLights || index >= MAX_LIGHTS)
             break;
         addTorch(index, n, torches);
@@ -294,7 +317,7 @@ vec3 liveLight(vec3 n)
 
 void main()
 {
-    Slopes slopes = Slopes(dFdx(worldPosition), dFdy(worldPosition), dFdx(texCoords), dFdy(texCoords));
+    Surface surface = readSurface();
     vec3 geometric = geometricNormal();
     if (lightingMode == LIGHTING_BAKE) {
         // The fixed light as the geometric normal sees it; the normal maps
@@ -306,7 +329,7 @@ void main()
             int index = torches.brightest[k];
             if (index >= 0)
                 others -= torchPull(index, geometric);
-            slots[k] = index >= 0 ? index : TORCH_SLOT_BASE - 1;
+            slots[k] = index >= 0 ? index : TORCH_SLOT_MASK;
         }
         fragColor = vec4(others, lavaLight(geometric));
         bakedTorches = vec4(float(slots[0] + TORCH_SLOT_BASE * slots[1]), float(slots[2] + TORCH_SLOT_BASE * slots[3]),
@@ -320,11 +343,10 @@ void main()
         fragColor = vec4(hazeColor, 1.0);
         return;
     }
-    vec3 base = baseColour(slopes);
     vec3 light = vec3(1.0);
     if (lightingMode == LIGHTING_STORED)
-        light = storedLight(geometric, slopes);
+        light = storedLight(geometric, surface);
     else if (lightingMode != LIGHTING_NONE)
-        light = liveLight(surfaceNormal(geometric, slopes));
-    fragColor = vec4(mix(base * light, hazeColor, haze), 1.0);
+        light = liveLight(surfaceNormal(geometric, surface));
+    fragColor = vec4(mix(surface.base * light, hazeColor, haze), 1.0);
 }
