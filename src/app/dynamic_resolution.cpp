@@ -58,3 +58,23 @@ void DynamicResolution::frameFinished(double seconds)
     }
     current = next;
 }
+
+void ScaleTally::add(float scale)
+{
+    if (frames > 0 && scale != last)
+        ++changeCount;
+    last = scale;
+    ++counts[scale];
+    ++frames;
+}
+
+float ScaleTally::median() const
+{
+    long before = frames / 2;
+    for (const auto& [scale, count] : counts) {
+        if (before < count)
+            return scale;
+        before -= count;
+    }
+    return 0.0f;
+}

@@ -17,6 +17,7 @@
 // Scales are whole steps of ScaleStep below 1, clamped to the minimum.
 #pragma once
 
+#include <map>
 #include <vector>
 
 class DynamicResolution {
@@ -41,4 +42,26 @@ private:
     float minimum = 0.5f;
     float current = 1.0f;
     std::vector<double> recent;  // frames since the last change, oldest first
+};
+
+// The scales a run under auto drew its frames at, for the line after the run.
+// Kept as a count per scale (there are at most 1 / ScaleStep of them), so an
+// evening's play costs no more memory than a minute's.
+class ScaleTally {
+public:
+    void add(float scale);
+
+    bool empty() const { return frames == 0; }
+    // The scale of the middle frame in size order (the upper one of an even count).
+    float median() const;
+    float lowest() const { return counts.begin()->first; }
+    float highest() const { return counts.rbegin()->first; }
+    // How often a frame's scale differed from the one before it.
+    long changes() const { return changeCount; }
+
+private:
+    std::map<float, long> counts;
+    long frames = 0;
+    long changeCount = 0;
+    float last = 0.0f;
 };

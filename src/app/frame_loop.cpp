@@ -1,10 +1,8 @@
 #include "app/frame_loop.h"
 
-#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <sstream>
-#include <vector>
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -93,7 +91,7 @@ public:
     {
         const auto now = std::chrono::steady_clock::now();
         if (controller) {
-            chosen.push_back(controller->scale());
+            chosen.add(controller->scale());
             if (previousEnd)
                 controller->frameFinished(std::chrono::duration<double>(now - *previousEnd).count());
         }
@@ -105,19 +103,14 @@ public:
     {
         if (!controller || chosen.empty())
             return;
-        int changes = 0;
-        for (std::size_t i = 1; i < chosen.size(); ++i)
-            changes += chosen[i] != chosen[i - 1];
-        std::vector<float> sorted = chosen;
-        std::sort(sorted.begin(), sorted.end());
         std::ostringstream line;
-        line << "Render scale auto: median " << sorted[sorted.size() / 2] << ", from " << sorted.front()
-             << " to " << sorted.back() << ", " << changes << " changes";
+        line << "Render scale auto: median " << chosen.median() << ", from " << chosen.lowest() << " to "
+             << chosen.highest() << ", " << chosen.changes() << " changes";
         printLine(line.str());
     }
 
 private:
-    std::vector<float> chosen;  // under auto, each frame's scale
+    ScaleTally chosen;  // under auto
     float fixed = 1.0f;
     std::optional<DynamicResolution> controller;
     std::optional<std::chrono::steady_clock::time_point> previousEnd;

@@ -114,3 +114,29 @@ TEST(DynamicResolution, NoisyFramesNearTheBudgetDoNotFlicker)
 }
 
 }  // namespace
+
+TEST(ScaleTally, SaysWhatTheFramesWereDrawnAt)
+{
+    struct Case {
+        std::vector<float> frames;
+        float median, lowest, highest;
+        long changes;
+    };
+    const Case cases[] = {
+        {{1.0f}, 1.0f, 1.0f, 1.0f, 0},
+        {{1.0f, 0.9f, 0.9f, 0.5f}, 0.9f, 0.5f, 1.0f, 2},  // even count: the upper middle
+        {{0.5f, 1.0f, 0.5f, 1.0f, 0.5f}, 0.5f, 0.5f, 1.0f, 4},
+        {{0.7f, 0.7f, 0.7f, 1.0f, 1.0f, 0.6f}, 0.7f, 0.6f, 1.0f, 2},
+    };
+    for (const Case& c : cases) {
+        ScaleTally tally;
+        EXPECT_TRUE(tally.empty());
+        for (float scale : c.frames)
+            tally.add(scale);
+        EXPECT_FALSE(tally.empty());
+        EXPECT_FLOAT_EQ(tally.median(), c.median);
+        EXPECT_FLOAT_EQ(tally.lowest(), c.lowest);
+        EXPECT_FLOAT_EQ(tally.highest(), c.highest);
+        EXPECT_EQ(tally.changes(), c.changes);
+    }
+}
