@@ -85,37 +85,23 @@ layout(location = 0) out vec4 fragColor;
 // Written only when baking: the atlas's second layer.
 layout(location = 1) out vec4 bakedTorches;
 
-// What main() reads and derives at its top, while every pixel of a quad still
-// runs the same code: screen-space derivatives, and the texture reads that
-// need them, are undefined inside branches that neighbouring pixels may take
-// apart. (A software rasteriser runs both sides of a branch anyway, so reading
-// here costs nothing extra there.)
+// What main() reads and derives at its top, before its first branch: screen-
+// space derivatives, and the texture reads that take their level of detail
+// from them, are undefined inside branches that neighbouring pixels may take
+// apart. Both samplers always have an image bound (a stand-in where the mesh has
+// none), so the reads are defined; what a mode does not use, the compiler drops.
 struct Surface {
     vec3 positionX;  // slopes of the world position and the texture coordinates
     vec3 positionY;
     vec2 uvX;
     vec2 uvY;
-    vec3 base;    // base colour
-    vec3 bumped;  // the normal map's normal in the tangent frame, (0, 0, 1) without one
+    vec3 diffuse;    // texture_diffuse1 here
+    vec3 normalMap;  // normalMap1 here, as stored (0 to 1)
 };
 
-Surface readSurface()
+vec3 baseColour(Surface surface)
 {
-    Surface surface;
-    surface.positionX = dFdx(worldPosition);
-    surface.positionY = dFdy(worldPosition);
-    surface.uvX = dFdx(texCoords);
-    surface.uvY = dFdy(texCoords);
-    surface.base = materialColor;
-    surface.bumped = vec3(0.0, 0.0, 1.0);
-    // The bake and the unlit frame use neither read.
-    if (lightingMode != LIGHTING_BAKE) {
-        if (hasDiffuseTexture == 1)
-            surface.base = texture(texture_diffuse1, texCoords).rgb;
-        if (lightingMode != LIGHTING_NONE && hasNormalMap == 1)
-            surface.bumped = texture(normalMap1, texCoords).rgb * 2.0 - 1.0;
-    }
-    return surface;
+    return hasDiffuseTexture == 1 ? surface.diffuse : materialColor;
 }
 
 vec3 geometricNormal()
@@ -135,7 +121,7 @@ vec3 surfaceNormal(vec3 n, Surface surface)
     if (scale < 1e-20)
         return n;
     float unit = inversesqrt(scale);
-    return normalize(mat3(t * unit, b * unit, n) * surface.bumped);
+    return normalize(mat3(t * unit, b * unit, n) * (surface.normalMap * 2.0 - 1.0));
 }
 
 // Lambert term; a surface without a normal takes light from every side.
@@ -317,7 +303,8 @@ vec3 liveLight(vec3 n)
 
 void main()
 {
-    Surface surface = readSurface();
+    Surface surface = Surface(dFdx(worldPosition), dFdy(worldPosition), dFdx(texCoords), dFdy(texCoords),
+                              texture(texture_diffuse1, texCoords).rgb, texture(normalMap1, texCoords).rgb);
     vec3 geometric = geometricNormal();
     if (lightingMode == LIGHTING_BAKE) {
         // The fixed light as the geometric normal sees it; the normal maps
@@ -348,5 +335,5 @@ void main()
         light = storedLight(geometric, surface);
     else if (lightingMode != LIGHTING_NONE)
         light = liveLight(surfaceNormal(geometric, surface));
-    fragColor = vec4(mix(surface.base * light, hazeColor, haze), 1.0);
+    fragColor = vec4(mix(baseColour(surface) * light, hazeColor, haze), 1.0);
 }
