@@ -156,7 +156,7 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
     run.startTiming();
     while (windowControls.sitOutPause() && source.beginFrame()) {
         ++frameNumber;
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        clearColourAndDepth();
         const PixelSize framebuffer = framebufferSize(window);
         const float now = static_cast<float>(clock.frameSeconds());
         const float deltaTime = source.frameTime(now - previousTime);

@@ -35,6 +35,11 @@ SceneLighting sceneLighting(bool unlit, bool storeStaticLight)
     return lighting;
 }
 
+void clearColourAndDepth()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+}
+
 void renderShadowPass(Level& level, const glm::mat4& lightSpace)
 {
     if (!level.shadowMap.castsShadows())
@@ -73,7 +78,7 @@ void prepareVisiblePass(const Level& level, int width, int height)
 {
     glViewport(0, 0, width, height);
     glActiveTexture(GL_TEXTURE0 + ShadowMapTextureUnit);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    clearColourAndDepth();
     glBindTexture(GL_TEXTURE_2D, level.shadowMap.depthTexture);
     level.lightGridTexture->bind();
     level.standInTexture.bind();

@@ -24,6 +24,13 @@ struct SceneLighting {
 // like everything else when not.
 SceneLighting sceneLighting(bool unlit, bool storeStaticLight);
 
+// Clears the bound framebuffer's colour and depth, and its stencil with them
+// though nothing draws into it: a software rasteriser keeps the stencil bits of
+// a depth-only clear by rewriting every sample read-modify-write, where a clear
+// of both is a plain fill (about a sixth of a frame at 800 x 800 with four
+// samples).
+void clearColourAndDepth();
+
 // Depth of door, map, podium, riddle and the spiders into the shadow map. Front
 // faces are culled so that the surfaces facing away from the light write depth,
 // which keeps shadow acne off the lit faces. Draws nothing when the driver

@@ -112,7 +112,8 @@ bool ScaledSceneTarget::bind(PixelSize wanted)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     glBindTexture(GL_TEXTURE_2D, 0);
-    depthBuffer = renderbuffer(GL_DEPTH_COMPONENT24, samples, wanted);
+    // With a stencil, like the window's, so that its clear is a plain fill too.
+    depthBuffer = renderbuffer(GL_DEPTH24_STENCIL8, samples, wanted);
 
     glGenFramebuffers(1, &framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
@@ -128,7 +129,7 @@ bool ScaledSceneTarget::bind(PixelSize wanted)
     } else {
         glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, picture, 0);
     }
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
 
     const bool usable = (samples == 0 || complete(resolvedFramebuffer)) && complete(framebuffer);
     if (!usable) {
