@@ -13,7 +13,7 @@
 #include "app/render_flags.h"
 #include "app/render_passes.h"
 #include "app/replay/run_options.h"
-#include "app/scaled_scene_target.h"
+#include "app/scene_target.h"
 #include "app/shadow_map.h"
 #include "app/window_controls.h"
 #include "audio/game_audio.h"
@@ -146,7 +146,8 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         renderFlags.showMap = false;
     const SceneLighting lighting = level.lighting;
     FrameScale frameScale(settings.renderScale);
-    ScaledSceneTarget scaledTarget;
+    const bool throughSceneTarget = drawsThroughSceneTarget(settings.renderScale);
+    SceneTarget sceneTarget;
     long frameNumber = 0;
     // The first frame's time step counts from the end of the level's assembly; its
     // forward direction is the camera's eye, still the origin, so it walks nowhere.
@@ -163,17 +164,17 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
         level.camera.aspect = windowControls.aspect(framebuffer.width, framebuffer.height);
         const glm::mat4 projection = level.camera.projection();
 
-        // 1. Depth from the shadow light; then the visible pass's target: the
-        //    window, or below render scale 1 the smaller off-screen picture. A
-        //    minimised window has no pixels to draw.
+        // 1. Depth from the shadow light; then the visible pass's target: at a
+        //    fixed render scale of 1 the window, otherwise the multisampled scene
+        //    target, the window's size or a fraction of it (the window itself
+        //    when the driver refused it). A minimised window has no pixels to draw.
         const bool drawing = drawMode != DrawMode::Clear && framebuffer.width > 0 && framebuffer.height > 0;
         const glm::mat4 lightSpace = shadowLightSpaceMatrix();
-        bool scaled = false;
         if (drawing) {
             renderShadowPass(level, lightSpace);
             const PixelSize drawn = scaledSize(framebuffer.width, framebuffer.height, frameScale.scale());
-            scaled = frameScale.scale() < 1.0f && scaledTarget.bind(drawn);
-            const PixelSize visible = scaled ? drawn : framebuffer;
+            const bool offScreen = throughSceneTarget && sceneTarget.bind(drawn, framebuffer);
+            const PixelSize visible = offScreen ? drawn : framebuffer;
             prepareVisiblePass(level, visible.width, visible.height);
         }
 
@@ -186,8 +187,9 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
 
         // 3. The visible pass: the skeleton's clip advances and the skeleton is
         //    drawn in the pose before it, then the level and the spiders, then the
-        //    physics view over them when F5 has it on. Without drawing, the clip
-        //    still advances.
+        //    physics view over them when F5 has it on (below render scale 1 over
+        //    the picture scaled up), and the samples go to the window. Without
+        //    drawing, the clip still advances.
         LitFrame frame;
         frame.viewProjection = projection * view;
         frame.cameraPosition = level.camera.eyePosition;
@@ -198,9 +200,9 @@ bool runFrameLoop(GLFWwindow* window, Level& level, const StartupSettings& setti
             setSkinningProgramUniforms(level, frame, lighting);
             advanceAndDrawSkeleton(level, deltaTime);
             drawVisibleLevel(level, renderFlags.showMap, lighting);
-            if (scaled)
-                scaledTarget.presentTo(framebuffer);
+            sceneTarget.endScene();
             physicsView.draw(frame.viewProjection, renderFlags.showPhysics);
+            sceneTarget.endFrame();
         } else {
             level.animationPlayer.advance(deltaTime);
         }

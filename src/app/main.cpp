@@ -17,7 +17,9 @@
 #include "app/level.h"
 #include "app/render_flags.h"
 #include "app/render_passes.h"
+#include "app/render_scale.h"
 #include "app/replay/run_options.h"
+#include "app/scene_target.h"
 #include "app/startup_failure.h"
 #include "app/startup_settings.h"
 #include "audio/game_audio.h"
@@ -30,7 +32,7 @@
 
 namespace {
 
-void setWindowHints(const WindowSettings& window)
+void setWindowHints(const WindowSettings& window, const RenderScaleSettings& renderScale)
 {
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 1);
@@ -39,7 +41,9 @@ void setWindowHints(const WindowSettings& window)
     glfwWindowHint(GLFW_OPENGL_DEBUG_CONTEXT, GLFW_TRUE);
     glfwWindowHint(GLFW_REFRESH_RATE, window.refreshRate);
     glfwWindowHint(GLFW_RESIZABLE, window.resizable ? GLFW_TRUE : GLFW_FALSE);
-    glfwWindowHint(GLFW_SAMPLES, 4);
+    // Where the 3-D passes draw into a multisampled target of their own, the
+    // window needs only one sample a pixel (app/scene_target.h).
+    glfwWindowHint(GLFW_SAMPLES, drawsThroughSceneTarget(renderScale) ? 0 : SceneTarget::Samples);
 }
 
 // The cursor is hidden and captured; mouse motion drives the camera. Unscaled,
@@ -152,7 +156,7 @@ int main(int argc, char** argv)
         return failStartup("Failed to init GLFW");
     printLine("GLFW was initialized.");
 
-    setWindowHints(settings.window);
+    setWindowHints(settings.window, settings.renderScale);
     GLFWmonitor* monitor = settings.window.fullscreen ? glfwGetPrimaryMonitor() : nullptr;
     GLFWwindow* window = glfwCreateWindow(settings.window.width, settings.window.height,
                                           settings.window.title.c_str(), monitor, nullptr);

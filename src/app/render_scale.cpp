@@ -84,6 +84,11 @@ std::string readMinRenderScale(const std::string& text, const std::string& sourc
     return "";
 }
 
+bool drawsThroughSceneTarget(const RenderScaleSettings& settings)
+{
+    return settings.automatic || settings.scale < MaximumRenderScale;
+}
+
 PixelSize scaledSize(int width, int height, float scale)
 {
     const auto scaled = [scale](int pixels) {

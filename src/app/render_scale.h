@@ -23,6 +23,12 @@ struct RenderScaleSettings {
     float minRenderScale = 0.5f;  // the lowest scale "auto" goes to
 };
 
+// Whether the 3-D passes draw into a multisampled target of their own
+// (app/scene_target.h) over a window of one sample a pixel, as below render
+// scale 1 and under "auto"; at a fixed scale of 1 they draw straight into a
+// multisampled window.
+bool drawsThroughSceneTarget(const RenderScaleSettings& settings);
+
 // Each reader takes a setting's text and where it came from (`source`:
 // "--render_scale", "render_scale in assets/settings/window.ini"). It stores
 // the value in `settings` and returns an empty string, or leaves `settings` as

@@ -1,5 +1,6 @@
 // The render scale in the real game: below 1 the frame shows the same scene,
-// softer; at 1 the frame is drawn straight into the window as before; a bad
+// softer; at 1 the frame is drawn straight into the window as before, and
+// under auto, off screen at full size, nearly the same; a bad
 // value is refused with one line and the run goes on; a replay plays the same
 // game at any scale.
 #include <gtest/gtest.h>
@@ -47,6 +48,14 @@ constexpr int Blur = 16;
 constexpr double MaxBlurredMeanDifference = 2.0;
 constexpr double MaxBlurredShareAbove = 0.05;
 
+// Under auto the first frame is drawn at scale 1, into the multisampled
+// off-screen target, whose samples are then resolved into a window of one
+// sample a pixel. It is the picture of a multisampled window but along a few
+// edges, where a sample on the line between two triangles falls to the other
+// one in a target drawn the other way up (measured at 400 x 400: start view
+// 0.05%, door view 0.55% of the values more than 16/255 off).
+constexpr double MaxShareAboveAtFullSizeOffScreen = 0.02;
+
 TEST(RenderScale, HalfScaleShowsTheSameSceneAndFullScaleDrawsStraightIntoTheWindow)
 {
     GameTree tree;
@@ -63,8 +72,13 @@ TEST(RenderScale, HalfScaleShowsTheSameSceneAndFullScaleDrawsStraightIntoTheWind
         const PpmImage plain = frame("", "plain");
         const PpmImage one = frame(" --render_scale 1", "one");
         const PpmImage half = frame(" --render_scale 0.5", "half");
-        ASSERT_TRUE(plain.valid && one.valid && half.valid) << view;
+        const PpmImage automatic = frame(" --render_scale auto", "auto");
+        ASSERT_TRUE(plain.valid && one.valid && half.valid && automatic.valid) << view;
         EXPECT_EQ(one.rgb, plain.rgb) << view;
+        const ImageDifference autoDifference = compareImages(automatic, plain, 16);
+        EXPECT_LE(autoDifference.shareAbove, MaxShareAboveAtFullSizeOffScreen) << view;
+        std::printf("render scale auto, first frame%s: %.3f%% above 16 / 255\n", view.c_str(),
+                    100.0 * autoDifference.shareAbove);
         EXPECT_EQ(half.width, 400);
         EXPECT_GT(compareImages(half, plain, 16).shareAbove, 0.0) << "drawn at full size" << view;
         const ImageDifference blurredDifference =

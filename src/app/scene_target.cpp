@@ -1,4 +1,6 @@
-#include "app/scaled_scene_target.h"
+#include "app/scene_target.h"
+
+#include <string>
 
 #include <GL/glew.h>
 
@@ -48,12 +50,12 @@ private:
     GLint polygonMode[2] = {GL_FILL, GL_FILL};
 };
 
-GLuint renderbuffer(GLenum format, int samples, PixelSize size)
+GLuint renderbuffer(GLenum format, PixelSize size)
 {
     GLuint name = 0;
     glGenRenderbuffers(1, &name);
     glBindRenderbuffer(GL_RENDERBUFFER, name);
-    glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, format, size.width, size.height);
+    glRenderbufferStorageMultisample(GL_RENDERBUFFER, SceneTarget::Samples, format, size.width, size.height);
     glBindRenderbuffer(GL_RENDERBUFFER, 0);
     return name;
 }
@@ -64,17 +66,24 @@ bool complete(GLuint framebuffer)
     return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
+// Averages the samples of the bound read framebuffer into the bound draw one.
+void resolve(PixelSize size)
+{
+    glBlitFramebuffer(0, 0, size.width, size.height, 0, 0, size.width, size.height, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+}
+
 }  // namespace
 
-ScaledSceneTarget::ScaledSceneTarget() = default;
+SceneTarget::SceneTarget() = default;
 
-ScaledSceneTarget::~ScaledSceneTarget()
+SceneTarget::~SceneTarget()
 {
     release();
     glDeleteVertexArrays(1, &emptyVertexArray);
 }
 
-void ScaledSceneTarget::release()
+void SceneTarget::release()
 {
     glDeleteFramebuffers(1, &framebuffer);
     glDeleteFramebuffers(1, &resolvedFramebuffer);
@@ -82,19 +91,13 @@ void ScaledSceneTarget::release()
     glDeleteRenderbuffers(1, &depthBuffer);
     glDeleteTextures(1, &picture);
     framebuffer = resolvedFramebuffer = colourBuffer = depthBuffer = picture = 0;
-    size = PixelSize{};
+    drawnSize = PixelSize{};
 }
 
-bool ScaledSceneTarget::bind(PixelSize wanted)
+bool SceneTarget::bind(PixelSize drawn, PixelSize window)
 {
-    if (samples < 0) {
-        // GL_SAMPLES is the bound framebuffer's: the window's is wanted.
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glGetIntegerv(GL_SAMPLES, &samples);
-        if (samples < 0)
-            samples = 0;
-    }
-    if (framebuffer != 0 && wanted.width == size.width && wanted.height == size.height) {
+    windowSize = window;
+    if (framebuffer != 0 && drawn.width == drawnSize.width && drawn.height == drawnSize.height) {
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
         return true;
     }
@@ -102,9 +105,37 @@ bool ScaledSceneTarget::bind(PixelSize wanted)
         return false;
 
     release();
+    colourBuffer = renderbuffer(GL_RGBA8, drawn);
+    // With a stencil, like a window's, so that its clear is a plain fill.
+    depthBuffer = renderbuffer(GL_DEPTH24_STENCIL8, drawn);
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colourBuffer);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
+    drawnSize = drawn;
+    if (scaled())
+        makePicture();
+
+    const bool usable = complete(framebuffer) && (resolvedFramebuffer == 0 || complete(resolvedFramebuffer));
+    if (!usable) {
+        printLine("ERROR: No multisampled target of " + std::to_string(drawn.width) + " x " +
+                  std::to_string(drawn.height) + " pixels; drawing straight into the window");
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        release();
+        failed = true;
+        return false;
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    return true;
+}
+
+// Multisampled pictures cannot be read filtered: below scale 1 the samples are
+// resolved into a texture the upscale reads.
+void SceneTarget::makePicture()
+{
     glGenTextures(1, &picture);
     glBindTexture(GL_TEXTURE_2D, picture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, wanted.width, wanted.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, drawnSize.width, drawnSize.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                  nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -112,48 +143,35 @@ bool ScaledSceneTarget::bind(PixelSize wanted)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     glBindTexture(GL_TEXTURE_2D, 0);
-    // With a stencil, like the window's, so that its clear is a plain fill too.
-    depthBuffer = renderbuffer(GL_DEPTH24_STENCIL8, samples, wanted);
-
-    glGenFramebuffers(1, &framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    if (samples > 0) {
-        // Multisampled pictures cannot be read filtered: the passes draw into a
-        // renderbuffer, resolved into the texture before the upscale.
-        colourBuffer = renderbuffer(GL_RGBA8, samples, wanted);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colourBuffer);
-        glGenFramebuffers(1, &resolvedFramebuffer);
-        glBindFramebuffer(GL_FRAMEBUFFER, resolvedFramebuffer);
-        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, picture, 0);
-        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    } else {
-        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, picture, 0);
-    }
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
-
-    const bool usable = (samples == 0 || complete(resolvedFramebuffer)) && complete(framebuffer);
-    if (!usable) {
-        printLine("ERROR: No off-screen target of " + std::to_string(wanted.width) + " x " +
-                  std::to_string(wanted.height) + " pixels; drawing at render scale 1");
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        release();
-        failed = true;
-        return false;
-    }
-    size = wanted;
-    return true;
+    glGenFramebuffers(1, &resolvedFramebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, resolvedFramebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, picture, 0);
 }
 
-void ScaledSceneTarget::presentTo(PixelSize window)
+void SceneTarget::endScene()
 {
-    if (samples > 0) {
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolvedFramebuffer);
-        glBlitFramebuffer(0, 0, size.width, size.height, 0, 0, size.width, size.height, GL_COLOR_BUFFER_BIT,
-                          GL_NEAREST);
-    }
+    if (framebuffer == 0 || !scaled())
+        return;
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolvedFramebuffer);
+    resolve(drawnSize);
+    drawPictureOverWindow();
+}
+
+void SceneTarget::endFrame()
+{
+    if (framebuffer == 0 || scaled())
+        return;
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    resolve(drawnSize);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glViewport(0, 0, window.width, window.height);
+}
+
+void SceneTarget::drawPictureOverWindow()
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, windowSize.width, windowSize.height);
     if (!upscale) {
         upscale = std::make_unique<Shader>(UpscaleVertexShader, UpscaleFragmentShader);
         upscale->use();
