@@ -46,15 +46,17 @@ void renderShadowPass(Level& level, const glm::mat4& lightSpace)
         return;
     level.depthProgram.setShadowLight(lightSpace);
     glViewport(0, 0, level.shadowMap.size, level.shadowMap.size);
-    glBindFramebuffer(GL_FRAMEBUFFER, level.shadowMap.framebuffer);
     glCullFace(GL_FRONT);
-    glClear(GL_DEPTH_BUFFER_BIT);
 
     // Torches, lava and skeleton cast no shadow.
-    ShadowCasters casters;
-    casters.fixed = {&level.door, &level.map, &level.podium, &level.riddle};
-    casters.moving = placedSpiders(level);
-    level.depthProgram.drawShadowCasters(casters);
+    startShadowPass(level.shadowMap, [&level] {
+        ShadowCasters fixed;
+        fixed.fixed = {&level.door, &level.map, &level.podium, &level.riddle};
+        level.depthProgram.drawShadowCasters(fixed);
+    });
+    ShadowCasters moving;
+    moving.moving = placedSpiders(level);
+    level.depthProgram.drawShadowCasters(moving);
 
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glCullFace(GL_BACK);

@@ -31,7 +31,8 @@ SceneLighting sceneLighting(bool unlit, bool storeStaticLight);
 // samples).
 void clearColourAndDepth();
 
-// Depth of door, map, podium, riddle and the spiders into the shadow map. Front
+// Depth of door, map, podium, riddle and the spiders into the shadow map (the
+// fixed ones drawn on the first pass and copied on every later one). Front
 // faces are culled so that the surfaces facing away from the light write depth,
 // which keeps shadow acne off the lit faces. Draws nothing when the driver
 // refused the shadow map's framebuffer.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
@@ -26,10 +27,19 @@ glm::mat4 shadowLightSpaceMatrix();
 // When the driver refuses the framebuffer there is none (0): the shadow pass
 // draws nothing, and the depth texture is a single texel at the far plane, so
 // every fragment reads as lit and the level is drawn without shadows.
+//
+// The light and the level's fixed casters never move, so their depth is drawn
+// once into a texture of its own and copied into the map at the start of every
+// pass, which then draws only what moves: redrawing the whole level into the
+// map was a fixed cost of every frame, whatever its render scale. Where the
+// driver refuses that texture's framebuffer (0), every pass draws everything.
 struct ShadowMap {
     std::uint32_t framebuffer = 0;
     std::uint32_t depthTexture = 0;
     int size = 0;  // texels per side of depthTexture
+    std::uint32_t fixedCastersFramebuffer = 0;
+    std::uint32_t fixedCastersTexture = 0;
+    bool fixedCastersDrawn = false;
 
     bool castsShadows() const { return framebuffer != 0; }
 };
@@ -37,3 +47,10 @@ struct ShadowMap {
 // `size` texels per side: the level's map unless a test asks for one the driver
 // cannot make.
 ShadowMap createShadowMap(int size = ShadowMapSize);
+
+// Binds the map's framebuffer holding the depth of the fixed casters alone:
+// `drawFixed` draws them (into their own texture the first time, from which
+// every later pass copies them; into the cleared map every time where that
+// texture has no framebuffer). The caller sets the viewport and the depth
+// program, and then draws what moves.
+void startShadowPass(ShadowMap& shadowMap, const std::function<void()>& drawFixed);
