@@ -97,7 +97,10 @@ void SceneTarget::release()
 bool SceneTarget::bind(PixelSize drawn, PixelSize window)
 {
     windowSize = window;
-    if (framebuffer != 0 && drawn.width == drawnSize.width && drawn.height == drawnSize.height) {
+    // A target made for drawing at the window's size has no picture to scale
+    // up: if the window has since grown around the same size, it is remade.
+    const bool sameSize = drawn.width == drawnSize.width && drawn.height == drawnSize.height;
+    if (framebuffer != 0 && sameSize && (!scaled() || picture != 0)) {
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
         return true;
     }
