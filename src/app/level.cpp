@@ -15,6 +15,7 @@
 #include "scene/lighting_mode.h"
 #include "scene/model_file_reader.h"
 #include "scene/static_light_file.h"
+#include "scene/static_light_prefetch.h"
 
 namespace {
 
@@ -126,13 +127,13 @@ std::uint64_t staticLightKey(const Level& level)
 
 // The light stored by an earlier start when it was made of the same things;
 // otherwise a bake, stored for the next start (where the user has a cache folder).
-void loadOrBakeStaticLight(Level& level)
+void loadOrBakeStaticLight(Level& level, StaticLightPrefetch& storedLight)
 {
     StaticLight& light = *level.staticLight;
-    const std::string cache = staticLightCachePath();
+    const std::string& cache = storedLight.path();
     const std::uint64_t key = cache.empty() ? 0 : staticLightKey(level);
     if (!cache.empty()) {
-        if (const auto stored = readStaticLightFile(cache, key, light.width(), light.height())) {
+        if (const auto stored = storedLight.take(key, light.width(), light.height())) {
             light.load(*stored);
             return;
         }
@@ -157,7 +158,7 @@ std::vector<std::string> levelModelPaths()
 }
 
 Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLighting& modes,
-             ModelFileReader& files)
+             ModelFileReader& files, StaticLightPrefetch& storedLight)
     : textureProgram(loadProgram("texture")), modelProgram(loadLitProgram("model", modelProgramModes(modes))),
       depthProgram(loadProgram("depth")), quadProgram(loadProgram("quad")),
       // The skeleton moves: it is never stored or baked.
@@ -195,7 +196,7 @@ Level::Level(const StartupSettings& settings, GameClock& clock, const SceneLight
     }
     if (staticLight) {
         modelProgram.setStaticLightSamplers();
-        loadOrBakeStaticLight(*this);
+        loadOrBakeStaticLight(*this, storedLight);
     }
 
     camera.setup(settings.camera.fovDegrees, aspectRatio(settings.window), settings.camera.nearPlane,

@@ -42,6 +42,7 @@
 
 class GameClock;
 class ModelFileReader;
+class StaticLightPrefetch;
 
 // The model files the level is built from, in the order it builds them (the
 // spider's four times), for a ModelFileReader.
@@ -50,10 +51,12 @@ std::vector<std::string> levelModelPaths();
 class Level {
 public:
     // The model and skinning programs are built for the modes of `lighting`
-    // only. When the static scenery reads stored light, it is baked here.
-    // Each model is built from `files`' read of its file.
+    // only. When the static scenery reads stored light, it comes from
+    // `storedLight` when that holds a bake of this level, and is baked here
+    // (and stored at its path) otherwise. Each model is built from `files`'
+    // read of its file.
     Level(const StartupSettings& settings, GameClock& clock, const SceneLighting& lighting,
-          ModelFileReader& files);
+          ModelFileReader& files, StaticLightPrefetch& storedLight);
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
 

@@ -12,7 +12,6 @@
 #include "app/frame_loop.h"
 #include "app/help_text.h"
 #include "app/key_callback.h"
-#include "scene/model_file_reader.h"
 #include "app/lighting.h"
 #include "app/level.h"
 #include "app/render_flags.h"
@@ -29,6 +28,8 @@
 #include "framework/utf8_console.h"
 #include "game/camera_math.h"
 #include "physics/physics_world.h"
+#include "scene/model_file_reader.h"
+#include "scene/static_light_prefetch.h"
 
 namespace {
 
@@ -137,9 +138,11 @@ int main(int argc, char** argv)
     if (!run.prepare(commandLine.replay, arguments.runHeadless))
         return 2;
 
-    // The level's model files are read on a worker while the window, the
-    // context and the shaders are made.
+    // The level's model files and its stored static light are read on workers
+    // while the window, the context and the shaders are made.
     ModelFileReader levelFiles(levelModelPaths(), executableDirectory());
+    const SceneLighting lighting = sceneLighting(run.drawMode() == DrawMode::Unlit, run.storesStaticLight());
+    StaticLightPrefetch storedLight(lighting.staticScenery == LightingMode::Stored ? staticLightCachePath() : "");
     StartupSettings settings = readStartupSettings(arguments);
     if (commandLine.replay.hasRenderScale) {
         const std::string refused =
@@ -194,8 +197,7 @@ int main(int argc, char** argv)
 
     bool outputsWritten = true;
     {
-        Level level(settings, run.clock(),
-                    sceneLighting(run.drawMode() == DrawMode::Unlit, run.storesStaticLight()), levelFiles);
+        Level level(settings, run.clock(), lighting, levelFiles, storedLight);
         levelFiles.stop();
         audio.start(audioScene(level));
         if (!glfwWindowShouldClose(window))

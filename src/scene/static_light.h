@@ -54,7 +54,7 @@ public:
     std::optional<StaticLightTexels> texels() const;
 
     // Fills the atlas with texels stored from an earlier bake of the same
-    // layout (readStaticLightFile checked the size), instead of baking.
+    // layout (StaticLightPrefetch::take checked the size), instead of baking.
     void load(const StaticLightTexels& stored);
 
     // Binds the atlas's layers on their units, then makes unit 0 active.

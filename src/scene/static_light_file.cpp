@@ -42,6 +42,11 @@ std::uint64_t checksumOf(const StaticLightTexels& texels)
     return sum.value();
 }
 
+// Four half floats of light and three torch-index channels.
+constexpr std::size_t TexelBytes = 7 * sizeof(std::uint16_t);
+// Far beyond any atlas a driver gives; a side above it is a damaged header.
+constexpr std::uint32_t MaxSide = 1u << 16;
+
 std::size_t texelCount(int width, int height)
 {
     return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
@@ -110,21 +115,28 @@ bool writeStaticLightFile(const std::string& path, std::uint64_t key, const Stat
     return true;
 }
 
-std::optional<StaticLightTexels> readStaticLightFile(const std::string& path, std::uint64_t key, int width,
-                                                     int height)
+std::optional<StoredStaticLight> readStoredStaticLight(const std::string& path)
 {
     std::ifstream file(filePath(path), std::ios::binary);
     Header header;
     if (!file.read(reinterpret_cast<char*>(&header), sizeof header))
         return std::nullopt;
-    if (header.magic != Magic || header.version != FormatVersion || header.key != key ||
-        header.width != static_cast<std::uint32_t>(width) ||
-        header.height != static_cast<std::uint32_t>(height))
+    if (header.magic != Magic || header.version != FormatVersion)
         return std::nullopt;
-    StaticLightTexels texels;
-    texels.width = width;
-    texels.height = height;
-    const std::size_t count = texelCount(width, height);
+    // The file must be exactly as long as its header says before anything is
+    // made that size: a damaged header could ask for gigabytes.
+    if (header.width > MaxSide || header.height > MaxSide)
+        return std::nullopt;
+    const std::size_t count = texelCount(static_cast<int>(header.width), static_cast<int>(header.height));
+    std::error_code error;
+    const std::uintmax_t fileSize = std::filesystem::file_size(filePath(path), error);
+    if (error || count == 0 || fileSize != sizeof header + count * TexelBytes)
+        return std::nullopt;
+    StoredStaticLight stored;
+    stored.key = header.key;
+    StaticLightTexels& texels = stored.texels;
+    texels.width = static_cast<int>(header.width);
+    texels.height = static_cast<int>(header.height);
     texels.light.resize(count * 4);
     texels.torches.resize(count * 3);
     file.read(reinterpret_cast<char*>(texels.light.data()),
@@ -134,7 +146,12 @@ std::optional<StaticLightTexels> readStaticLightFile(const std::string& path, st
     // Short, long or altered: not this bake.
     if (!file || file.peek() != std::ifstream::traits_type::eof() || checksumOf(texels) != header.checksum)
         return std::nullopt;
-    return texels;
+    return stored;
+}
+
+bool isStoredFor(const StoredStaticLight& stored, std::uint64_t key, int width, int height)
+{
+    return stored.key == key && stored.texels.width == width && stored.texels.height == height;
 }
 
 std::string staticLightCachePath()

@@ -44,10 +44,20 @@ struct StaticLightTexels {
 // False when the file could not be written whole (nothing is left behind then).
 bool writeStaticLightFile(const std::string& path, std::uint64_t key, const StaticLightTexels& texels);
 
-// The texels of `path` when it is a whole, undamaged file for `key` and an
-// atlas of `width` x `height`; nullopt otherwise (missing, stale or damaged).
-std::optional<StaticLightTexels> readStaticLightFile(const std::string& path, std::uint64_t key, int width,
-                                                     int height);
+// A whole, undamaged stored bake, whatever it was made for: `key` and the
+// texels' size say that.
+struct StoredStaticLight {
+    std::uint64_t key = 0;
+    StaticLightTexels texels;
+};
+
+// The bake stored at `path`; nullopt when it is missing, not ours, damaged or
+// cut short. Refuses a file that is not the size its header says before
+// reading any of it.
+std::optional<StoredStaticLight> readStoredStaticLight(const std::string& path);
+
+// Whether `stored` was made for `key` and an atlas of `width` x `height`.
+bool isStoredFor(const StoredStaticLight& stored, std::uint64_t key, int width, int height);
 
 // Where the game keeps its stored bake: beside its executable, as
 // "static_light.bin", so that every build (and every copy of the game's tree)

@@ -1,6 +1,8 @@
-// The stored bake's file: read back as written, and refused (so the game bakes
-// afresh) when it is missing, stale, for another atlas, altered or cut short.
+// The stored bake's file: read back (on the start-up's worker) as written, and
+// refused (so the game bakes afresh) when it is missing, stale, for another
+// atlas, altered or cut short.
 #include "scene/static_light_file.h"
+#include "scene/static_light_prefetch.h"
 
 #include <filesystem>
 #include <functional>
@@ -31,7 +33,7 @@ TEST(StaticLightFile, AWrittenFileIsReadBackForItsKeyAndSize)
     const ScratchFolder folder;
     const std::string path = folder.path("cache/static_light.bin");  // the folder is made
     ASSERT_TRUE(writeStaticLightFile(path, Key, sampleTexels()));
-    const auto read = readStaticLightFile(path, Key, 3, 2);
+    const auto read = StaticLightPrefetch(path).take(Key, 3, 2);
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->light, sampleTexels().light);
     EXPECT_EQ(read->torches, sampleTexels().torches);
@@ -58,6 +60,10 @@ TEST(StaticLightFile, AStaleDamagedOrShortFileIsRefused)
         {"the key altered", [](std::string& bytes) { bytes[24] ^= 1; }, Key, 3},
         {"cut short", [](std::string& bytes) { bytes.pop_back(); }, Key, 3},
         {"a byte too many", [](std::string& bytes) { bytes.push_back('\0'); }, Key, 3},
+        // A header asking for billions of texels is refused before any are made.
+        {"a huge width", [](std::string& bytes) { bytes[15] = '\x7f'; }, Key, 3},
+        {"a huge atlas", [](std::string& bytes) { bytes.replace(12, 8, std::string("\0\0\1\0\0\0\1\0", 8)); },
+         Key, 3},
         {"not ours", [](std::string& bytes) { bytes[0] = 'X'; }, Key, 3},
         {"empty", [](std::string& bytes) { bytes.clear(); }, Key, 3},
     };
@@ -65,9 +71,10 @@ TEST(StaticLightFile, AStaleDamagedOrShortFileIsRefused)
         std::string bytes = good;
         c.damage(bytes);
         writeWholeFile(path, bytes);
-        EXPECT_FALSE(readStaticLightFile(path, c.key, c.width, 2).has_value()) << c.what;
+        EXPECT_FALSE(StaticLightPrefetch(path).take(c.key, c.width, 2).has_value()) << c.what;
     }
-    EXPECT_FALSE(readStaticLightFile(folder.path("missing.bin"), Key, 3, 2).has_value());
+    EXPECT_FALSE(StaticLightPrefetch(folder.path("missing.bin")).take(Key, 3, 2).has_value());
+    EXPECT_FALSE(StaticLightPrefetch("").take(Key, 3, 2).has_value());
     EXPECT_FALSE(writeStaticLightFile(path, Key, StaticLightTexels{}));
 }
 
