@@ -11,6 +11,7 @@
 #include "app/diagnostics.h"
 #include "app/frame_loop.h"
 #include "app/help_text.h"
+#include "app/huge_page_heap.h"
 #include "app/key_callback.h"
 #include "app/lighting.h"
 #include "app/level.h"
@@ -119,6 +120,7 @@ AudioScene audioScene(const Level& level)
 
 int main(int argc, char** argv)
 {
+    reserveHugePageHeap();
     useUtf8Console();
     printLine(":::::: WELCOME TO KORVEL 2024 ::::::");
 
