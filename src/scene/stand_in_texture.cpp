@@ -1,6 +1,7 @@
 #include "scene/stand_in_texture.h"
 
 #include <cstdint>
+#include <vector>
 
 #include <GL/glew.h>
 
@@ -10,13 +11,12 @@
 
 StandInTexture::StandInTexture()
 {
-    const std::uint8_t grey[2 * 2 * 4] = {128, 128, 128, 255, 128, 128, 128, 255,
-                                          128, 128, 128, 255, 128, 128, 128, 255};
+    const std::vector<std::uint8_t> grey{128, 128, 128, 255, 128, 128, 128, 255,
+                                         128, 128, 128, 255, 128, 128, 128, 255};
     glGenTextures(1, &name);
     glActiveTexture(GL_TEXTURE0 + StandInTextureUnit);
     glBindTexture(GL_TEXTURE_2D, name);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, grey);
-    setModelTextureSampling();
+    uploadModelTexture(grey, 2, 2, GL_RGBA8);
     glActiveTexture(GL_TEXTURE0);
 }
 

@@ -68,6 +68,31 @@ TextureFormat widenFormatToRgba(const TextureFormat& format)
     return TextureFormat{internalFormat, GlRgba};
 }
 
+std::vector<std::uint8_t> halveRgba(const std::vector<std::uint8_t>& rgba, int width, int height)
+{
+    const int halfWidth = std::max(width / 2, 1);
+    const int halfHeight = std::max(height / 2, 1);
+    // Along a side of one texel the "pair" is that texel twice.
+    const int nextColumn = width > 1 ? 1 : 0;
+    const int nextRow = height > 1 ? 1 : 0;
+    const auto at = [&rgba, width](int x, int y, int channel) -> unsigned {
+        return rgba[(static_cast<std::size_t>(y) * width + x) * 4 + channel];
+    };
+    std::vector<std::uint8_t> half(static_cast<std::size_t>(halfWidth) * halfHeight * 4);
+    std::size_t out = 0;
+    for (int y = 0; y < halfHeight; ++y)
+        for (int x = 0; x < halfWidth; ++x)
+            for (int channel = 0; channel < 4; ++channel) {
+                const int left = 2 * x;
+                const int top = 2 * y;
+                const unsigned upper = (at(left, top, channel) + at(left + nextColumn, top, channel) + 1) / 2;
+                const unsigned lower =
+                    (at(left, top + nextRow, channel) + at(left + nextColumn, top + nextRow, channel) + 1) / 2;
+                half[out++] = static_cast<std::uint8_t>((upper + lower + 1) / 2);
+            }
+    return half;
+}
+
 std::optional<std::string> rejectImageSize(int width, int height, int driverLimit)
 {
     const int limit = driverLimit > 0 ? std::min(driverLimit, MaxTextureSide) : MaxTextureSide;

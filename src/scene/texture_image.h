@@ -45,6 +45,14 @@ std::vector<std::uint8_t> widenToRgba(const std::vector<std::uint8_t>& pixels, i
 // sRGB (with alpha), everything else becomes plain RGBA.
 TextureFormat widenFormatToRgba(const TextureFormat& format);
 
+// The next mipmap level of `width` x `height` RGBA texels (rows in either
+// order): each side halved, rounded down and at least 1; each texel the mean of
+// the 2 x 2 texels it covers (2 x 1 or 1 x 2 along a side of one), rounded the
+// way software GL rounds its filtered halving: first the two texels of each
+// row, rounding halves up, then the two rows the same way. A level built here
+// is then the very one the driver would build, and no shader is compiled for it.
+std::vector<std::uint8_t> halveRgba(const std::vector<std::uint8_t>& rgba, int width, int height);
+
 // Why an image of this size is refused, or nullopt when it may be uploaded.
 // `driverLimit` is the GL's maximum texture size (0 when unknown).
 std::optional<std::string> rejectImageSize(int width, int height, int driverLimit);

@@ -1,5 +1,7 @@
 #include "scene/texture_upload.h"
 
+#include <algorithm>
+
 #include <GL/glew.h>
 
 #include "framework/console.h"
@@ -24,22 +26,41 @@ void uploadImage(const DecodedImage& image, const TextureFormat& fileFormat)
     const std::vector<std::uint8_t> widened =
         image.channels == 4 ? std::vector<std::uint8_t>{} : widenToRgba(image.pixels, image.channels);
     const std::vector<std::uint8_t>& rgba = image.channels == 4 ? image.pixels : widened;
-    const TextureFormat format = widenFormatToRgba(fileFormat);
-    // The rows are packed tightly, whatever alignment the context was left with.
-    GLint previousAlignment = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format.internalFormat), image.width, image.height, 0,
-                 format.pixelFormat, GL_UNSIGNED_BYTE, rgba.data());
-    glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
-    setModelTextureSampling();
+    uploadModelTexture(rgba, image.width, image.height, widenFormatToRgba(fileFormat).internalFormat);
+}
+
+bool isSrgb(unsigned internalFormat)
+{
+    return internalFormat == GL_SRGB_ALPHA || internalFormat == GL_SRGB8_ALPHA8;
 }
 
 }  // namespace
 
-void setModelTextureSampling()
+void uploadModelTexture(const std::vector<std::uint8_t>& rgba, int width, int height, unsigned internalFormat)
 {
-    glGenerateMipmap(GL_TEXTURE_2D);
+    // The rows are packed tightly, whatever alignment the context was left with.
+    GLint previousAlignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(internalFormat), width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 rgba.data());
+    if (isSrgb(internalFormat)) {
+        // The mean of stored sRGB values is not the mean of their light: the
+        // driver's chain decodes them first.
+        glGenerateMipmap(GL_TEXTURE_2D);
+    } else {
+        // The chain the driver builds, without the shader it compiles for it
+        // at every start (a tenth of loading the level).
+        std::vector<std::uint8_t> level = rgba;
+        for (int index = 1; width > 1 || height > 1; ++index) {
+            level = halveRgba(level, width, height);
+            width = std::max(width / 2, 1);
+            height = std::max(height / 2, 1);
+            glTexImage2D(GL_TEXTURE_2D, index, static_cast<GLint>(internalFormat), width, height, 0, GL_RGBA,
+                         GL_UNSIGNED_BYTE, level.data());
+        }
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);

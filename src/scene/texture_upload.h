@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "scene/texture_image.h"
 
@@ -33,6 +34,8 @@ std::uint32_t uploadTexture(const TextureFile& file, const std::string& path, bo
 // `gamma` stores colour images as sRGB. The texture stays bound on the active unit.
 std::uint32_t loadTextureFromFile(const std::string& path, const std::string& directory, bool gamma);
 
-// Builds the mipmaps of the texture bound on the active unit and gives it the
-// model textures' sampling: repeating, trilinear.
-void setModelTextureSampling();
+// Fills the texture bound on the active unit with `rgba` (`width` x `height`
+// texels, rows tightly packed) and every mipmap level below it, and gives it the
+// model textures' sampling: repeating, trilinear. `internalFormat` is GL_RGBA
+// or an sRGB one.
+void uploadModelTexture(const std::vector<std::uint8_t>& rgba, int width, int height, unsigned internalFormat);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include "support/skip_or_fail.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "scene/model.h"
 #include "scene/model_program.h"
 #include "scene/texture_image.h"
+#include "scene/texture_upload.h"
 #include "support/image_files.h"
 #include "support/scratch_folder.h"
 #include "support/test_files.h"
@@ -177,6 +179,49 @@ TEST_F(ModelGl, EveryImageGoesUpAsRgbaAndReadsAsItsOwnChannels)
         EXPECT_EQ((std::vector<std::uint8_t>(pixels.begin() + 16, pixels.begin() + 20)), upload.readBack)
             << what;
     }
+}
+
+// The mipmap levels made without the driver are the ones it makes itself, to the
+// byte, so no picture changed when the game stopped asking it; a chain of
+// another size or content would show as a failure here. sRGB images still have
+// the driver build theirs (in linear light) and are whole down to one texel.
+TEST_F(ModelGl, MipmapLevelsAreTheDriversOwnAndEveryChainIsComplete)
+{
+    constexpr int Width = 16;
+    constexpr int Height = 8;
+    std::vector<std::uint8_t> rgba(Width * Height * 4);
+    unsigned seed = 12345;
+    for (std::uint8_t& value : rgba) {
+        seed = seed * 1103515245u + 12345u;
+        value = static_cast<std::uint8_t>(seed >> 16);
+    }
+    GLuint textures[3] = {0, 0, 0};
+    glGenTextures(3, textures);
+    glBindTexture(GL_TEXTURE_2D, textures[0]);
+    uploadModelTexture(rgba, Width, Height, GL_RGBA);
+    glBindTexture(GL_TEXTURE_2D, textures[1]);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, Width, Height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glGenerateMipmap(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, textures[2]);
+    uploadModelTexture(rgba, Width, Height, GL_SRGB_ALPHA);
+    const auto level = [](GLuint texture, int index, int texels) {
+        std::vector<std::uint8_t> read(static_cast<std::size_t>(texels) * 4);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glGetTexImage(GL_TEXTURE_2D, index, GL_RGBA, GL_UNSIGNED_BYTE, read.data());
+        return read;
+    };
+    // 16 x 8 down to 1 x 1 is four halvings.
+    for (int index = 1, width = Width / 2, height = Height / 2; index <= 4;
+         ++index, width = std::max(width / 2, 1), height = std::max(height / 2, 1))
+        EXPECT_EQ(level(textures[0], index, width * height), level(textures[1], index, width * height))
+            << "level " << index;
+    EXPECT_EQ(textureLevelValue(textures[2], GL_TEXTURE_WIDTH), Width);
+    glBindTexture(GL_TEXTURE_2D, textures[2]);
+    GLint lastWidth = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 4, GL_TEXTURE_WIDTH, &lastWidth);
+    EXPECT_EQ(lastWidth, 1);
+    glDeleteTextures(3, textures);
 }
 
 TEST_F(ModelGl, OversizedImageIsRefusedWithALineAndNotUploaded)

@@ -134,3 +134,41 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ImageSizeLimit,
                          [](const testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
 
 }  // namespace
+
+namespace {
+
+// A `width` x `height` image whose texels are `values`, each written into all
+// four channels plus the channel's index, so that channels cannot swap.
+std::vector<std::uint8_t> rgbaOf(const std::vector<int>& values)
+{
+    std::vector<std::uint8_t> rgba;
+    for (const int value : values)
+        for (int channel = 0; channel < 4; ++channel)
+            rgba.push_back(static_cast<std::uint8_t>(value + channel));
+    return rgba;
+}
+
+// Each half-size level averages rows first, rounding halves up, as software
+// GL's chain does: (0 0 / 0 1) is 1, not the 0 a plain rounded mean of 0.25
+// gives. Odd sides drop their last texel; a side of one pairs a texel with itself.
+TEST(Mipmaps, HalvingAveragesEachRowPairFirstAndRoundsHalvesUp)
+{
+    struct HalvingCase {
+        const char* what;
+        int width, height;
+        std::vector<int> texels;
+        std::vector<int> half;
+    };
+    const HalvingCase cases[] = {
+        {"rounding of the rows, then of the columns", 2, 2, {0, 0, 0, 1}, {1}},
+        {"plain mean", 2, 2, {10, 20, 30, 40}, {25}},
+        {"two by two blocks", 4, 2, {0, 2, 100, 100, 4, 6, 0, 1}, {3, 51}},
+        {"a column of one", 1, 4, {10, 11, 20, 40}, {11, 30}},
+        {"a row of one, odd", 3, 1, {10, 20, 200}, {15}},
+        {"odd both ways", 3, 3, {0, 4, 9, 8, 12, 9, 9, 9, 9}, {6}},
+    };
+    for (const HalvingCase& c : cases)
+        EXPECT_EQ(halveRgba(rgbaOf(c.texels), c.width, c.height), rgbaOf(c.half)) << c.what;
+}
+
+}  // namespace
