@@ -50,7 +50,7 @@ uniform int lightingMode;
 // vector (each one's light times its direction, summed), which a normal map
 // still turns; its w holds the lava light's strength with its shadow.
 uniform sampler2D staticLight;
-uniform sampler2D staticLightTorches;
+uniform usampler2D staticLightTorches;
 
 uniform vec3 cameraPos;
 uniform mat4 lightSpaceMatrix;
@@ -82,8 +82,8 @@ uniform int hasNormalMap;
 uniform vec3 materialColor;
 
 layout(location = 0) out vec4 fragColor;
-// Written only when baking: the atlas's second layer.
-layout(location = 1) out vec4 bakedTorches;
+// Written only when baking: the atlas's second layer (whole numbers).
+layout(location = 1) out uvec4 bakedTorches;
 
 // What main() reads and derives at its top, before its first branch: screen-
 // space derivatives, and the texture reads that take their level of detail
@@ -319,8 +319,8 @@ void main()
             slots[k] = index >= 0 ? index : TORCH_SLOT_MASK;
         }
         fragColor = vec4(others, lavaLight(geometric));
-        bakedTorches = vec4(float(slots[0] + TORCH_SLOT_BASE * slots[1]), float(slots[2] + TORCH_SLOT_BASE * slots[3]),
-                            float(slots[4] + TORCH_SLOT_BASE * slots[5]), 0.0);
+        bakedTorches = uvec4(slots[0] + TORCH_SLOT_BASE * slots[1], slots[2] + TORCH_SLOT_BASE * slots[3],
+                             slots[4] + TORCH_SLOT_BASE * slots[5], 0);
         return;
     }
     // Beyond the haze's end nothing of the light shows: skip the lighting,

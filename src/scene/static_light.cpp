@@ -35,9 +35,11 @@ std::vector<LightAtlasMesh> atlasMeshes(const std::vector<const Model*>& models)
     return meshes;
 }
 
-// A texel no chart covers keeps w = -1, which the dilation looks for (the lava
-// strength the charts write is never negative).
+// A texel no chart covers keeps w = -1 in the light layer and 1 in the torch
+// layer, which the dilation looks for (the lava strength the charts write is
+// never negative, and their torch texels have w = 0).
 constexpr float EmptyTexelMark = -1.0f;
+constexpr GLuint EmptyTorchTexelMark = 1;
 
 // The atlas's layers: light (other torches and lava), then the brightest torches.
 constexpr int LightLayer = 0;
@@ -89,10 +91,14 @@ bool StaticLight::createAtlas()
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     for (int layer = 0; layer < 2; ++layer) {
         glBindTexture(GL_TEXTURE_2D, textures[layer]);
-        // Packed torch indices need every bit of a 32-bit float; light is fine in half floats.
-        const GLint format = layer == LightLayer ? GL_RGBA16F : GL_RGBA32F;
-        glTexImage2D(GL_TEXTURE_2D, 0, format, layout.width, layout.height, 0, GL_RGBA, GL_FLOAT, nullptr);
-        // Light is filtered; torch indices are read whole.
+        // Light is fine in half floats; packed torch indices are whole 16-bit numbers.
+        if (layer == LightLayer)
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA16F, layout.width, layout.height, 0, GL_RGBA, GL_FLOAT, nullptr);
+        else
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA16UI, layout.width, layout.height, 0, GL_RGBA_INTEGER,
+                         GL_UNSIGNED_SHORT, nullptr);
+        // Light is filtered; torch indices are read whole (and an integer
+        // texture filters nothing).
         const GLint filter = layer == LightLayer ? GL_LINEAR : GL_NEAREST;
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
@@ -136,25 +142,36 @@ void StaticLight::bake(ModelProgram& program)
     const GLenum layers[2] = {GL_COLOR_ATTACHMENT0, GL_COLOR_ATTACHMENT1};
     glDrawBuffers(2, layers);
     glViewport(0, 0, layout.width, layout.height);
-    glClearColor(0.0f, 0.0f, 0.0f, EmptyTexelMark);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // An integer layer is cleared by value, never through the clear colour.
+    const GLfloat emptyLight[4] = {0.0f, 0.0f, 0.0f, EmptyTexelMark};
+    const GLuint emptyTorches[4] = {0, 0, 0, EmptyTorchTexelMark};
+    glClearBufferfv(GL_COLOR, 0, emptyLight);
+    glClearBufferuiv(GL_COLOR, 1, emptyTorches);
     program.drawForBake(models);
 
-    std::vector<glm::vec4> texels(static_cast<std::size_t>(layout.width) * layout.height);
+    const std::size_t count = static_cast<std::size_t>(layout.width) * layout.height;
+    std::vector<glm::vec4> texels(count);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    for (int layer = 0; layer < 2; ++layer) {
-        glReadBuffer(layers[layer]);
-        glReadPixels(0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, texels.data());
-        if (layer == LightLayer)
-            dilateLightAtlas(texels, layout.width, layout.height, dilation, DilationRule::Mean,
-                             glm::vec4(0.0f));
-        else
-            dilateLightAtlas(texels, layout.width, layout.height, dilation, DilationRule::FirstNeighbour,
-                             NoTorches);
-        glBindTexture(GL_TEXTURE_2D, textures[layer]);
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT,
-                        texels.data());
-    }
+    glReadBuffer(layers[LightLayer]);
+    glReadPixels(0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, texels.data());
+    dilateLightAtlas(texels, layout.width, layout.height, dilation, DilationRule::Mean, glm::vec4(0.0f));
+    glBindTexture(GL_TEXTURE_2D, textures[LightLayer]);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, texels.data());
+
+    // The torch indices are dilated as numbers (exact in a float) and go back whole.
+    std::vector<GLuint> torches(count * 4);
+    glReadBuffer(layers[1]);
+    glReadPixels(0, 0, layout.width, layout.height, GL_RGBA_INTEGER, GL_UNSIGNED_INT, torches.data());
+    for (std::size_t i = 0; i < count; ++i)
+        texels[i] = glm::vec4(torches[4 * i], torches[4 * i + 1], torches[4 * i + 2],
+                              torches[4 * i + 3] == EmptyTorchTexelMark ? EmptyTexelMark : 0.0f);
+    dilateLightAtlas(texels, layout.width, layout.height, dilation, DilationRule::FirstNeighbour, NoTorches);
+    for (std::size_t i = 0; i < count; ++i)
+        for (int channel = 0; channel < 4; ++channel)
+            torches[4 * i + channel] = static_cast<GLuint>(texels[i][channel]);
+    glBindTexture(GL_TEXTURE_2D, textures[1]);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA_INTEGER, GL_UNSIGNED_INT,
+                    torches.data());
     glBindTexture(GL_TEXTURE_2D, 0);
     glDrawBuffer(GL_COLOR_ATTACHMENT0);
     glReadBuffer(GL_COLOR_ATTACHMENT0);
@@ -179,44 +196,37 @@ std::optional<StaticLightTexels> StaticLight::texels() const
     stored.height = layout.height;
     const std::size_t count = static_cast<std::size_t>(layout.width) * layout.height;
     stored.light.resize(count * 4);
-    std::vector<glm::vec4> torches(count);
+    std::vector<std::uint16_t> torches(count * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     // The light as the half floats the texture holds, so a load gives back the same bits.
     glBindTexture(GL_TEXTURE_2D, textures[LightLayer]);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_HALF_FLOAT, stored.light.data());
     glBindTexture(GL_TEXTURE_2D, textures[1]);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_FLOAT, torches.data());
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA_INTEGER, GL_UNSIGNED_SHORT, torches.data());
     glBindTexture(GL_TEXTURE_2D, 0);
     stored.torches.reserve(count * 3);
-    for (const glm::vec4& texel : torches) {
-        for (int channel = 0; channel < 3; ++channel) {
-            const float packed = texel[channel];
-            if (!(packed >= 0.0f && packed <= 65535.0f) ||
-                packed != static_cast<float>(static_cast<int>(packed)))
-                return std::nullopt;
-            stored.torches.push_back(static_cast<std::uint16_t>(packed));
-        }
-        if (texel.w != 0.0f)
+    for (std::size_t i = 0; i < count; ++i) {
+        // Every texel was covered or filled by the dilation; a mark left over is a broken bake.
+        if (torches[4 * i + 3] != 0)
             return std::nullopt;
+        stored.torches.insert(stored.torches.end(), &torches[4 * i], &torches[4 * i + 3]);
     }
     return stored;
 }
 
 void StaticLight::load(const StaticLightTexels& stored)
 {
-    const std::size_t count = static_cast<std::size_t>(layout.width) * layout.height;
-    std::vector<glm::vec4> torches(count);
-    for (std::size_t i = 0; i < count; ++i)
-        torches[i] =
-            glm::vec4(stored.torches[3 * i], stored.torches[3 * i + 1], stored.torches[3 * i + 2], 0.0f);
     GLint previousAlignment = 4;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glBindTexture(GL_TEXTURE_2D, textures[LightLayer]);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_HALF_FLOAT,
                     stored.light.data());
+    // Three 16-bit channels a texel: rows of any width are packed on two bytes.
     glBindTexture(GL_TEXTURE_2D, textures[1]);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGBA, GL_FLOAT, torches.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 2);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, layout.width, layout.height, GL_RGB_INTEGER, GL_UNSIGNED_SHORT,
+                    stored.torches.data());
     glBindTexture(GL_TEXTURE_2D, 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
 }
