@@ -120,6 +120,7 @@ AudioScene audioScene(const Level& level)
 
 int main(int argc, char** argv)
 {
+    // First, while this is the only thread and nothing large is allocated yet.
     reserveHugePageHeap();
     useUtf8Console();
     printLine(":::::: WELCOME TO KORVEL 2024 ::::::");
