@@ -51,9 +51,10 @@ void uploadModelTexture(const std::vector<std::uint8_t>& rgba, int width, int he
     } else {
         // The chain the driver builds, without the shader it compiles for it
         // at every start (a tenth of loading the level).
-        std::vector<std::uint8_t> level = rgba;
+        // Each level is halved from the one above; the image itself is not copied.
+        std::vector<std::uint8_t> level;
         for (int index = 1; width > 1 || height > 1; ++index) {
-            level = halveRgba(level, width, height);
+            level = halveRgba(index == 1 ? rgba : level, width, height);
             width = std::max(width / 2, 1);
             height = std::max(height / 2, 1);
             glTexImage2D(GL_TEXTURE_2D, index, static_cast<GLint>(internalFormat), width, height, 0, GL_RGBA,
