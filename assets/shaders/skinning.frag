@@ -1,4 +1,6 @@
 #version 410 core
-// The skinned skeleton, lit by the same code as the level (lighting.glsl), so
-// that it stands in the same torch light.
+// Level models, spiders and the skinned skeleton, all lit by lighting.glsl.
+// model.frag and skinning.frag are the same text on purpose: the game compiles
+// a stage once per text, so the level's models and the skeleton share their
+// lighting's compiled code.
 #include "lighting.glsl"

@@ -15,6 +15,10 @@ uniform mat4 modelMatrix;
 uniform mat3 normalMatrix;
 uniform mat4 finalBonesMatrices[MAX_BONES];
 
+// Declared, as a stage linked on its own must declare the built-ins it writes.
+out gl_PerVertex {
+    vec4 gl_Position;
+};
 out vec3 worldPosition;
 out vec3 worldNormal;
 out vec2 texCoords;

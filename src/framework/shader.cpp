@@ -84,6 +84,19 @@ void writeUniform(GLuint target, GLint location, float value)
         glProgramUniform1f(target, location, value);
 }
 
+// The program once its link succeeded; a failed link ends the game with the driver's log.
+GLuint linkedOrFatal(GLuint program)
+{
+    GLint status = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &status);
+    if (status == 0) {
+        const std::string log = programInfoLog(program);
+        glDeleteProgram(program);
+        fatalError({"Failed to link shader program:", log});
+    }
+    return program;
+}
+
 }  // namespace
 
 Shader::Shader(std::string vertexPath, std::string fragmentPath)
@@ -99,8 +112,8 @@ Shader::Shader(std::string vertexPath, std::string fragmentPath, ShaderVariants 
     if (shaderVariants.values.empty())
         fatalError("Shader " + fragmentShader + " asks for variants of " + selector + " but names none");
     for (const int value : shaderVariants.values)
-        variants.push_back(Variant{value, 0, {}});
-    linkProgram();
+        variants.push_back(Variant{value, 0, nullptr, nullptr});
+    buildPipelines();
 }
 
 Shader::Shader()
@@ -112,15 +125,24 @@ Shader::Shader()
 Shader::~Shader()
 {
     glUseProgram(0);
-    if (variants.empty())
+    if (variants.empty()) {
         glDeleteProgram(program);
+        return;
+    }
+    glBindProgramPipeline(0);
     for (const Variant& variant : variants)
-        glDeleteProgram(variant.program);
+        glDeleteProgramPipelines(1, &variant.pipeline);
 }
 
 void Shader::use() const
 {
-    glUseProgram(program);
+    if (pipeline == 0) {
+        glUseProgram(program);
+        return;
+    }
+    // A current program would hide the pipeline.
+    glUseProgram(0);
+    glBindProgramPipeline(pipeline);
 }
 
 int Shader::uniformLocation(std::string name)
@@ -134,7 +156,7 @@ int Shader::uniformLocation(std::string name)
 }
 
 // Without variants: the bound program, as the setters always did. With them:
-// each variant's program directly, at its own location of the name.
+// every stage that has the name, in every variant, through a slot made once.
 template <typename Value>
 void Shader::upload(std::string name, const Value& value)
 {
@@ -144,30 +166,20 @@ void Shader::upload(std::string name, const Value& value)
             writeUniform(0u, location, value);
         return;
     }
-    for (Variant& variant : variants) {
-        std::unordered_map<std::string, int>& locations =
-            variant.program == program ? uniformLocations : variant.uniformLocations;
-        auto cached = locations.find(name);
-        if (cached == locations.end())
-            cached = locations.emplace(name, glGetUniformLocation(variant.program, name.c_str())).first;
-        if (cached->second != -1)
-            writeUniform(variant.program, cached->second, value);
+    auto named = namedSlots.find(name);
+    if (named == namedSlots.end()) {
+        const UniformSlot made = slot(name);
+        named = namedSlots.emplace(std::move(name), made).first;
     }
+    uploadToSlot(named->second, value);
 }
 
 // The same writes as upload(), at locations looked up when the slot was made.
 template <typename Value>
 void Shader::uploadToSlot(UniformSlot slot, const Value& value)
 {
-    const std::vector<int>& locations = slotLocations.at(static_cast<std::size_t>(slot.index));
-    if (variants.empty()) {
-        if (locations[0] != -1)
-            writeUniform(0u, locations[0], value);
-        return;
-    }
-    for (std::size_t i = 0; i < variants.size(); ++i)
-        if (locations[i] != -1)
-            writeUniform(variants[i].program, locations[i], value);
+    for (const SlotLocation& place : slotLocations.at(static_cast<std::size_t>(slot.index)))
+        writeUniform(place.program, place.location, value);
 }
 
 void Shader::setUniform(std::string name, const glm::mat3& value)
@@ -197,11 +209,22 @@ void Shader::setUniform(std::string name, float value)
 
 UniformSlot Shader::slot(const std::string& name)
 {
-    std::vector<int> locations;
+    std::vector<SlotLocation> locations;
+    const auto add = [&](unsigned target, unsigned lookedUpIn) {
+        const int location = glGetUniformLocation(lookedUpIn, name.c_str());
+        if (location != -1)
+            locations.push_back(SlotLocation{target, location});
+    };
     if (variants.empty())
-        locations.push_back(glGetUniformLocation(program, name.c_str()));
+        add(0u, program);
+    // A stage shared by several variants is written once.
+    std::vector<unsigned> stages;
     for (const Variant& variant : variants)
-        locations.push_back(glGetUniformLocation(variant.program, name.c_str()));
+        for (const unsigned stage : {variant.vertex->program, variant.fragment->program})
+            if (std::find(stages.begin(), stages.end(), stage) == stages.end()) {
+                stages.push_back(stage);
+                add(stage, stage);
+            }
     slotLocations.push_back(std::move(locations));
     return UniformSlot{static_cast<int>(slotLocations.size() - 1)};
 }
@@ -238,19 +261,18 @@ void Shader::selectVariant(int value)
     if (chosen == variants.end())
         fatalError("Shader " + fragmentShader + " has no variant for " + selector + " = " +
                    std::to_string(value));
-    if (chosen->program == program)
+    if (chosen->pipeline == pipeline)
         return;
-    GLint bound = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &bound);
-    // The selected variant's locations live in uniformLocations; trade them back.
-    for (Variant& variant : variants)
-        if (variant.program == program)
-            variant.uniformLocations.swap(uniformLocations);
-    uniformLocations.swap(chosen->uniformLocations);
-    const bool wasBound = static_cast<GLuint>(bound) == program;
-    program = chosen->program;
+    GLint boundProgram = 0;
+    GLint boundPipeline = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &boundProgram);
+    glGetIntegerv(GL_PROGRAM_PIPELINE_BINDING, &boundPipeline);
+    const bool wasBound = boundProgram == 0 && static_cast<GLuint>(boundPipeline) == pipeline;
+    pipeline = chosen->pipeline;
+    program = chosen->fragment->program;
+    uniformLocations.clear();  // they were the other fragment stage's
     if (wasBound)
-        glUseProgram(program);
+        glBindProgramPipeline(pipeline);
 }
 
 void Shader::announce(const std::string& stage) const
@@ -261,47 +283,60 @@ void Shader::announce(const std::string& stage) const
 
 void Shader::linkProgram()
 {
-    std::vector<std::string> definitions;
-    for (const Variant& variant : variants)
-        definitions.push_back("#define " + selector + " " + std::to_string(variant.value) + "\n");
-    if (definitions.empty())
-        definitions.push_back("");
+    const GLuint vertex = compileStage(vertexShader, stageSource(vertexShader), GL_VERTEX_SHADER, "");
+    announce(vertexShader);
+    const GLuint fragment = compileStage(fragmentShader, stageSource(fragmentShader), GL_FRAGMENT_SHADER, "");
+    announce(fragmentShader);
+    const GLuint linked = glCreateProgram();
+    glAttachShader(linked, vertex);
+    glAttachShader(linked, fragment);
+    glLinkProgram(linked);
+    glDetachShader(linked, vertex);
+    glDetachShader(linked, fragment);
+    glDeleteShader(vertex);
+    glDeleteShader(fragment);
+    program = linkedOrFatal(linked);
+}
+
+void Shader::buildPipelines()
+{
     // Each file is read and announced once, however many variants it is compiled for.
     const ShaderSourceText vertexSource = stageSource(vertexShader);
     ShaderSourceText fragmentSource;
-    for (std::size_t index = 0; index < definitions.size(); ++index) {
-        const GLuint vertex = compileStage(vertexShader, vertexSource, GL_VERTEX_SHADER, definitions[index]);
+    for (std::size_t index = 0; index < variants.size(); ++index) {
+        Variant& variant = variants[index];
+        const std::string definition = "#define " + selector + " " + std::to_string(variant.value) + "\n";
+        variant.vertex = separableStage(vertexShader, vertexSource, GL_VERTEX_SHADER, definition);
         if (index == 0) {
             announce(vertexShader);
             fragmentSource = stageSource(fragmentShader);
         }
-        const GLuint fragment =
-            compileStage(fragmentShader, fragmentSource, GL_FRAGMENT_SHADER, definitions[index]);
+        variant.fragment = separableStage(fragmentShader, fragmentSource, GL_FRAGMENT_SHADER, definition);
         if (index == 0)
             announce(fragmentShader);
-        const GLuint linked = glCreateProgram();
-        glAttachShader(linked, vertex);
-        glAttachShader(linked, fragment);
-        glLinkProgram(linked);
-
-        GLint status = 0;
-        glGetProgramiv(linked, GL_LINK_STATUS, &status);
-        if (status == 0) {
-            const std::string log = programInfoLog(linked);
-            glDeleteProgram(linked);
-            glDeleteShader(vertex);
-            glDeleteShader(fragment);
-            fatalError({"Failed to link shader program:", log});
-        }
-        glDetachShader(linked, vertex);
-        glDetachShader(linked, fragment);
-        glDeleteShader(vertex);
-        glDeleteShader(fragment);
-        if (!variants.empty())
-            variants[index].program = linked;
-        if (index == 0)
-            program = linked;
+        glGenProgramPipelines(1, &variant.pipeline);
+        glUseProgramStages(variant.pipeline, GL_VERTEX_SHADER_BIT, variant.vertex->program);
+        glUseProgramStages(variant.pipeline, GL_FRAGMENT_SHADER_BIT, variant.fragment->program);
     }
+    pipeline = variants.front().pipeline;
+    program = variants.front().fragment->program;
+}
+
+std::shared_ptr<const SeparableStage> Shader::separableStage(const std::string& stage,
+                                                             const ShaderSourceText& source, unsigned stageType,
+                                                             const std::string& definition) const
+{
+    const std::string text = stageText(stage, source, definition);
+    return sharedSeparableStage(stageType, text, [&] {
+        const GLuint shader = compileText(stage, source, stageType, text);
+        const GLuint linked = glCreateProgram();
+        glProgramParameteri(linked, GL_PROGRAM_SEPARABLE, GL_TRUE);
+        glAttachShader(linked, shader);
+        glLinkProgram(linked);
+        glDetachShader(linked, shader);
+        glDeleteShader(shader);
+        return linkedOrFatal(linked);
+    });
 }
 
 ShaderSourceText Shader::stageSource(const std::string& stage) const
@@ -327,21 +362,30 @@ ShaderSourceText readShaderSource(const std::string& relativePath)
 unsigned Shader::compileStage(const std::string& stage, const ShaderSourceText& source, unsigned stageType,
                               const std::string& definition) const
 {
+    return compileText(stage, source, stageType, stageText(stage, source, definition));
+}
+
+std::string Shader::stageText(const std::string& stage, const ShaderSourceText& source,
+                              const std::string& definition) const
+{
+    // A variant's definition goes right after the #version line, which must come
+    // first; "#line 2" keeps the driver's line numbers those of the file.
+    if (definition.empty())
+        return source.text;
+    const std::string& text = source.text;
+    const std::size_t version = text.find("#version");
+    const std::size_t lineEnd = version == std::string::npos ? std::string::npos : text.find('\n', version);
+    if (lineEnd == std::string::npos)
+        fatalError("Shader " + stage + " needs a #version line to take variants");
+    return text.substr(0, lineEnd + 1) + definition + "#line 2 0\n" + text.substr(lineEnd + 1);
+}
+
+unsigned Shader::compileText(const std::string& stage, const ShaderSourceText& source, unsigned stageType,
+                             const std::string& text) const
+{
     const GLuint shader = glCreateShader(stageType);
     if (shader == 0)
         fatalError("Failed to create " + std::to_string(stageType));
-
-    // A variant's definition goes right after the #version line, which must come
-    // first; "#line 2" keeps the driver's line numbers those of the file.
-    std::string text = source.text;
-    if (!definition.empty()) {
-        const std::size_t version = text.find("#version");
-        const std::size_t lineEnd =
-            version == std::string::npos ? std::string::npos : text.find('\n', version);
-        if (lineEnd == std::string::npos)
-            fatalError("Shader " + stage + " needs a #version line to take variants");
-        text = text.substr(0, lineEnd + 1) + definition + "#line 2 0\n" + text.substr(lineEnd + 1);
-    }
     const GLchar* characters = text.c_str();
     glShaderSource(shader, 1, &characters, nullptr);
     glCompileShader(shader);

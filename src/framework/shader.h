@@ -1,9 +1,11 @@
-// A linked GLSL program made of one vertex and one fragment stage, with a cache of
-// uniform locations. Every failure to read, compile or link ends the game after
+// A GLSL program made of one vertex and one fragment stage (with variants, a
+// program pipeline of the two; see ShaderVariants), with a cache of uniform
+// locations. Every failure to read, compile or link ends the game after
 // printing the driver's log. Needs a current OpenGL 4.1 core context with GLEW
 // initialised; the game holds its programs through std::shared_ptr.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -12,6 +14,7 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
+#include "framework/separable_stage.h"
 #include "framework/shader_includes.h"
 #include "framework/uniform_target.h"
 
@@ -21,6 +24,12 @@
 // software rasteriser runs every side of a branch, even one no pixel takes, and
 // a GPU still pays registers for them. selectVariant(value) picks the variant;
 // every uniform reaches all variants, so they share one state.
+//
+// A program with variants is a program pipeline per variant, made of separable
+// stages (separable_stage.h), and a stage whose text another program already
+// compiled is that program's stage: the model and skinning programs light the
+// same way and compile their lighting once. A uniform of a shared stage is
+// then shared too; the game sets the same values through both programs.
 struct ShaderVariants {
     std::string selector;
     std::vector<int> values;
@@ -49,10 +58,11 @@ public:
     Shader(const Shader&) = delete;
     Shader& operator=(const Shader&) = delete;
 
-    // Makes this program current.
+    // Makes this program current (with variants: no program, and the selected
+    // variant's pipeline bound).
     void use() const;
 
-    // Location of the named uniform; -1 when the program has no such active uniform.
+    // Location of the named uniform in `program`; -1 when it has no such active uniform.
     // Each name costs one GL query per Shader, the first time it is asked for.
     int uniformLocation(std::string name);
 
@@ -79,8 +89,11 @@ public:
     // program is bound; a value that has no variant ends the game.
     void selectVariant(int value);
 
-    // The selected variant's program; the only one without variants.
+    // The only program without variants; with them, the selected variant's
+    // fragment stage, which holds the material's and the lighting's uniforms.
     unsigned program = 0;
+    // The selected variant's program pipeline; 0 without variants.
+    unsigned pipeline = 0;
     // Relative file paths, or the source texts themselves when inlineSources is true.
     std::string vertexShader;
     std::string fragmentShader;
@@ -91,11 +104,26 @@ public:
 private:
     struct Variant {
         int value = 0;
+        unsigned pipeline = 0;
+        std::shared_ptr<const SeparableStage> vertex;
+        std::shared_ptr<const SeparableStage> fragment;
+    };
+    // Where a slot's values go: `program` 0 is the bound program.
+    struct SlotLocation {
         unsigned program = 0;
-        std::unordered_map<std::string, int> uniformLocations;  // while another is selected
+        int location = -1;
     };
 
     void linkProgram();
+    void buildPipelines();
+    // The stage's source as the driver gets it: `definition` after the #version line.
+    std::string stageText(const std::string& stage, const ShaderSourceText& source,
+                          const std::string& definition) const;
+    unsigned compileText(const std::string& stage, const ShaderSourceText& source, unsigned stageType,
+                         const std::string& text) const;
+    // The stage linked on its own, shared with any pipeline that has its text.
+    std::shared_ptr<const SeparableStage> separableStage(const std::string& stage, const ShaderSourceText& source,
+                                                         unsigned stageType, const std::string& definition) const;
     // `stage` names the stage in errors; `source` is its text.
     unsigned compileStage(const std::string& stage, const ShaderSourceText& source, unsigned stageType,
                           const std::string& definition) const;
@@ -109,6 +137,9 @@ private:
 
     std::string selector;
     std::vector<Variant> variants;  // empty for a program without variants
-    // Per slot, its location in each variant in order (in `program` alone without variants).
-    std::vector<std::vector<int>> slotLocations;
+    // Per slot, its location in every stage of every variant that has it (in
+    // the bound program without variants).
+    std::vector<std::vector<SlotLocation>> slotLocations;
+    // The slots setUniform made for names, with variants.
+    std::unordered_map<std::string, UniformSlot> namedSlots;
 };

@@ -15,10 +15,12 @@ void describeFloatAttribute(VertexAttribute location, GLint components, std::siz
                           reinterpret_cast<const void*>(offset));
 }
 
+// Straight into `program`, which need not be current: a program with variants
+// is bound as a pipeline, and `program` is the stage that has the material's uniforms.
 void setInt(GLuint program, const std::string& name, GLint value)
 {
     // Looked up on every draw: the same mesh is drawn with several programs.
-    glUniform1i(glGetUniformLocation(program, name.c_str()), value);
+    glProgramUniform1i(program, glGetUniformLocation(program, name.c_str()), value);
 }
 
 }  // namespace
@@ -65,7 +67,7 @@ void Mesh::draw(const std::shared_ptr<Shader>& shader) const
         setInt(program, FirstNormalMapSampler, StandInTextureUnit);
     setInt(program, HasDiffuseTextureUniform, hasDiffuse);
     setInt(program, HasNormalMapUniform, hasNormalMap);
-    glUniform3fv(glGetUniformLocation(program, MaterialColorUniform), 1, &materialColor.x);
+    glProgramUniform3fv(program, glGetUniformLocation(program, MaterialColorUniform), 1, &materialColor.x);
 
     glBindVertexArray(vao);
     glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, nullptr);

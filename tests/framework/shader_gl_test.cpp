@@ -209,7 +209,7 @@ namespace {
 
 // A triangle over the whole viewport, from gl_VertexID alone.
 const char* const ScreenVertex =
-    "#version 410\n"
+    "#version 410\nout gl_PerVertex { vec4 gl_Position; };\n"
     "void main() { gl_Position = vec4(vec2(gl_VertexID & 1, gl_VertexID >> 1) * 4.0 - 1.0, 0, 1); }\n";
 // The mode is compiled in when the program has variants, a uniform otherwise.
 const char* const ModeFragment =
@@ -255,12 +255,16 @@ TEST_F(ShaderGl, VariantsShareUniformsAndSelectingOnePicksTheBoundProgram)
     shader.setUniform("tint", glm::vec3(1.0f, 0.0f, 0.0f));
     EXPECT_EQ(paintedColour(), glm::vec3(0.0f, 0.0f, 1.0f)) << "mode 1 compiled in: the tint reversed";
 
+    const unsigned firstPipeline = shader.pipeline;
     shader.selectVariant(2);
     const unsigned second = shader.program;
     EXPECT_NE(second, first);
-    GLint bound = 0;
+    EXPECT_NE(shader.pipeline, firstPipeline);
+    GLint bound = -1;
     glGetIntegerv(GL_CURRENT_PROGRAM, &bound);
-    EXPECT_EQ(GLuint(bound), second) << "a bound program stays bound across a change of variant";
+    EXPECT_EQ(bound, 0) << "a program would hide the pipeline";
+    glGetIntegerv(GL_PROGRAM_PIPELINE_BINDING, &bound);
+    EXPECT_EQ(GLuint(bound), shader.pipeline) << "a bound program stays bound across a change of variant";
     // Set before the change, the tint reached the variant selected now.
     EXPECT_EQ(paintedColour(), glm::vec3(1.0f, 0.0f, 0.0f));
     shader.setUniform("tint", glm::vec3(0.0f, 1.0f, 0.0f));
@@ -275,11 +279,12 @@ TEST_F(ShaderGl, VariantsShareUniformsAndSelectingOnePicksTheBoundProgram)
     EXPECT_EQ(uniformVec3(second, "tint"), glm::vec3(0.0f, 0.0f, 1.0f));
 
     // Selecting while another program is bound leaves that one bound.
-    glUseProgram(0);
+    glBindProgramPipeline(0);
     shader.selectVariant(1);
-    glGetIntegerv(GL_CURRENT_PROGRAM, &bound);
+    glGetIntegerv(GL_PROGRAM_PIPELINE_BINDING, &bound);
     EXPECT_EQ(bound, 0);
     EXPECT_EQ(shader.program, first);
+    EXPECT_EQ(shader.pipeline, firstPipeline);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 
     // Without variants the mode is an ordinary uniform, and slots write to the bound program.
@@ -302,4 +307,32 @@ TEST_F(ShaderGl, SelectingAModeWithoutVariantEndsTheGame)
             shader.selectVariant(3);
         },
         ::testing::ExitedWithCode(1), "has no variant for mode = 3");
+}
+
+// Two programs whose fragment files are one text compile that stage once: a
+// uniform set through either is the other's, and the stage lives as long as
+// either program does.
+TEST_F(ShaderGl, ProgramsWithVariantsShareAStageOfTheSameText)
+{
+    const std::string vertex = writeStage("screen.vert", ScreenVertex);
+    const std::string otherVertex = writeStage("other.vert", (std::string(ScreenVertex) + "// another file\n").c_str());
+    const std::string fragment = writeStage("mode.frag", ModeFragment);
+    const std::string sameText = writeStage("copy.frag", ModeFragment);
+    auto first = std::make_unique<Shader>(vertex, fragment, ShaderVariants{"mode", {1, 2}});
+    auto second = std::make_unique<Shader>(otherVertex, sameText, ShaderVariants{"mode", {2}});
+    first->selectVariant(2);
+    const unsigned shared = second->program;
+    EXPECT_EQ(first->program, shared);
+    EXPECT_NE(first->pipeline, second->pipeline);
+
+    second->setUniform("tint", glm::vec3(0.0f, 1.0f, 0.0f));
+    first->use();
+    EXPECT_EQ(paintedColour(), glm::vec3(0.0f, 1.0f, 0.0f));
+    first.reset();
+    EXPECT_EQ(glIsProgram(shared), GL_TRUE) << "still the second program's";
+    second->use();
+    EXPECT_EQ(paintedColour(), glm::vec3(0.0f, 1.0f, 0.0f));
+    second.reset();
+    EXPECT_EQ(glIsProgram(shared), GL_FALSE);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
