@@ -283,9 +283,11 @@ void Shader::announce(const std::string& stage) const
 
 void Shader::linkProgram()
 {
-    const GLuint vertex = compileStage(vertexShader, stageSource(vertexShader), GL_VERTEX_SHADER, "");
+    const ShaderSourceText vertexSource = stageSource(vertexShader);
+    const GLuint vertex = compileText(vertexShader, vertexSource, GL_VERTEX_SHADER, vertexSource.text);
     announce(vertexShader);
-    const GLuint fragment = compileStage(fragmentShader, stageSource(fragmentShader), GL_FRAGMENT_SHADER, "");
+    const ShaderSourceText fragmentSource = stageSource(fragmentShader);
+    const GLuint fragment = compileText(fragmentShader, fragmentSource, GL_FRAGMENT_SHADER, fragmentSource.text);
     announce(fragmentShader);
     const GLuint linked = glCreateProgram();
     glAttachShader(linked, vertex);
@@ -359,19 +361,11 @@ ShaderSourceText readShaderSource(const std::string& relativePath)
     });
 }
 
-unsigned Shader::compileStage(const std::string& stage, const ShaderSourceText& source, unsigned stageType,
-                              const std::string& definition) const
-{
-    return compileText(stage, source, stageType, stageText(stage, source, definition));
-}
-
 std::string Shader::stageText(const std::string& stage, const ShaderSourceText& source,
                               const std::string& definition) const
 {
     // A variant's definition goes right after the #version line, which must come
     // first; "#line 2" keeps the driver's line numbers those of the file.
-    if (definition.empty())
-        return source.text;
     const std::string& text = source.text;
     const std::size_t version = text.find("#version");
     const std::size_t lineEnd = version == std::string::npos ? std::string::npos : text.find('\n', version);

@@ -119,14 +119,12 @@ private:
     // The stage's source as the driver gets it: `definition` after the #version line.
     std::string stageText(const std::string& stage, const ShaderSourceText& source,
                           const std::string& definition) const;
+    // `stage` names the stage in errors; `source` is its file's text, `text` what the driver compiles.
     unsigned compileText(const std::string& stage, const ShaderSourceText& source, unsigned stageType,
                          const std::string& text) const;
     // The stage linked on its own, shared with any pipeline that has its text.
     std::shared_ptr<const SeparableStage> separableStage(const std::string& stage, const ShaderSourceText& source,
                                                          unsigned stageType, const std::string& definition) const;
-    // `stage` names the stage in errors; `source` is its text.
-    unsigned compileStage(const std::string& stage, const ShaderSourceText& source, unsigned stageType,
-                          const std::string& definition) const;
     // The stage's text with its includes put in (shader_includes.h).
     ShaderSourceText stageSource(const std::string& stage) const;
     void announce(const std::string& stage) const;
